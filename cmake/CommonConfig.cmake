@@ -1,0 +1,20 @@
+# One place for the language standard, the warnings and the sanitizer switch.
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+add_library(zelpor_options INTERFACE)
+target_compile_options(zelpor_options INTERFACE
+    -Wall -Wextra -Wnon-virtual-dtor -Wno-missing-field-initializers
+    $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict>)
+
+option(ZELPOR_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ZELPOR_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Qt strictness for the widget layer only.
+add_library(zelpor_qt_options INTERFACE)
+target_compile_definitions(zelpor_qt_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)

@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "app/Application.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zelpor_2"));
+    zelpor::Application program(QCoreApplication::applicationFilePath().toStdString(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+    program.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,168 @@
+#include "io/Files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace zelpor {
+namespace {
+
+void SetError(FileError* error, FileError value) {
+    if (error) *error = value;
+}
+
+bool OwnerMayWrite(const fs::path& p) {
+    std::error_code ec;
+    auto st = fs::status(p, ec);
+    if (ec) return false;
+    return (st.permissions() & fs::perms::owner_write) != fs::perms::none;
+}
+
+char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
+    std::ifstream in(ResolveCaseInsensitive(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error) {
+    const std::string actual = ResolveCaseInsensitive(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(actual, ec)) {
+        SetError(error, FileError::NotFound);
+        return std::nullopt;
+    }
+    if (!OwnerMayWrite(actual)) {
+        SetError(error, FileError::NotWritable);
+        return std::nullopt;
+    }
+    auto bytes = ReadFileBytes(actual);
+    SetError(error, bytes ? FileError::None : FileError::ReadFailed);
+    return bytes;
+}
+
+bool WriteOverFileStart(const std::string& path, const std::vector<std::uint8_t>& bytes, FileError* error) {
+    const std::string actual = ResolveCaseInsensitive(path);
+    std::fstream out(actual, std::ios::binary | std::ios::in | std::ios::out);
+    if (!out) {
+        std::error_code ec;
+        if (fs::exists(actual, ec)) {
+            SetError(error, FileError::NotWritable);
+            return false;
+        }
+        out.open(actual, std::ios::binary | std::ios::out);
+        if (!out) {
+            SetError(error, FileError::NotWritable);
+            return false;
+        }
+    }
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    const bool ok = static_cast<bool>(out);
+    SetError(error, ok ? FileError::None : FileError::WriteFailed);
+    return ok;
+}
+
+bool FolderExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(ResolveCaseInsensitive(path), ec);
+}
+
+bool CreateFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::create_directory(path, ec);
+}
+
+bool DeleteFile(const std::string& path) {
+    std::error_code ec;
+    const std::string actual = ResolveCaseInsensitive(path);
+    if (!fs::is_regular_file(actual, ec)) return false;
+    return fs::remove(actual, ec);
+}
+
+bool FolderWritable(const std::string& path) {
+    if (!FolderExists(path)) return false;
+#ifdef _WIN32
+    return OwnerMayWrite(path);
+#else
+    return ::access(path.c_str(), W_OK) == 0;
+#endif
+}
+
+std::string ResolveCaseInsensitive(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || fs::exists(path, ec)) return path;
+    const fs::path p(path);
+    fs::path folder = p.parent_path();
+    const std::string wanted = p.filename().string();
+    if (folder.empty()) folder = ".";
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (EqualNoCase(name, wanted)) return (p.parent_path() / name).string();
+    }
+    return path;
+}
+
+std::vector<FolderEntry> ListFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, ec)) {
+        FolderEntry e;
+        e.name = entry.path().filename().string();
+        e.isFolder = entry.is_directory(ec);
+        e.hidden = !e.name.empty() && e.name[0] == '.';
+        e.readOnly = !OwnerMayWrite(entry.path());
+        if (!e.isFolder && !entry.is_regular_file(ec)) continue;
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+bool WildcardMatch(const std::string& pattern, const std::string& name) {
+    // Iterative '*' / '?' matcher, case-insensitive.
+    std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            mark = n;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            n = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+std::string CurrentWorkingDirectory() {
+    std::error_code ec;
+    return fs::current_path(ec).string();
+}
+
+}  // namespace zelpor

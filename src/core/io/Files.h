@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelpor {
+
+// The platform's folder separator; the stored formats write "\" where a path
+// is joined, and this is what takes its place.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+enum class FileError { None, NotFound, NotWritable, ReadFailed, WriteFailed, NotAFolder };
+
+// Reads a whole file that could also be opened for writing: the stored formats
+// are always opened read/write, so a read-only file counts as missing.
+std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error = nullptr);
+
+// Reads a whole file for reading only (the INI file).
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
+
+// Writes `bytes` over the start of the file, creating it when missing and never
+// truncating it: bytes an existing longer file held past the end are kept.
+bool WriteOverFileStart(const std::string& path, const std::vector<std::uint8_t>& bytes, FileError* error = nullptr);
+
+bool FolderExists(const std::string& path);
+bool FileExists(const std::string& path);
+bool CreateFolder(const std::string& path);  // one level, like mkdir; false when it exists or fails
+bool DeleteFile(const std::string& path);
+bool FolderWritable(const std::string& path);
+
+// Finds `path` in its folder without regard to case (the data come from a
+// system whose file names are not case-sensitive). Returns the path as it
+// exists on disk, or the path unchanged when nothing matches.
+std::string ResolveCaseInsensitive(const std::string& path);
+
+// Folder entries with the attribute rules of the old system mapped as:
+// read-only = the owner may not write; hidden = the name starts with ".";
+// archive = a regular file; folder = a directory.
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+    bool readOnly = false;
+    bool hidden = false;
+};
+std::vector<FolderEntry> ListFolder(const std::string& folder);
+
+// Case-insensitive wildcard match for "*.pun"-style patterns.
+bool WildcardMatch(const std::string& pattern, const std::string& name);
+
+std::string CurrentWorkingDirectory();
+
+}  // namespace zelpor

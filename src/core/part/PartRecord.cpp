@@ -1,0 +1,197 @@
+#include "part/PartRecord.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "io/Files.h"
+
+namespace zelpor {
+
+void BendRecord::read(ByteReader& r) {
+    length = r.f32();
+    force = r.f32();
+    punch.read(r);
+    die.read(r);
+    r.bytes(reserved);
+    for (float* f : {&angle, &y, &opening, &x, &retract, &delay, &speed, &pressTime, &decompress, &decompSpeed})
+        *f = r.f32();
+}
+
+void BendRecord::write(ByteWriter& w) const {
+    w.f32(length);
+    w.f32(force);
+    punch.write(w);
+    die.write(w);
+    w.bytes(reserved);
+    for (float f : {angle, y, opening, x, retract, delay, speed, pressTime, decompress, decompSpeed}) w.f32(f);
+}
+
+void ProfileSegment::read(ByteReader& r) {
+    length = r.f32();
+    angle = r.f32();
+    index = r.i32();
+    pivot = r.u8();
+    r.bytes(unused);
+    order = r.i32();
+    correction = r.f32();
+}
+
+void ProfileSegment::write(ByteWriter& w) const {
+    w.f32(length);
+    w.f32(angle);
+    w.i32(index);
+    w.u8(pivot);
+    w.bytes(unused);
+    w.i32(order);
+    w.f32(correction);
+}
+
+void SketchEntity::read(ByteReader& r) {
+    type = r.i32();
+    colour = r.i32();
+    r.bytes(unused);
+    style.read(r);
+    for (float* f : {&x1, &y1, &x2, &y2, &radius, &startAngle, &endAngle, &textHeight}) *f = r.f32();
+    textIndex = r.i32();
+}
+
+void SketchEntity::write(ByteWriter& w) const {
+    w.i32(type);
+    w.i32(colour);
+    w.bytes(unused);
+    style.write(w);
+    for (float f : {x1, y1, x2, y2, radius, startAngle, endAngle, textHeight}) w.f32(f);
+    w.i32(textIndex);
+}
+
+bool PartRecord::hasCurrentBend() const {
+    return currentBend >= 0 && currentBend <= lastBend && lastBend < kMaxBends;
+}
+
+BendRecord* PartRecord::currentBendRecord() { return hasCurrentBend() ? &bends[currentBend] : nullptr; }
+const BendRecord* PartRecord::currentBendRecord() const { return hasCurrentBend() ? &bends[currentBend] : nullptr; }
+
+int PartRecord::safeProfileBendCount() const { return std::clamp(profileBendCount, 0, kProfileEntries - 1); }
+int PartRecord::safeSketchLast() const { return std::clamp(sketchLast, -1, kSketchEntities - 1); }
+
+std::vector<std::uint8_t> EncodePart(const PartRecord& p) {
+    std::vector<std::uint8_t> out;
+    out.reserve(PartRecord::kFileSize);
+    ByteWriter w(out);
+    p.comment.write(w);
+    w.f32(p.thickness);
+    p.material.write(w);
+    w.i32(p.currentBend);
+    w.i32(p.lastBend);
+    w.u8(p.graphicProfile);
+    for (const auto& b : p.bends) b.write(w);
+    w.f32(p.startOrientation);
+    w.i32(p.profileBendCount);
+    for (const auto& s : p.profile) s.write(w);
+    w.i32(p.sketchLast);
+    w.i32(p.sketchSpare);
+    for (float f : p.sketchExtent) w.f32(f);
+    for (const auto& e : p.sketch) e.write(w);
+    for (const auto& t : p.sketchTexts) t.write(w);
+    return out;
+}
+
+void DecodePart(PartRecord& p, std::span<const std::uint8_t> fileBytes) {
+    const auto image = OverlayImage(EncodePart(p), fileBytes);
+    ByteReader r(image);
+    p.comment.read(r);
+    p.thickness = r.f32();
+    p.material.read(r);
+    p.currentBend = r.i32();
+    p.lastBend = r.i32();
+    p.graphicProfile = r.u8();
+    for (auto& b : p.bends) b.read(r);
+    p.startOrientation = r.f32();
+    p.profileBendCount = r.i32();
+    for (auto& s : p.profile) s.read(r);
+    p.sketchLast = r.i32();
+    p.sketchSpare = r.i32();
+    for (float& f : p.sketchExtent) f = r.f32();
+    for (auto& e : p.sketch) e.read(r);
+    for (auto& t : p.sketchTexts) t.read(r);
+    BoundIndexes(p);
+}
+
+void BoundIndexes(PartRecord& p) {
+    const bool valid = (p.currentBend == -1 && p.lastBend == -1) ||
+                       (p.currentBend >= 0 && p.currentBend <= p.lastBend && p.lastBend < kMaxBends);
+    if (!valid) {
+        p.lastBend = std::clamp(p.lastBend, -1, kMaxBends - 1);
+        p.currentBend = p.lastBend < 0 ? -1 : std::clamp(p.currentBend, 0, p.lastBend);
+    }
+    p.profileBendCount = p.safeProfileBendCount();
+    p.sketchLast = p.safeSketchLast();
+}
+
+std::string PartFilePath(const std::string& root, const std::string& job, const std::string& fileName) {
+    return root + job + kPathSeparator + fileName;
+}
+
+int WritePart(const PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
+    if (fileName == ".pie") return -1;
+    if (!FolderExists(root)) CreateFolder(root);
+    if (!FolderExists(root + job)) CreateFolder(root + job);
+    return WriteOverFileStart(PartFilePath(root, job, fileName), EncodePart(part)) ? 1 : 0;
+}
+
+bool ReadPart(PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
+    auto bytes = ReadWritableFile(PartFilePath(root, job, fileName));
+    if (!bytes) {
+        part.comment.assign("");
+        part.thickness = 0.1f;
+        part.material.assign("");
+        part.currentBend = 0;
+        part.lastBend = 0;
+        return false;
+    }
+    DecodePart(part, *bytes);
+    return true;
+}
+
+void SetBendPunch(PartRecord& part, const std::string& name, int bendIndex) {
+    if (bendIndex < 0 || bendIndex >= kMaxBends) return;
+    part.bends[bendIndex].punch.assign(name, 24);
+}
+
+void SetBendDie(PartRecord& part, const std::string& name, int bendIndex) {
+    if (bendIndex < 0 || bendIndex >= kMaxBends) return;
+    part.bends[bendIndex].die.assign(name, 24);
+}
+
+void SetMaterial(PartRecord& part, const std::string& name) { part.material.assign(name); }
+
+std::string CtimeText(long long now) {
+    std::time_t t = static_cast<std::time_t>(now);
+    std::tm tm{};
+#ifdef _WIN32
+    localtime_s(&tm, &t);
+#else
+    localtime_r(&t, &tm);
+#endif
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%s %s %2d %02d:%02d:%02d %d\n", kDays[tm.tm_wday % 7], kMonths[tm.tm_mon % 12],
+                  tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, tm.tm_year + 1900);
+    return buf;
+}
+
+void NewPartHeader(PartRecord& part, const std::string& comment, long long now) {
+    if (comment.empty()) {
+        part.comment.bytes.fill('*');
+        part.comment.assign(CtimeText(now));  // text, line feed and NUL over the start
+    } else {
+        part.comment.assign(comment);  // cut to 254 characters so the terminator fits
+    }
+    part.currentBend = 0;
+    part.lastBend = 0;
+}
+
+}  // namespace zelpor

@@ -1,0 +1,90 @@
+#include "text/Numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <cmath>
+#include <cstdio>
+
+namespace zelpor {
+namespace {
+
+constexpr int kSignificantDigits = 7;
+
+std::string ToChars(double v, std::chars_format fmt, int precision) {
+    char buf[512];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, fmt, precision);
+    return std::string(buf, res.ptr);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string FormatFixed(double value, int decimals) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    decimals = std::clamp(decimals, 0, 18);
+    // Round to the 7 significant digits a single-precision value carries.
+    const std::string sci = ToChars(value, std::chars_format::scientific, kSignificantDigits - 1);
+    const double rounded = std::strtod(sci.c_str(), nullptr);
+    const int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);
+    if (exponent >= kSignificantDigits) {
+        // Integer part too long for fixed notation: d.dddddde+XX as the old system showed it.
+        return ToChars(rounded, std::chars_format::scientific, kSignificantDigits - 1);
+    }
+    std::string text = ToChars(rounded, std::chars_format::fixed, decimals);
+    if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-') text.erase(0, 1);  // no "-0.00"
+    return text;
+}
+
+std::string FormatGeneral(float value) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    std::size_t b = text.find_first_not_of(" \t");
+    if (b == std::string_view::npos) return std::nullopt;
+    std::size_t e = text.find_last_not_of(" \t");
+    std::string_view t = text.substr(b, e - b + 1);
+
+    // Validate the shape first: from_chars alone would accept "1.2" out of "1.2.3".
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        while (i < t.size() && IsDigit(t[i])) ++i, ++expDigits;
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+
+    std::string_view body = t;
+    if (body[0] == '+') body.remove_prefix(1);
+    double value = 0;
+    auto res = std::from_chars(body.data(), body.data() + body.size(), value);
+    if (res.ec == std::errc::result_out_of_range) return std::nullopt;
+    if (res.ec != std::errc() || res.ptr != body.data() + body.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<float> ParseFloat(std::string_view text) {
+    auto v = ParseNumber(text);
+    if (!v) return std::nullopt;
+    if (std::isfinite(*v) && std::fabs(*v) > 3.4028234663852886e38) return std::nullopt;
+    return static_cast<float>(*v);
+}
+
+}  // namespace zelpor

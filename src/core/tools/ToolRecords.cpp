@@ -1,0 +1,118 @@
+#include "tools/ToolRecords.h"
+
+#include "io/Files.h"
+
+namespace zelpor {
+
+void OutlineElement::read(ByteReader& rd) {
+    type = rd.i32();
+    colour = rd.i32();
+    name.read(rd);
+    for (float* f : {&x1, &y1, &x2, &y2, &r, &a1, &a2, &h}) *f = rd.f32();
+    textIndex = rd.i32();
+}
+
+void OutlineElement::write(ByteWriter& w) const {
+    w.i32(type);
+    w.i32(colour);
+    name.write(w);
+    for (float f : {x1, y1, x2, y2, r, a1, a2, h}) w.f32(f);
+    w.i32(textIndex);
+}
+
+int OutlineElementCount(std::int32_t lastIndex) {
+    if (lastIndex <= 0 || lastIndex >= kOutlineSlots) return 0;
+    return lastIndex + 1;
+}
+
+std::vector<std::uint8_t> EncodePunch(const PunchRecord& p) {
+    std::vector<std::uint8_t> out;
+    out.reserve(PunchRecord::kFileSize);
+    ByteWriter w(out);
+    w.i32(p.version);
+    w.i32(p.versionIndex);
+    w.f32(p.height);
+    w.f32(p.angle);
+    w.i32(p.lastElement);
+    for (const auto& e : p.outline) e.write(w);
+    w.bytes(p.reserved);
+    w.bytes(p.textSlots);
+    return out;
+}
+
+std::vector<std::uint8_t> EncodeDie(const DieRecord& d) {
+    std::vector<std::uint8_t> out;
+    out.reserve(DieRecord::kFileSize);
+    ByteWriter w(out);
+    w.i32(d.version);
+    w.i32(d.versionIndex);
+    w.f32(d.height);
+    w.f32(d.vAngle);
+    w.f32(d.vOpening);
+    w.f32(d.entryRadius);
+    w.bytes(d.reserved);
+    w.i32(d.lastElement);
+    for (const auto& e : d.outline) e.write(w);
+    w.bytes(d.reservedEntries);
+    w.bytes(d.textSlots);
+    return out;
+}
+
+void DecodePunch(PunchRecord& p, std::span<const std::uint8_t> bytes) {
+    const auto image = OverlayImage(EncodePunch(p), bytes);
+    ByteReader r(image);
+    p.version = r.i32();
+    p.versionIndex = r.i32();
+    p.height = r.f32();
+    p.angle = r.f32();
+    p.lastElement = r.i32();
+    for (auto& e : p.outline) e.read(r);
+    r.bytes(p.reserved);
+    r.bytes(p.textSlots);
+}
+
+void DecodeDie(DieRecord& d, std::span<const std::uint8_t> bytes) {
+    const auto image = OverlayImage(EncodeDie(d), bytes);
+    ByteReader r(image);
+    d.version = r.i32();
+    d.versionIndex = r.i32();
+    d.height = r.f32();
+    d.vAngle = r.f32();
+    d.vOpening = r.f32();
+    d.entryRadius = r.f32();
+    r.bytes(d.reserved);
+    d.lastElement = r.i32();
+    for (auto& e : d.outline) e.read(r);
+    r.bytes(d.reservedEntries);
+    r.bytes(d.textSlots);
+}
+
+std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind kind) {
+    const std::string pattern = kind == ToolKind::Punch ? "*.pun" : "*.die";
+    std::vector<std::string> names;
+    for (const auto& e : ListFolder(toolsFolder)) {
+        if (e.isFolder || e.readOnly || e.hidden) continue;
+        if (!WildcardMatch(pattern, e.name)) continue;
+        names.push_back(e.name.substr(0, e.name.find('.')));
+    }
+    return names;
+}
+
+bool LoadPunchRecord(PunchRecord& record, const std::string& path) {
+    auto bytes = ReadWritableFile(path);
+    if (!bytes) return false;
+    DecodePunch(record, *bytes);
+    return true;
+}
+
+bool LoadDieRecord(DieRecord& record, const std::string& path) {
+    auto bytes = ReadWritableFile(path);
+    if (!bytes) return false;
+    DecodeDie(record, *bytes);
+    return true;
+}
+
+bool LoadPunchFile(TPoincon& punch, const std::string& path) { return LoadPunchRecord(punch.record, path); }
+bool LoadDieFile(TMatrice& die, const std::string& path) { return LoadDieRecord(die.record, path); }
+
+}  // namespace zelpor

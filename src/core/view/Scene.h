@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/ToolRecords.h"
+
+namespace zelpor {
+
+// Bounding box that grows by strict comparisons, starting "inside out".
+struct Extent {
+    float minX = 1e7f, minY = 1e7f, maxX = -1e7f, maxY = -1e7f;
+    void reset() { *this = Extent{}; }
+    void add(float x, float y) {
+        if (x < minX) minX = x;
+        if (y < minY) minY = y;
+        if (x > maxX) maxX = x;
+        if (y > maxY) maxY = y;
+    }
+    float width() const { return maxX - minX; }
+    float height() const { return maxY - minY; }
+};
+
+// What a drawing area shows: elements in drawing order, the texts that text
+// elements index, and the extent the fits use.
+struct Scene {
+    std::vector<OutlineElement> elements;
+    std::vector<std::string> texts;  // Latin-1 bytes
+    Extent extent;
+
+    void clear() {
+        elements.clear();
+        texts.clear();
+        extent.reset();
+    }
+    // Text of a text element, empty when its index is outside the table.
+    std::string textOf(const OutlineElement& e) const {
+        if (e.textIndex < 0 || static_cast<std::size_t>(e.textIndex) >= texts.size()) return {};
+        return texts[static_cast<std::size_t>(e.textIndex)];
+    }
+};
+
+}  // namespace zelpor

@@ -1,0 +1,54 @@
+#include "workspace/Workspace.h"
+
+#include <filesystem>
+
+#include "io/Files.h"
+#include "part/PartRecord.h"
+#include "workspace/IniFile.h"
+
+namespace zelpor {
+namespace {
+
+std::string DefaultFolder(const std::string& workingDirectory, const char* name) {
+    std::string folder = workingDirectory + kPathSeparator + name + kPathSeparator;
+    CreateFolder(folder);
+    return folder;
+}
+
+}  // namespace
+
+std::string Workspace::partFilePath() const { return PartFilePath(pathCustomers, customer, partFileName()); }
+
+Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory) {
+    const IniFile ini = IniFile::Load(iniPath);
+    Workspace ws;
+    ws.pathCustomers = ini.value(kIniSection, kKeyPathCustomers, "None");
+    if (ws.pathCustomers == "None") ws.pathCustomers = DefaultFolder(workingDirectory, "Customers");
+    ws.customer = ini.value(kIniSection, kKeyCustomer, "");
+    ws.part = ini.value(kIniSection, kKeyPart, "");
+    ws.pathTools = ini.value(kIniSection, kKeyPathTools, "None");
+    if (ws.pathTools == "None") ws.pathTools = DefaultFolder(workingDirectory, "Tools");
+    return ws;
+}
+
+bool SaveWorkspace(const Workspace& ws, const std::string& iniPath) {
+    IniFile ini = IniFile::Load(iniPath);
+    ini.setValue(kIniSection, kKeyPathCustomers, ws.pathCustomers);
+    ini.setValue(kIniSection, kKeyCustomer, ws.customer);
+    ini.setValue(kIniSection, kKeyPart, ws.part);
+    ini.setValue(kIniSection, kKeyPathTools, ws.pathTools);
+    return ini.save(iniPath);
+}
+
+std::string ConfigFilePath(const std::string& executablePath, const std::string& userConfigFolder) {
+    namespace fs = std::filesystem;
+    fs::path exe(executablePath);
+    fs::path ini = exe;
+    ini.replace_extension(".INI");
+    if (FolderWritable(exe.parent_path().string()) || userConfigFolder.empty()) return ini.string();
+    std::error_code ec;
+    fs::create_directories(userConfigFolder, ec);
+    return (fs::path(userConfigFolder) / ini.filename()).string();
+}
+
+}  // namespace zelpor

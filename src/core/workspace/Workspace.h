@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+namespace zelpor {
+
+inline constexpr const char* kIniSection = "Data";
+inline constexpr const char* kKeyPathCustomers = "Path Customers";
+inline constexpr const char* kKeyCustomer = "Customer";
+inline constexpr const char* kKeyPart = "Part";
+inline constexpr const char* kKeyPathTools = "Path Tools";
+inline constexpr const char* kNoJob = "?";
+
+// The four workspace values every window reads.
+struct Workspace {
+    std::string pathCustomers;  // root of the job folders, ends with a separator
+    std::string customer;       // current job; "?" when none
+    std::string part;           // current part, without ".pie"
+    std::string pathTools;      // tools folder, ends with a separator
+
+    bool hasJob() const { return !customer.empty() && customer != kNoJob; }
+    std::string jobFolder() const { return pathCustomers + customer; }
+    std::string partFileName() const { return part + ".pie"; }
+    std::string partFilePath() const;
+};
+
+// Reads the configuration. "None" (also the value of a missing key or file)
+// for a folder gives the working-directory default, which is created.
+Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory);
+// Writes "Path Customers", "Customer", "Part", "Path Tools" in section "Data".
+bool SaveWorkspace(const Workspace& ws, const std::string& iniPath);
+
+// The configuration file: the executable's path with its extension replaced
+// by ".INI". When the executable's folder cannot be written (an installed
+// program), `userConfigFolder` + the same file name is used instead.
+std::string ConfigFilePath(const std::string& executablePath, const std::string& userConfigFolder);
+
+}  // namespace zelpor

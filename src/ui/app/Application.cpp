@@ -1,0 +1,47 @@
+#include "app/Application.h"
+
+#include "dialogs/AboutBox.h"
+#include "dialogs/NewCustomDialog.h"
+#include "dialogs/NewPartDialog.h"
+#include "dialogs/SelectCustomDialog.h"
+#include "dialogs/SelectPartDialog.h"
+#include "mainwindow/MainWindow.h"
+#include "params/ParameterWindow.h"
+#include "profile/ProfileWindow.h"
+#include "sequence/SequenceWindow.h"
+#include "tools/ToolLibraryWindow.h"
+
+namespace zelpor {
+
+Application::Application(const std::string& executablePath, const std::string& userConfigFolder,
+                         MessageService* messages)
+    : m_messages(messages) {
+    if (!m_messages) {
+        m_ownMessages = std::make_unique<DialogMessageService>();
+        m_messages = m_ownMessages.get();
+    }
+    m_state.iniPath = ConfigFilePath(executablePath, userConfigFolder);
+
+    auto& w = m_windows;
+    auto& msg = *m_messages;
+    w.main = new MainWindow(m_state, w, msg);
+    w.newCustom = new NewCustomDialog(m_state, w, msg, w.main);
+    w.newPart = new NewPartDialog(m_state, w, msg, w.main);
+    w.about = new AboutBox(m_state, w, msg, w.main);
+    w.selectCustom = new SelectCustomDialog(m_state, w, msg, w.main);
+    w.selectPart = new SelectPartDialog(m_state, w, msg, w.main);
+    w.parameters = new ParameterWindow(m_state, w, msg, w.main);
+    w.profile = new ProfileWindow(m_state, w, msg, w.main);
+    w.punchLibrary = new ToolLibraryWindow(m_state, ToolKind::Punch, msg, w.main);
+    w.dieLibrary = new ToolLibraryWindow(m_state, ToolKind::Die, msg, w.main);
+    w.sequence = new SequenceWindow(m_state, w, msg, w.main);
+}
+
+Application::~Application() { delete m_windows.main; }
+
+void Application::start() {
+    m_windows.main->FormCreate();
+    m_windows.main->show();
+}
+
+}  // namespace zelpor

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+namespace zelpor {
+
+struct AppState;
+struct WindowSet;
+class MessageService;
+
+// Machine parameter editor.
+class ParameterWindow final : public QDialog {
+    Q_OBJECT
+public:
+    ParameterWindow(AppState& state, WindowSet& windows, MessageService& messages, QWidget* parent = nullptr);
+
+private:
+    AppState& m_state;
+    WindowSet& m_windows;
+    MessageService& m_messages;
+};
+
+}  // namespace zelpor

@@ -18,3 +18,9 @@ endif()
 add_library(zelpor_qt_options INTERFACE)
 target_compile_definitions(zelpor_qt_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+
+# Reuse object files between build folders when ccache is there (optional).
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER)
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+endif()

@@ -118,5 +118,18 @@ TEST(SaveBeforeDialog, WritesTheCurrentPartOnlyWhenAJobIsChosen) {
     EXPECT_EQ(bytes[255 + 2], 0x20);
 }
 
+TEST(SaveBeforeDialog, FindsTheJobFolderWithoutRegardToCase) {
+    test::TempDir dir;
+    fs::create_directory(dir.path() / "Alpha");
+    AppState state;
+    state.workspace.pathCustomers = dir.folder();
+    state.workspace.customer = "ALPHA";
+    state.workspace.part = "P";
+    EXPECT_EQ(SaveCurrentPartBeforeDialog(state), "");
+    EXPECT_EQ(test::ReadAll(dir.file("Alpha/P.pie")).size(), 10741u);
+    EXPECT_EQ(ListJobs(dir.folder()), std::vector<std::string>{"Alpha"});  // no second folder
+    EXPECT_TRUE(state.readCurrentPart());
+}
+
 }  // namespace
 }  // namespace zelpor

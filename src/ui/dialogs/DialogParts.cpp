@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include "common/Latin1.h"
@@ -12,6 +14,38 @@
 #include "workspace/AppState.h"
 
 namespace zelpor {
+
+namespace {
+
+// The help line lines up "Entrée: validation" with tab characters. A plain
+// label would put them 80 pixels apart and push the end of the line out of
+// the dialog, so the tab stops here are five average characters wide.
+class HelpLineLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override {
+        const QSize text = fontMetrics().size(Qt::TextSingleLine | Qt::TextExpandTabs, this->text(), tabStop());
+        const QMargins m = contentsMargins();
+        return {text.width() + m.left() + m.right(), text.height() + m.top() + m.bottom()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QTextOption option(Qt::AlignLeft | Qt::AlignVCenter);
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTabStopDistance(tabStop());
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(QRectF(contentsRect()), text(), option);
+    }
+
+private:
+    int tabStop() const { return fontMetrics().averageCharWidth() * 5; }
+};
+
+}  // namespace
 
 QString HelpLine() { return QStringLiteral("Echap: Abandon \t\t\t\t\t       Entr\u00e9e: validation"); }
 
@@ -41,7 +75,7 @@ void AddFooter(QDialog* dialog, QVBoxLayout* layout, DialogFrame& frame) {
     buttons->addWidget(frame.cancel);
     layout->addLayout(buttons);
 
-    frame.label3 = new QLabel(dialog);
+    frame.label3 = new HelpLineLabel(dialog);
     frame.label3->setObjectName(QStringLiteral("Label3"));
     frame.label3->setTextFormat(Qt::PlainText);
     layout->addWidget(frame.label3);

@@ -83,13 +83,15 @@ TEST_F(Opening, Screenshots) {
     for (const char* part : {"Bride.pie", "Cornier 40.pie", "Equerre.pie", "notes.txt"}) {
         WriteAll((root / "Bati-12" / part).string(), {0});
     }
+    // Label2 shows where the dialogs work: a path as a shop would have it.
+    state.workspace.pathCustomers = (root / "").string();
     state.workspace.customer = "Bati-12";
     state.workspace.part = "Equerre";
     const auto shoot = [&](QDialog* dialog, const char* file) {
         dialog->show();
         QApplication::processEvents();
         EXPECT_TRUE(dialog->grab().save(folder + QLatin1Char('/') + QLatin1StringView(file)));
-        dialog->done(QDialog::Rejected);
+        dialog->reject();
     };
     child<QLineEdit>(newCustom.get(), "Edit1")->setText(QStringLiteral("Cuve inox"));
     shoot(newCustom.get(), "dialog-new-job.png");

@@ -66,7 +66,6 @@ void AddFooter(QDialog* dialog, QVBoxLayout* layout, DialogFrame& frame) {
     frame.ok->setDefault(true);
     frame.cancel = new QPushButton(QStringLiteral("Annuler"), dialog);
     frame.cancel->setObjectName(QStringLiteral("CancelBtn"));
-    frame.cancel->setAutoDefault(false);
     QObject::connect(frame.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;

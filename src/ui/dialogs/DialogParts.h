@@ -28,8 +28,9 @@ struct DialogFrame {
 
 // Label2 at the top of `layout`; call AddFooter once the dialog's own fields are in.
 QLabel* AddWhereLabel(QDialog* dialog, QVBoxLayout* layout);
-// The OK / Annuler row and the help line; OK is the default button, and
-// "Annuler" goes through the dialog's reject() so Escape and the button agree.
+// The OK / Annuler row and the help line. OK is the default button (Enter in
+// the fields); a button that has the focus takes Enter itself. "Annuler" goes
+// through the dialog's reject() so Escape and the button agree.
 void AddFooter(QDialog* dialog, QVBoxLayout* layout, DialogFrame& frame);
 
 // Saves the current part as a dialog opens and tells the user when the file

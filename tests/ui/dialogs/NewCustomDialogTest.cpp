@@ -54,6 +54,22 @@ TEST_F(NewJob, EmptyNameIsRefusedAndTheFocusGoesBackToTheName) {
     EXPECT_EQ(state.workspace.customer, "Old");
 }
 
+TEST_F(NewJob, EnterOnTheFocusedAnnulerButtonCancels) {
+    state.workspace.customer = "Old";
+    makeJob("Old");
+    showActive(newCustom.get());
+    auto* edit1 = child<QLineEdit>(newCustom.get(), "Edit1");
+    QTest::keyClicks(edit1, QStringLiteral("Neuf"));
+    QTest::keyClick(edit1, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), child<QPushButton>(newCustom.get(), "CancelBtn"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(newCustom->isVisible());
+    EXPECT_EQ(newCustom->result(), QDialog::Rejected);
+    EXPECT_EQ(state.workspace.customer, "Old");
+    EXPECT_FALSE(std::filesystem::exists(root / "Neuf"));
+}
+
 TEST_F(NewJob, ExistingJobClosesWithCancelAndKeepsTheCurrentJob) {
     makeJob("Bati");
     makeJob("Cuve");

@@ -32,12 +32,15 @@ void StatusPanel::paintEvent(QPaintEvent*) {
 
 FunctionButtonPanel::FunctionButtonPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel2"));
-    constexpr int kWidth = 93, kHeight = 62, kGap = 4, kLeft = 8, kTop = 6;
+    constexpr int kWidth = 96, kHeight = 62, kGap = 2, kLeft = 6, kTop = 6;
+    QFont small = font();
+    small.setPointSize(8);
     for (int i = 0; i < kButtons; ++i) {
         auto* b = new QToolButton(this);
         b->setObjectName(QStringLiteral("Bouton%1").arg(i + 1));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setIconSize(QSize(24, 24));
+        b->setFont(small);
         b->setFocusPolicy(Qt::NoFocus);  // the keyboard stays in the fields
         b->setGeometry(kLeft + i * (kWidth + kGap), kTop, kWidth, kHeight);
         m_buttons[static_cast<std::size_t>(i)] = b;

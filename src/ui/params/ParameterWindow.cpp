@@ -17,7 +17,7 @@
 namespace zelpor {
 namespace {
 
-constexpr int kColNumber = 16, kColDesignation = 130, kColValue = 572, kColUnit = 684;
+constexpr int kColNumber = 16, kColDesignation = 140, kColValue = 572, kColUnit = 684;
 constexpr int kHeaderTop = 16, kFirstRowTop = 52, kRowPitch = 30;
 
 // Focused field teal, resting fields in the colour of an inactive caption.

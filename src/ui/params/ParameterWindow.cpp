@@ -96,8 +96,12 @@ void ParameterWindow::FormActivate() {
 
     for (int r = 1; r <= kRows; ++r) {
         const MachineParameter& e = entry(r);
-        if (e.number == 0) continue;  // unused entries are never shown
         Row& row = m_rows[static_cast<std::size_t>(r - 1)];
+        // Fields that store nothing (read-only or unused entries, display-only
+        // rows) refuse pasting as well as typing, so the screen never shows a
+        // value that is not the stored one.
+        row.value->setReadOnly(r > kEditableParameterRows || e.number == 0 || e.modifiable == 0);
+        if (e.number == 0) continue;  // unused entries are never shown
         row.number->setText(QString::number(e.number));
         row.designation->setText(FromLatin1(e.designation.str()));
         row.value->setText(QString::fromStdString(FormatParameterValue(e)));

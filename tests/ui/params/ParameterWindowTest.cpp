@@ -242,8 +242,9 @@ TEST(ParameterWindow, ArrowsAndEnterWrapBetweenRows) {
     EXPECT_EQ(QApplication::focusWidget(), ed.field(5));
     // Typed text in a display-only row is neither checked nor stored.
     ed.field(11)->setFocus(Qt::OtherFocusReason);
-    ed.type("x");
+    ed.type("7");
     EXPECT_FLOAT_EQ(ed.value(11), 1.25f);
+    EXPECT_EQ(ed.field(11)->text(), QStringLiteral("1.25"));
     ed.window.close();
 }
 

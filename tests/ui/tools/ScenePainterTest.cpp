@@ -181,8 +181,9 @@ TEST(ScenePainter, TextDrawsInItsPlaceAndOnlyWithAKnownIndex) {
 TEST(ScenePainter, LetteringFontIsTheIsoFaceWhenInstalled) {
     const QString family = LetteringFontFamily();
     EXPECT_FALSE(family.isEmpty());
-    if (QFontDatabase::families().contains(QStringLiteral("osifont"), Qt::CaseInsensitive))
+    if (QFontDatabase::families().contains(QStringLiteral("osifont"), Qt::CaseInsensitive)) {
         EXPECT_EQ(family.toLower(), QStringLiteral("osifont"));
+    }
 }
 
 TEST(ScenePainter, FarAwayGeometryIsClippedNotWrapped) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <functional>
 
 #include "common/WindowSet.h"
+#include "profile/ProfileCursors.h"
 #include "profile/ProfileWindow.h"
 #include "sequence/SequenceWindow.h"
 #include "support/ScriptedMessages.h"
@@ -218,6 +220,32 @@ TEST(ProfileWindow, EmptyEnterDoesNothingAndWrongNumberIsReported) {
     EXPECT_EQ(f.status(), QStringLiteral("Longueur du segment"));
     EXPECT_EQ(f.state.part, before);
     EXPECT_EQ(f.window.drawing().mode(), ProfileDrawing::Mode::Length);
+
+    // Escape does not close the window halfway through a profile.
+    QTest::keyClick(f.edit1(), Qt::Key_Escape);
+    EXPECT_TRUE(f.window.isVisible());
+}
+
+TEST(ProfileWindow, PointerJumpsToTheEndOfTheRubberLine) {
+    Fixture f;
+    f.window.show();
+    QApplication::setActiveWindow(&f.window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    QWidget* canvas = f.child("Bevel1");
+    f.enter(QStringLiteral("1"));
+    // The origin cross fits at 457 / 20 * 0.75 pixels per mm around (401, 229);
+    // the rubber line points right, 50 pixels long.
+    const QPoint expected = canvas->mapToGlobal(QPoint(450, 229));
+    EXPECT_NEAR(QCursor::pos().x(), expected.x(), 1);
+    EXPECT_EQ(QCursor::pos().y(), expected.y());
+    EXPECT_EQ(canvas->cursor().pixmap().toImage(), AngleCursor().pixmap().toImage());
+
+    f.enter(QStringLiteral("90"));  // first segment straight up
+    const ScreenPoint target = f.window.drawing().pointerTarget();
+    EXPECT_EQ(QCursor::pos(), canvas->mapToGlobal(QPoint(target.x, target.y)));
+    EXPECT_LT(target.y, 229);
+    EXPECT_EQ(canvas->cursor().pixmap().toImage(), LengthCursor().pixmap().toImage());
+    EXPECT_NE(LengthCursor().pixmap().toImage(), AngleCursor().pixmap().toImage());
 }
 
 TEST(ProfileWindow, F1TurnsRightInEveryAngleStep) {

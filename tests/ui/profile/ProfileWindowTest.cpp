@@ -344,3 +344,64 @@ TEST(ProfileWindow, PointerPreviewsAndPaintsWithoutCommitting) {
 
 }  // namespace
 }  // namespace zelpor
+
+namespace zelpor {
+namespace {
+
+int CountColour(const QImage& image, QRect area, QColor colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+// Sketches kept in a part may hold every entity type; the window draws them all.
+TEST(ProfileWindow, PaintsEveryEntityType) {
+    Fixture f;
+    f.window.FormActivate();  // one pixel per millimetre, origin at (1, 456)
+    PartRecord& p = f.state.part;
+    auto add = [&p](std::int32_t type, std::int32_t colour) -> SketchEntity& {
+        SketchEntity& e = p.sketch[static_cast<std::size_t>(++p.sketchLast)];
+        e = SketchEntity{};
+        e.type = type;
+        e.colour = colour;
+        return e;
+    };
+    SketchEntity& solid = add(kLine, 0x0000FF);
+    solid.x1 = 10, solid.y1 = 400, solid.x2 = 210, solid.y2 = 400;
+    SketchEntity& dotted = add(kLine, 0x0000FF);
+    dotted.style.assign("DOT");
+    dotted.x1 = 10, dotted.y1 = 300, dotted.x2 = 210, dotted.y2 = 300;
+    SketchEntity& circle = add(kCircle, 0xFF0000);  // blue
+    circle.x1 = 400, circle.y1 = 300, circle.radius = 30;
+    SketchEntity& arc = add(kArc, 0x00FFFF);  // yellow, upper half
+    arc.x1 = 600, arc.y1 = 300, arc.radius = 40, arc.startAngle = 0, arc.endAngle = 180;
+    SketchEntity& text = add(kText, 0xFFFFFF);
+    text.x1 = 100, text.y1 = 150, text.textHeight = 30, text.textIndex = 2;
+    p.sketchTexts[2].assign("PLI");
+    SketchEntity& lost = add(kText, 0xFF00FF);
+    lost.x1 = 300, lost.y1 = 150, lost.textHeight = 30, lost.textIndex = 99;  // outside the text table
+    add(5, 0x00FF00).x2 = 300;  // unknown type: ignored
+    f.window.FormPaint();
+
+    const QImage& img = f.window.bitmap();
+    const int solidPixels = CountColour(img, QRect(0, 56, 799, 1), QColor(255, 0, 0));
+    const int dottedPixels = CountColour(img, QRect(0, 156, 799, 1), QColor(255, 0, 0));
+    EXPECT_GE(solidPixels, 199);
+    EXPECT_GT(dottedPixels, 20);
+    EXPECT_LT(dottedPixels, solidPixels * 3 / 4);
+    EXPECT_GT(CountColour(img, QRect(370, 125, 61, 61), QColor(0, 0, 255)), 100);
+    EXPECT_EQ(CountColour(img, QRect(396, 151, 9, 9), QColor(0, 0, 255)), 0);  // not filled
+    const QColor yellow(255, 255, 0);
+    EXPECT_GT(CountColour(img, QRect(555, 110, 91, 45), yellow), 60);  // above the centre
+    EXPECT_EQ(CountColour(img, QRect(555, 158, 91, 45), yellow), 0);   // nothing below
+    int lettering = 0;
+    for (int y = 280; y < 350; ++y)
+        for (int x = 50; x < 200; ++x) lettering += qRed(img.pixel(x, y)) > 200 && qBlue(img.pixel(x, y)) > 200;
+    EXPECT_GT(lettering, 30);
+    EXPECT_EQ(CountColour(img, QRect(0, 0, 799, 453), QColor(255, 0, 255)), 0);
+    EXPECT_EQ(CountColour(img, QRect(0, 0, 799, 453), QColor(0, 255, 0)), 0);
+}
+
+}  // namespace
+}  // namespace zelpor

@@ -43,8 +43,11 @@ void BendViewWidget::ZoomFenetre1Click() {
     setCursor(ZoomCursor());
 }
 
+// "Zoom Tout" goes back to the whole drawing: the same fit as when the bend
+// was drawn. (Scaling from the signed maxima alone showed only one corner of
+// the part, so the fit is used instead.)
 void BendViewWidget::ZoomTout1Click() {
-    ZoomAll(m_view, m_scene.extent, kBendViewWidth, kBendViewHeight);
+    FitBendView(m_scene.extent, kBendViewWidth, kBendViewHeight, m_view);
     invalidate();
     setZoomAllEnabled(false);
 }

@@ -142,13 +142,9 @@ TEST_F(BendViewTest, ZoomWindowByTwoClicks) {
     EXPECT_EQ(pixelAt(m_widget.view(), 0, 22), kRed);
     saveScreenshot("bend-view-zoom.png");
 
-    // "Zoom Tout" goes back to the whole drawing's scale and is disabled again.
+    // "Zoom Tout" goes back to the whole drawing, as first fitted, and is disabled again.
     m_widget.ZoomTout1Click();
-    expected = m_widget.view();
-    ViewTransform all = before;
-    ASSERT_TRUE(ZoomAll(all, m_widget.scene().extent));
-    EXPECT_TRUE(Same(m_widget.view(), all));
-    EXPECT_EQ(m_widget.view().scaleX(), 1000.0 / 1000 * all.viewportExtentX / 1000);
+    EXPECT_TRUE(Same(m_widget.view(), before));
     ASSERT_EQ(zoomAll.size(), 2);
     EXPECT_FALSE(zoomAll.last().at(0).toBool());
     EXPECT_FALSE(m_widget.zoomAllEnabled());

@@ -35,13 +35,25 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     std::ifstream in(ResolveCaseInsensitive(path), std::ios::binary);
     if (!in) return std::nullopt;
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::vector<std::uint8_t> bytes;
+    constexpr std::size_t kChunk = 64 * 1024;
+    while (bytes.size() < maxBytes) {
+        const std::size_t want = std::min(kChunk, maxBytes - bytes.size());
+        const std::size_t had = bytes.size();
+        bytes.resize(had + want);
+        in.read(reinterpret_cast<char*>(bytes.data() + had), static_cast<std::streamsize>(want));
+        bytes.resize(had + static_cast<std::size_t>(in.gcount()));
+        if (!in) break;
+    }
+    if (in.bad()) return std::nullopt;
+    return bytes;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error) {
+std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error,
+                                                          std::size_t maxBytes) {
     const std::string actual = ResolveCaseInsensitive(path);
     std::error_code ec;
     if (!fs::is_regular_file(actual, ec)) {
@@ -52,7 +64,7 @@ std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& pat
         SetError(error, FileError::NotWritable);
         return std::nullopt;
     }
-    auto bytes = ReadFileBytes(actual);
+    auto bytes = ReadFileBytes(actual, maxBytes);
     SetError(error, bytes ? FileError::None : FileError::ReadFailed);
     return bytes;
 }
@@ -103,10 +115,13 @@ bool DeleteFile(const std::string& path) {
 
 bool FolderWritable(const std::string& path) {
     if (!FolderExists(path)) return false;
+    // The owner's write bit is what "read-only" means for the stored data; the
+    // access check adds the case of a folder that belongs to someone else
+    // (an installed program's folder).
 #ifdef _WIN32
     return OwnerMayWrite(path);
 #else
-    return ::access(path.c_str(), W_OK) == 0;
+    return OwnerMayWrite(path) && ::access(path.c_str(), W_OK) == 0;
 #endif
 }
 

@@ -71,6 +71,13 @@ std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& pat
 
 bool WriteOverFileStart(const std::string& path, const std::vector<std::uint8_t>& bytes, FileError* error) {
     const std::string actual = ResolveCaseInsensitive(path);
+    // A read-only file stays untouched even for a user the system would let
+    // write it anyway (root): read-only is how a shop protects a file.
+    std::error_code existsError;
+    if (fs::exists(actual, existsError) && !OwnerMayWrite(actual)) {
+        SetError(error, FileError::NotWritable);
+        return false;
+    }
     std::fstream out(actual, std::ios::binary | std::ios::in | std::ios::out);
     if (!out) {
         std::error_code ec;

@@ -177,5 +177,3 @@ BENCHMARK(BM_ComputeBendForce);
 
 }  // namespace
 }  // namespace zelpor
-
-BENCHMARK_MAIN();

@@ -6,6 +6,7 @@
 #include "common/Latin1.h"
 #include "common/MessageService.h"
 #include "common/WindowSet.h"
+#include "SampleLibrary.h"
 #include "io/Files.h"
 #include "workspace/AppState.h"
 
@@ -28,7 +29,9 @@ MainWindow::MainWindow(AppState& state, WindowSet& windows, MessageService& mess
 }
 
 void MainWindow::FormCreate() {
-    m_state.workspace = LoadWorkspace(m_state.iniPath, CurrentWorkingDirectory());
+    WorkspaceLoadReport made;
+    m_state.workspace = LoadWorkspace(m_state.iniPath, CurrentWorkingDirectory(), &made);
+    if (made.createdToolsFolder) InstallSampleLibrary(m_state.workspace.pathTools);
     m_edit1->setText(FromLocal(m_state.workspace.customer));
     m_edit2->setText(FromLocal(m_state.workspace.part));
     m_state.readCurrentPart();

@@ -131,6 +131,10 @@ void MainWindow::paintFocused(QWidget* w, bool focused) {
     const QColor c = focused ? kFocusColour : kRestColour;
     pal.setColor(QPalette::Base, c);
     pal.setColor(QPalette::Button, c);
+    // Bold black on teal is hard to read from the press; white is not.
+    const QColor ink = focused ? QColor(Qt::white) : QColor(Qt::black);
+    pal.setColor(QPalette::Text, ink);
+    pal.setColor(QPalette::ButtonText, ink);
     w->setPalette(pal);
 }
 

@@ -18,6 +18,11 @@ namespace {
 
 bool PopupOpen(const QComboBox* list) { return list->view() && list->view()->isVisible(); }
 
+// Keys that would change the selection of a closed list without choosing it.
+bool SilentSelectionKey(const QKeyEvent* e) {
+    return e->key() == Qt::Key_PageUp || e->key() == Qt::Key_Home || e->key() == Qt::Key_End;
+}
+
 QString General(float v) { return QString::fromStdString(FormatGeneral(v)); }
 
 }  // namespace
@@ -91,7 +96,7 @@ bool MainWindow::CBpoinconKeyDown(QKeyEvent* e) {
         if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Etemps_next")]);
         return true;
     default:
-        return false;
+        return SilentSelectionKey(e);
     }
 }
 
@@ -116,7 +121,7 @@ bool MainWindow::CBmaticeKeyDown(QKeyEvent* e) {
         if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Etemps_next")]);
         return true;
     default:
-        return false;
+        return SilentSelectionKey(e);
     }
 }
 

@@ -230,6 +230,10 @@ bool MainWindow::CBmatiereKeyDown(QKeyEvent* e) {
     case Qt::Key_Right:
         if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Etemps_next")]);
         return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;  // would change the shown material without choosing it
     default:
         return false;
     }

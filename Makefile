@@ -2,7 +2,7 @@
 # make test  installs what is missing, builds and runs every test
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps sanitize clean bench
+.PHONY: run test build deps sanitize clean bench fuzz
 
 deps:
 	@scripts/ensure-deps.sh
@@ -26,6 +26,9 @@ bench: deps
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	./build-bench/bin/zelpor_bench
+
+fuzz:
+	scripts/run-fuzzers.sh
 
 clean:
 	rm -rf build build-debug build-sanitize build-bench build-fuzz

@@ -1,0 +1,34 @@
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "FuzzCheck.h"
+#include "part/PartRecord.h"
+
+using namespace zelpor;
+
+// Any file bytes decode into a part whose indexes stay inside their tables,
+// and the image written back is always 10741 bytes.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    PartRecord part;
+    DecodePart(part, std::span<const std::uint8_t>(data, size));
+    FUZZ_CHECK(part.lastBend >= -1 && part.lastBend < kMaxBends);
+    FUZZ_CHECK(part.currentBend >= -1 && part.currentBend <= part.lastBend);
+    FUZZ_CHECK(part.profileBendCount >= 0 && part.profileBendCount < kProfileEntries);
+    FUZZ_CHECK(part.sketchLast >= -1 && part.sketchLast < kSketchEntities);
+    if (const BendRecord* bend = part.currentBendRecord()) {
+        FUZZ_CHECK(bend->punch.str().size() <= 25);
+        FUZZ_CHECK(bend->die.str().size() <= 25);
+    }
+    FUZZ_CHECK(part.comment.str().size() <= 256);
+    FUZZ_CHECK(part.material.str().size() <= 31);
+    const auto image = EncodePart(part);
+    FUZZ_CHECK(image.size() == PartRecord::kFileSize);
+    // A full-size image with bounded indexes reads back to itself.
+    if (size >= PartRecord::kFileSize) {
+        PartRecord again;
+        DecodePart(again, image);
+        FUZZ_CHECK(EncodePart(again) == image);
+    }
+    return 0;
+}

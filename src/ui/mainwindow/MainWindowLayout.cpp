@@ -145,7 +145,7 @@ void MainWindow::buildButtons(QWidget* area) {
     for (int i = 0; i < 8; ++i) {
         auto* b = new QPushButton(area);
         b->setObjectName(QStringLiteral("Button%1").arg(i + 1));
-        b->setGeometry(8 + i * 98, 480, 92, 44);
+        b->setGeometry(8 + i * 98, 480, 94, 44);
         // Clicking keeps the keyboard on the field the operator works in.
         b->setFocusPolicy(Qt::NoFocus);
         b->setEnabled(false);

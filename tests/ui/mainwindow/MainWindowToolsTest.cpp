@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QFrame>
 
 #include "calc/Formulas.h"
 
@@ -180,6 +181,110 @@ TEST_F(Tools, LibraryMenuBrowsesAndComesBackToThePart) {
     main()->findChild<QAction*>(QStringLiteral("ListePoincons1"))->trigger();
     EXPECT_FALSE(state().punch.selectionRequest);
     EXPECT_EQ(focused(), "Edit2");
+}
+
+}  // namespace
+}  // namespace zelpor::test
+
+namespace zelpor::test {
+namespace {
+
+using Flows = MainWindowTest;
+
+TEST_F(Flows, PlisMenuSwitchesTheView) {
+    writePart(SamplePart(1));
+    start();
+    auto* numerique = main()->findChild<QAction*>(QStringLiteral("Numerique1"));
+    auto* graphique = main()->findChild<QAction*>(QStringLiteral("Graphique1"));
+    EXPECT_FALSE(numerique->isEnabled());
+    graphique->trigger();
+    EXPECT_EQ(main()->viewMode(), ViewMode::Graphic);
+    EXPECT_TRUE(numerique->isEnabled());
+    EXPECT_FALSE(graphique->isEnabled());
+    EXPECT_TRUE(find<QWidget>("PaintBox1")->isVisible());
+    numerique->trigger();
+    EXPECT_EQ(main()->viewMode(), ViewMode::Numeric);
+    EXPECT_TRUE(find<QFrame>("Panel3")->isVisible());
+    EXPECT_FALSE(main()->findChild<QAction*>(QStringLiteral("ProgrammationPoincons1"))->isEnabled());
+    EXPECT_FALSE(main()->findChild<QAction*>(QStringLiteral("Liste1"))->isEnabled());
+}
+
+TEST_F(Flows, LoadingAJobComesBackToTheJobField) {
+    writePart(SamplePart(1));
+    start();
+    key(Qt::Key_Up);
+    ASSERT_EQ(focused(), "Edit1");
+    AnswerModal(QDialog::Accepted);
+    key(Qt::Key_F1);
+    EXPECT_EQ(focused(), "Edit1");
+    EXPECT_EQ(find<QPushButton>("Button1")->text(), "Charger Affaire");
+    EXPECT_TRUE(find<QPushButton>("Button1")->isVisible());
+    EXPECT_EQ(text("Edit1"), "JOB");
+}
+
+TEST_F(Flows, ThicknessWithoutABendChangesOnlyTheThickness) {
+    PartRecord p = SamplePart(1);
+    p.currentBend = p.lastBend = -1;
+    writePart(p);
+    start();
+    const BendRecord before = bend(0);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Home);
+    keys("3");
+    EXPECT_EQ(state().part.thickness, 3.0f);
+    EXPECT_EQ(bend(0), before);
+    EXPECT_EQ(text("Eaxe1"), "");
+}
+
+TEST_F(Flows, APartNameLeadingOutOfTheJobIsNeverDeleted) {
+    std::filesystem::create_directories(m_dir.path() / "Customers" / "victim");
+    const std::string outside = m_ws.pathCustomers + "victim.pie";
+    WriteAll(outside, {1, 2, 3});
+    WriteAll(m_ws.pathCustomers + "JOB/other.pie", {1});
+    m_ws.part = "../victim";
+    start();
+    find<QPushButton>("Button3")->click();  // confirmed
+    EXPECT_TRUE(std::filesystem::exists(outside));
+    EXPECT_EQ(state().workspace.part, "");
+}
+
+TEST_F(Flows, InTheDrawingAForceUpdateLeavesTheForceFieldAlone) {
+    writeDie("V16.DIE", 16, 88, 2);
+    std::array<MaterialRecord, kMaterialRecords> table{};
+    table[0].name.assign("Acier");
+    table[0].coefficient = 225;
+    WriteAll(m_ws.pathTools + "material.dat", EncodeMaterialTable(table));
+    PartRecord p = SamplePart(1);
+    p.bends[0].force = 5;
+    writePart(p);
+    start();
+    key(Qt::Key_Down);
+    key(Qt::Key_F8);
+    ASSERT_EQ(main()->viewMode(), ViewMode::Graphic);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    ASSERT_EQ(focused(), "Edit5");
+    key(Qt::Key_Home);
+    keys("500");
+    EXPECT_EQ(bend(0).length, 500.0f);
+    EXPECT_NEAR(bend(0).force, 16.09 / 2, 5e-3);
+    EXPECT_EQ(text("Eforce"), "5.00");
+    key(Qt::Key_Up);
+    key(Qt::Key_Up);
+    key(Qt::Key_F8);  // back to the numbers: the stored force shows
+    EXPECT_EQ(text("Eforce"), "8.04");
+}
+
+TEST_F(Flows, AFailedSaveIsReported) {
+    writePart(SamplePart(1));
+    start();
+    std::filesystem::remove(partPath());
+    std::filesystem::create_directory(partPath());  // a folder where the file should go
+    closeWindow();
+    ASSERT_EQ(m_messages.shown.size(), 1u);
+    EXPECT_TRUE(m_messages.shown[0].text.startsWith("Impossible d'écrire le fichier "));
+    EXPECT_TRUE(m_messages.shown[0].text.endsWith("P1.pie"));
 }
 
 }  // namespace

@@ -59,7 +59,6 @@ void MainWindow::FormCreate() {
     m_state.workspace = LoadWorkspace(m_state.iniPath, CurrentWorkingDirectory());
     m_edit1->setText(FromLocal(m_state.workspace.customer));
     m_edit2->setText(FromLocal(m_state.workspace.part));
-    // (room for installing the sample tool library into a fresh tools folder)
     if (m_state.readCurrentPart()) ShowBendHeader();
     // A window closed before its first activation still records "no job".
     if (!m_state.workspace.hasJob()) m_state.workspace.customer = kNoJob;

@@ -112,5 +112,10 @@ int main(int argc, char** argv) {
               "[Data]\r\nPath Customers=C:\\Zelpor\\Customers\\\r\nCustomer=Job\r\nPart=P1\r\nPath Tools=None\r\n");
     for (const char* n : {"90", "4.12", "-1.5e3", "1.2.3", " 7 ", ".", "-"})
         WriteText(root / "numbers", std::string("n") + std::to_string(std::hash<std::string>{}(n) % 10000), n);
+    // Scenes: a part, then its punch and die, then a few user actions.
+    std::vector<std::uint8_t> scene = EncodePart(part);
+    for (const auto& bytes : {EncodePunch(punch), EncodeDie(die)}) scene.insert(scene.end(), bytes.begin(), bytes.end());
+    for (std::uint8_t action : {0, 2, 1, 0, 3, 190, 150, 90, 50, 70}) scene.push_back(action);
+    Write(root / "scenes", "bracket.bin", scene);
     return 0;
 }

@@ -15,17 +15,11 @@ namespace {
 
 using namespace zelpor;
 
-QApplication& EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "zelpor_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 void BM_AngleKeystroke(benchmark::State& st) {
-    EnsureApplication();
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        st.SkipWithError("needs the widgets application of BenchMain");
+        return;
+    }
     test::TempDir dir;
     test::ScopedWorkingDirectory cwd(dir.path());
     Workspace ws{dir.folder() + "Customers/", "JOB", "P1", dir.folder() + "Tools/"};

@@ -1,15 +1,153 @@
 #include "sequence/SequenceWindow.h"
 
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+
 #include "common/MessageService.h"
+#include "common/ScenePainter.h"
 #include "common/WindowSet.h"
+#include "tools/ToolLibraryWindow.h"
 #include "workspace/AppState.h"
 
 namespace zelpor {
+namespace {
+
+constexpr int kClientWidth = 795;
+constexpr int kClientHeight = 571;
+constexpr int kBottomPanelHeight = 75;
+constexpr int kButtonWidth = 89;
+constexpr int kButtonHeight = 42;
+constexpr int kButtonX[8] = {11, 107, 203, 299, 408, 504, 599, 695};
+
+}  // namespace
+
+void PaintSequenceScene(QImage& image, const SequenceScene& scene) {
+    ScenePainter painter(image, scene.view);
+    painter.fillBackground(QColor(128, 128, 128));
+    painter.drawElements(scene.scene.elements, &scene.scene);
+}
 
 SequenceWindow::SequenceWindow(AppState& state, WindowSet& windows, MessageService& messages, QWidget* parent)
-    : QDialog(parent), m_state(state), m_windows(windows), m_messages(messages) {
+    : QDialog(parent),
+      m_state(state),
+      m_windows(windows),
+      m_messages(messages),
+      m_program(state.part, state.punch, state.die, kSequenceAreaWidth, kSequenceAreaHeight) {
     setObjectName(QStringLiteral("TFormSequence"));
     setWindowTitle(QStringLiteral("Zelpor2     Sequence"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    // The drawing area itself is never shown: it only gives the bitmap its
+    // size and place.
+    m_panel2 = new QWidget(this);
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    m_panel2->setGeometry(-8, 0, kSequenceAreaWidth, kSequenceAreaHeight);
+    m_panel2->hide();
+
+    auto* panel30 = new QWidget(this);
+    panel30->setObjectName(QStringLiteral("Panel30"));
+    // Captions such as "Angle précedant" must fit the 89-pixel buttons.
+    QFont buttonFont = panel30->font();
+    buttonFont.setPointSizeF(buttonFont.pointSizeF() * 0.85);
+    panel30->setGeometry(0, kClientHeight - kBottomPanelHeight, kClientWidth, kBottomPanelHeight);
+    for (int i = 0; i < 8; ++i) {
+        auto* b = new QPushButton(panel30);
+        b->setObjectName(QStringLiteral("Bouton%1").arg(i + 1));
+        b->setGeometry(kButtonX[i], 4, kButtonWidth, kButtonHeight);
+        b->setAutoDefault(false);
+        b->setFont(buttonFont);
+        m_buttons[i] = b;
+    }
+    m_buttons[0]->setText(QStringLiteral("Validation pli"));
+    m_buttons[3]->setText(QStringLiteral("Pivote Piece"));
+    m_buttons[5]->setText(QStringLiteral("Angle précedant"));
+    m_buttons[6]->setText(QStringLiteral("Angle suivant"));
+    m_buttons[7]->setText(QStringLiteral("Retour"));
+    connect(m_buttons[0], &QPushButton::clicked, this, &SequenceWindow::Bouton1Click);
+    connect(m_buttons[3], &QPushButton::clicked, this, &SequenceWindow::Bouton4Click);
+    connect(m_buttons[5], &QPushButton::clicked, this, &SequenceWindow::Bouton6Click);
+    connect(m_buttons[6], &QPushButton::clicked, this, &SequenceWindow::Bouton7Click);
+    connect(m_buttons[7], &QPushButton::clicked, this, &SequenceWindow::Bouton8Click);
+
+    m_statusBar = new QStatusBar(panel30);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
+    m_statusBar->setSizeGripEnabled(false);
+    m_statusBar->setGeometry(0, kBottomPanelHeight - 21, kClientWidth, 21);
+
+    m_bitmap = QImage(m_panel2->size(), QImage::Format_RGB32);
+    m_bitmap.fill(QColor(128, 128, 128));
+    FormCreate();
+}
+
+void SequenceWindow::FormCreate() { showState(); }
+
+int SequenceWindow::exec() {
+    FormActivate();
+    return QDialog::exec();
+}
+
+void SequenceWindow::FormActivate() {
+    setWindowTitle(QString::fromStdString(SequenceCaption(m_state.workspace.part)));
+    m_program.activate([this] { chooseDie(); }, [this] { choosePunch(); });
+    showState();
+}
+
+// The program has set the selection request; the library lets the user pick
+// a tool and leaves its name in the holder.
+void SequenceWindow::chooseDie() {
+    if (m_windows.dieLibrary) m_windows.dieLibrary->exec();
+    LoadDieFile(m_state.die, m_state.dieFilePath(m_state.die.name));
+}
+
+void SequenceWindow::choosePunch() {
+    if (m_windows.punchLibrary) m_windows.punchLibrary->exec();
+    LoadPunchFile(m_state.punch, m_state.punchFilePath(m_state.punch.name));
+}
+
+void SequenceWindow::Bouton1Click() {
+    m_program.validate();
+    showState();
+}
+
+void SequenceWindow::Bouton4Click() {
+    m_program.pivot();
+    showState();
+}
+
+void SequenceWindow::Bouton6Click() {
+    m_program.previous();
+    showState();
+}
+
+void SequenceWindow::Bouton7Click() {
+    m_program.next();
+    showState();
+}
+
+void SequenceWindow::Bouton8Click() { done(QDialog::Accepted); }
+
+// Buttons, status bar and picture from the program's state.
+void SequenceWindow::showState() {
+    const SequenceButtons& b = m_program.buttons();
+    const std::pair<int, ButtonState> states[] = {
+        {0, b.validate}, {1, {}}, {2, {}}, {3, b.pivot}, {4, {}}, {5, b.previous}, {6, b.next}, {7, b.back}};
+    for (const auto& [index, state] : states) {
+        m_buttons[index]->setVisible(state.visible);
+        m_buttons[index]->setEnabled(state.enabled);
+    }
+    m_statusBar->showMessage(QString::fromStdString(m_program.statusText()));
+    FormPaint();
+}
+
+void SequenceWindow::FormPaint() {
+    PaintSequenceScene(m_bitmap, m_program.scene());
+    update();
+}
+
+void SequenceWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(m_panel2->pos(), m_bitmap);
 }
 
 }  // namespace zelpor

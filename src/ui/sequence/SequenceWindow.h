@@ -1,6 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
+
+#include "sequence/SequenceProgram.h"
+
+class QPushButton;
+class QStatusBar;
 
 namespace zelpor {
 
@@ -8,16 +14,52 @@ struct AppState;
 struct WindowSet;
 class MessageService;
 
-// Bend sequence window.
+// Paints one step of the sequence into the window's back buffer: gray
+// background, then the scene in list order (tools, stop, part, bend numbers).
+void PaintSequenceScene(QImage& image, const SequenceScene& scene);
+
+// Bend sequence window: steps through the bends of the drawn profile with the
+// tools, the backgauge stop and the part, and builds the bending program as
+// the user validates bends. Opened modally with exec(); every opening starts
+// at the first bend. It writes into the current part only; saving the part is
+// the main window's business.
 class SequenceWindow final : public QDialog {
     Q_OBJECT
 public:
     SequenceWindow(AppState& state, WindowSet& windows, MessageService& messages, QWidget* parent = nullptr);
 
+    // Activates the window (caption, first bend, tools chosen when missing,
+    // scene, developed length), then runs the modal loop.
+    int exec() override;
+
+    void FormActivate();
+    void Bouton1Click();  // "Validation pli"
+    void Bouton4Click();  // "Pivote Piece"
+    void Bouton6Click();  // "Angle précedant"
+    void Bouton7Click();  // "Angle suivant"
+    void Bouton8Click();  // "Retour"
+
+    const SequenceProgram& program() const { return m_program; }
+    const QImage& bitmap() const { return m_bitmap; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void FormCreate();
+    void FormPaint();
+    void showState();
+    void chooseDie();
+    void choosePunch();
+
     AppState& m_state;
     WindowSet& m_windows;
     MessageService& m_messages;
+    SequenceProgram m_program;
+    QWidget* m_panel2 = nullptr;  // geometry of the drawing area
+    QPushButton* m_buttons[8] = {};
+    QStatusBar* m_statusBar = nullptr;
+    QImage m_bitmap;
 };
 
 }  // namespace zelpor

@@ -1,0 +1,280 @@
+#include "sequence/SequenceScene.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/Formulas.h"
+
+namespace zelpor {
+namespace {
+
+constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
+
+struct Point {
+    double x = 0, y = 0;
+};
+
+Point Along(Point from, double length, double degrees) {
+    return {from.x + length * std::cos(degrees * kDegToRad), from.y + length * std::sin(degrees * kDegToRad)};
+}
+
+OutlineElement MakeElement(std::int32_t type, std::int32_t colour, const char* name) {
+    OutlineElement e;
+    e.type = type;
+    e.colour = colour;
+    e.name.assign(name);
+    return e;
+}
+
+// Collects the elements of one step in drawing order.
+class SceneBuilder {
+public:
+    SceneBuilder(const PartRecord& part, int step, Scene& scene) : m_part(part), m_s(step), m_scene(scene) {
+        m_n = part.safeProfileBendCount();
+        const ProfileSegment& current = part.profile[static_cast<std::size_t>(step)];
+        m_neg = current.angle < 0;
+        m_pivot = current.pivot != 0;
+        m_sigma = m_neg ? -1.0 : 1.0;
+        m_order = current.order;
+    }
+
+    bool negative() const { return m_neg; }
+    bool pivoted() const { return m_pivot; }
+    bool validated() const { return m_order != -1; }
+    std::int32_t order() const { return m_order; }
+    double sigma() const { return m_sigma; }
+
+    float length(int k) const { return m_part.profile[static_cast<std::size_t>(k)].length; }
+    // Flange on the left of the bend and flange against the stop.
+    float lengthA() const { return m_pivot ? length(m_s + 1) : length(m_s); }
+    float lengthB() const { return m_pivot ? length(m_s) : length(m_s + 1); }
+
+    void line(Point a, Point b, std::int32_t colour, const char* name) {
+        OutlineElement e = MakeElement(kLine, colour, name);
+        e.x1 = static_cast<float>(a.x);
+        e.y1 = static_cast<float>(a.y);
+        e.x2 = static_cast<float>(b.x);
+        e.y2 = static_cast<float>(b.y);
+        m_scene.elements.push_back(e);
+    }
+
+    void grow(Point p) { m_scene.extent.add(static_cast<float>(p.x), static_cast<float>(p.y)); }
+
+    void bendNumber(Point at, std::int32_t order) {
+        OutlineElement e = MakeElement(kText, kSequenceNumberColour, "Piece");
+        e.x1 = static_cast<float>(at.x);
+        e.y1 = static_cast<float>(at.y);
+        e.a1 = 0;
+        e.h = kBendNumberHeight;
+        e.textIndex = static_cast<std::int32_t>(m_scene.texts.size());
+        m_scene.elements.push_back(e);
+        m_scene.texts.push_back(BendNumberText(order, m_part.lastBend));
+    }
+
+    // A bend is shown bent when it is done before the bend on screen (or is
+    // not yet placed, so it will come earlier in the program), flat otherwise.
+    bool bent(int j) const {
+        const std::int32_t o = m_part.profile[static_cast<std::size_t>(j)].order;
+        return o == -1 || o < m_order;
+    }
+
+    // The line from the bend (at `inner`) to the flange end, then the rest of
+    // the part on that side. Chain A runs back through the earlier segments,
+    // chain B on through the later ones; pivoting the part swaps them.
+    void flange(bool sideA, Point inner, Point outer, double direction, double base, std::int32_t colour,
+                bool numbers) {
+        Point p = outer;
+        line(Shift(inner, base), Shift(p, base), colour, "Piece");
+        grow(Shift(p, base));
+
+        const bool backwards = sideA != m_pivot;  // j = s - 1 down to 0
+        const double turnSign = sideA ? 1.0 : -1.0;
+        double theta = direction;
+        const int first = backwards ? m_s - 1 : m_s + 1;
+        const int last = backwards ? 0 : m_n - 1;
+        const int stepBy = backwards ? -1 : 1;
+        for (int j = first; backwards ? j >= last : j <= last; j += stepBy) {
+            const double segment = backwards ? length(j) : length(j + 1);
+            const ProfileSegment& bend = m_part.profile[static_cast<std::size_t>(j)];
+            if (bent(j)) theta += 180 + turnSign * m_sigma * bend.angle;
+            const Point q = Along(p, segment, theta);
+            if (numbers && bend.order != -1) bendNumber(p, bend.order);
+            line(Shift(p, base), Shift(q, base), colour, "Piece");
+            grow(Shift(p, base));
+            grow(Shift(q, base));
+            p = q;
+        }
+    }
+
+private:
+    static Point Shift(Point p, double base) { return {p.x, p.y + base}; }
+
+    const PartRecord& m_part;
+    int m_s;
+    int m_n = 0;
+    Scene& m_scene;
+    bool m_neg = false;
+    bool m_pivot = false;
+    double m_sigma = 1;
+    std::int32_t m_order = -1;
+};
+
+void AppendTools(Scene& scene, const PunchRecord& punch, const DieRecord& die, float lift) {
+    const int dieCount = die.elementCount();
+    for (int i = 0; i < dieCount; ++i) {
+        OutlineElement e = die.outline[static_cast<std::size_t>(i)];
+        e.colour = kSequenceToolColour;
+        e.name = {};
+        e.name.assign("Die");
+        e.y1 -= die.height;
+        e.y2 -= die.height;
+        scene.elements.push_back(e);
+        scene.extent.add(e.x1, e.y1);
+    }
+    const int punchCount = punch.elementCount();
+    for (int i = 0; i < punchCount; ++i) {
+        OutlineElement e = punch.outline[static_cast<std::size_t>(i)];
+        e.colour = kSequenceToolColour;
+        e.name = {};
+        e.name.assign("Pun");
+        e.y1 += lift;
+        e.y2 += lift;
+        scene.elements.push_back(e);
+        scene.extent.add(e.x1, e.y1);
+    }
+}
+
+// The backgauge stop: a block whose left face is where the flange behind the
+// punch ends once the bend has taken its share of the length.
+void AppendStop(Scene& scene, float x) {
+    scene.extent.add(x, kStopHeight);
+    auto side = [&](float x1, float y1, float x2, float y2) {
+        OutlineElement e = MakeElement(kLine, kSequenceStopColour, "butee");
+        e.x1 = x1;
+        e.y1 = y1;
+        e.x2 = x2;
+        e.y2 = y2;
+        scene.elements.push_back(e);
+    };
+    side(x, 0, x, kStopHeight);
+    side(x, kStopHeight, x + kStopWidth, kStopHeight);
+    side(x + kStopWidth, kStopHeight, x + kStopWidth, 0);
+    side(x + kStopWidth, 0, x, 0);
+    OutlineElement fill = MakeElement(kFill, kSequenceStopColour, "butee");
+    fill.x1 = fill.x2 = x + 2;
+    fill.y1 = fill.y2 = 2;
+    scene.elements.push_back(fill);
+}
+
+// The bend vertex and the die top go to the centre of the drawing area; the
+// scale is the largest that keeps the farthest point inside.
+ViewTransform FitAroundBend(const Extent& e, int width, int height, const ViewTransform& previous) {
+    if (e.width() == 0 && e.height() == 0) return previous;
+    const double reachX = std::max(std::fabs(e.minX), std::fabs(e.maxX));
+    const double reachY = std::max(std::fabs(e.minY), std::fabs(e.maxY));
+    const double sx = (e.width() == 0 || reachX == 0) ? 32.0 : (width / 2.0) / reachX;
+    const double sy = reachY == 0 ? 32.0 : (height / 2.0) / reachY;
+    if (!std::isfinite(sx) || !std::isfinite(sy) || sx <= 0 || sy <= 0) return previous;
+
+    ViewTransform v = SequenceStartView(width, height);
+    if (sx < 1 || sy < 1) {
+        const double f = 1 / std::min(sx, sy);
+        v.worldExtentX = v.worldExtentY = f < 32 ? 1000 * f : 32000;
+        v.viewportExtentX = 1000;
+        v.viewportExtentY = -1000;
+    } else {
+        const double f = std::min(sx, sy);
+        v.worldExtentX = v.worldExtentY = 1000;
+        v.viewportExtentX = f < 32 ? 1000 * f : 32000;
+        v.viewportExtentY = f < 32 ? -1000 * f : -32000;
+    }
+    return v;
+}
+
+std::string StatusText(bool pivoted, bool negative) {
+    if (pivoted && negative) return "Piece pivoté et tourné";
+    if (pivoted) return "Piece pivoté";
+    if (negative) return "Piece tourné";
+    return {};
+}
+
+}  // namespace
+
+ViewTransform SequenceStartView(int areaWidth, int areaHeight) {
+    return ViewTransform::Identity(areaWidth / 2, areaHeight / 2);
+}
+
+std::string BendNumberText(std::int64_t order, std::int64_t lastBend) {
+    return std::to_string(order + 1) + "/" + std::to_string(lastBend + 1);
+}
+
+SequenceScene BuildSequenceScene(const PartRecord& part, const PunchRecord& punch, const DieRecord& die, int step,
+                                 int areaWidth, int areaHeight, float previousDepth,
+                                 const ViewTransform& previousView) {
+    SequenceScene out;
+    out.punchDepth = previousDepth;
+    Scene& scene = out.scene;
+    scene.clear();
+
+    const int n = part.safeProfileBendCount();
+    const float T = part.thickness;
+
+    if (n == 0) {
+        // Nothing to bend: the tools, open, and the stop at the end of the
+        // single flat segment. The entry after the last segment holds no data
+        // and is never read.
+        AppendTools(scene, punch, die, T + punch.height);
+        AppendStop(scene, part.profile[0].length);
+        out.view = FitAroundBend(scene.extent, areaWidth, areaHeight, previousView);
+        return out;
+    }
+
+    const int s = std::clamp(step, 0, n - 1);
+    const ProfileSegment& current = part.profile[static_cast<std::size_t>(s)];
+    SceneBuilder b(part, s, scene);
+
+    float lift = 0;
+    if (!b.validated()) {
+        out.punchDepth = static_cast<float>(ComputeYDepth(current.angle, T, die.entryRadius, die.vOpening, die.vAngle));
+        lift = T + punch.height - out.punchDepth;
+    } else {
+        // A validated bend is shown with the punch open at the height the bend
+        // before it in the program leaves it; the first bend of the program
+        // has none before it and uses its own opening.
+        const std::int64_t before = static_cast<std::int64_t>(b.order()) - 1;
+        float opening = 0;
+        if (before >= 0 && before < kMaxBends)
+            opening = part.bends[static_cast<std::size_t>(before)].opening;
+        else if (b.order() >= 0 && b.order() < kMaxBends)
+            opening = part.bends[static_cast<std::size_t>(b.order())].opening;
+        lift = T + punch.height + opening;
+    }
+    AppendTools(scene, punch, die, lift);
+    AppendStop(scene, current.correction * 0.5f + b.lengthB());
+
+    if (part.sketchLast != 0) {
+        out.status = StatusText(b.pivoted(), b.negative());
+        double base = T;
+        double directionA = 180, directionB = 0;
+        if (!b.validated()) {
+            base = T - out.punchDepth;
+            directionA = 90 + b.sigma() * current.angle / 2;
+            directionB = 90 - b.sigma() * current.angle / 2;
+        } else {
+            b.bendNumber({0, T}, b.order());
+        }
+        b.flange(true, {}, Along({}, b.lengthA(), directionA), directionA, base, kSequencePartColour, true);
+        b.flange(false, {}, Along({}, b.lengthB(), directionB), directionB, base, kSequencePartColour, true);
+        if (!b.validated()) {
+            // The sheet as it lies on the die before this bend.
+            const double halfV = die.vOpening / 2.0;
+            b.flange(true, {-halfV, 0}, {-b.lengthA(), 0}, 180, T, kSequenceFlatColour, false);
+            b.flange(false, {halfV, 0}, {b.lengthB(), 0}, 0, T, kSequenceFlatColour, false);
+        }
+    }
+
+    out.view = FitAroundBend(scene.extent, areaWidth, areaHeight, previousView);
+    return out;
+}
+
+}  // namespace zelpor

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "part/PartRecord.h"
+#include "tools/ToolRecords.h"
+
+namespace zelpor::test {
+
+using Point = std::pair<float, float>;
+
+// A closed polyline as outline lines; returns the stored last element index.
+template <std::size_t N>
+int OutlinePolyline(std::array<OutlineElement, N>& outline, std::initializer_list<Point> points) {
+    const std::vector<Point> p(points);
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        OutlineElement& e = outline[i];
+        e.type = kLine;
+        e.colour = Rgb(0, 0, 0);
+        e.name.assign("outline");
+        e.x1 = p[i].first;
+        e.y1 = p[i].second;
+        e.x2 = p[(i + 1) % p.size()].first;
+        e.y2 = p[(i + 1) % p.size()].second;
+    }
+    return static_cast<int>(p.size()) - 1;
+}
+
+// The straight 88 degree punch P88-67 of the sample library.
+inline PunchRecord SamplePunchP88_67() {
+    PunchRecord p;
+    p.version = 1;
+    p.versionIndex = 1;
+    p.height = 67;
+    p.angle = 88;
+    p.lastElement = OutlinePolyline(p.outline, {{-13, 0}, {13, 0}, {13, -53.54f}, {0, -67}, {-13, -53.54f}});
+    return p;
+}
+
+// The 16 mm V die V16 of the sample library.
+inline DieRecord SampleDieV16() {
+    DieRecord d;
+    d.version = 1;
+    d.versionIndex = 1;
+    d.height = 60;
+    d.vAngle = 88;
+    d.vOpening = 16;
+    d.entryRadius = 2;
+    d.lastElement = OutlinePolyline(d.outline, {{-25, 0}, {25, 0}, {25, 50}, {17, 60}, {8, 60}, {0, 51.72f},
+                                                {-8, 60}, {-17, 60}, {-25, 50}});
+    return d;
+}
+
+struct SegmentSpec {
+    float length;
+    float angle;
+    int order;
+    int pivot = 0;
+};
+
+// A drawn profile: each spec is a segment and the bend after it; the last
+// spec is the closing segment (its angle and order are ignored).
+inline void SetProfile(PartRecord& part, std::initializer_list<SegmentSpec> specs) {
+    int k = 0;
+    for (const SegmentSpec& s : specs) {
+        ProfileSegment& seg = part.profile[static_cast<std::size_t>(k)];
+        seg.length = s.length;
+        seg.angle = s.angle;
+        seg.index = k;
+        seg.order = s.order;
+        seg.pivot = static_cast<std::uint8_t>(s.pivot);
+        ++k;
+    }
+    part.profileBendCount = k - 1;
+    ProfileSegment& last = part.profile[static_cast<std::size_t>(k - 1)];
+    last.angle = 0;
+    last.index = -1;
+    last.order = -1;
+    last.pivot = 0;
+}
+
+}  // namespace zelpor::test

@@ -32,8 +32,10 @@ bool MainWindow::numberKeyPress(QLineEdit* edit, QKeyEvent* e) {
     if (edit->isReadOnly()) return false;
     const bool backspace = e->key() == Qt::Key_Backspace;
     const QString t = e->text();
-    if (!backspace && (t.isEmpty() || !t.at(0).isPrint())) return false;
-    if (!backspace && !IsNumberEntryChar(t.at(0).unicode())) {
+    // Pasting would bring in what the filter keeps out: it is refused like a letter.
+    const bool paste = e->matches(QKeySequence::Paste);
+    if (!backspace && !paste && t.isEmpty()) return false;  // caret keys, Delete
+    if (paste || (!backspace && !IsNumberEntryChar(t.at(0).unicode()))) {
         QApplication::beep();
         return true;
     }

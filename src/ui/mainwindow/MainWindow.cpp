@@ -23,7 +23,7 @@
 #include "io/Files.h"
 #include "mainwindow/BendCursor.h"
 #include "mainwindow/PartFiles.h"
-#include "mainwindow/StatusPanel.h"
+#include "common/FunctionPanel.h"
 #include "params/ParameterWindow.h"
 #include "profile/ProfileWindow.h"
 #include "sequence/SequenceWindow.h"

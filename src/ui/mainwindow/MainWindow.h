@@ -14,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QStatusBar;
 
 namespace zelpor {
 
@@ -179,7 +178,6 @@ private:
     std::array<QCheckBox*, 2> m_computedChecks{};
     std::array<QPushButton*, 8> m_buttons{};
     BendViewWidget* m_bendView = nullptr;
-    QStatusBar* m_statusBar = nullptr;
     StatusPanel* m_statusPanel = nullptr;
 
     QMenu* m_zoomMenu = nullptr;

@@ -8,14 +8,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
 
 #include "bendview/BendViewWidget.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SettingFields.h"
-#include "mainwindow/StatusPanel.h"
+#include "common/FunctionPanel.h"
 
 namespace zelpor {
 
@@ -54,6 +53,7 @@ QLineEdit* MainWindow::makeEdit(QWidget* parent, const char* name, int x, int y,
     e->setFocusPolicy(Qt::ClickFocus);  // no tab stops: arrows, Enter and F-keys move
     e->setReadOnly(true);
     e->setContextMenuPolicy(Qt::NoContextMenu);
+    e->setAcceptDrops(false);
     e->installEventFilter(this);
     paintFocused(e, false);
     return e;
@@ -250,12 +250,8 @@ void MainWindow::buildToolBar(QWidget* area) {
         b->setEnabled(false);
         x += 25;
     }
-    m_statusBar = new QStatusBar(area);
-    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    m_statusBar->setGeometry(0, 552 - 22, 795, 22);
-    m_statusBar->setSizeGripEnabled(false);
-    m_statusPanel = new StatusPanel(m_statusBar);
-    m_statusBar->addWidget(m_statusPanel, 1);
+    m_statusPanel = new StatusPanel(area);  // "StatusBar1", one panel
+    m_statusPanel->setGeometry(0, 552 - 20, 795, 20);
 }
 
 }  // namespace zelpor

@@ -1,3 +1,5 @@
+#include <QClipboard>
+
 #include "calc/Formulas.h"
 #include "text/Numbers.h"
 #include "ui/mainwindow/MainWindowFixture.h"
@@ -32,6 +34,19 @@ TEST_F(Entry, TypingTheAngleStoresItAndShowsY) {
     key(Qt::Key_Backspace);
     EXPECT_EQ(text("Eangle"), "");
     EXPECT_EQ(bend(0).angle, 9.0f);  // an empty text stores nothing
+}
+
+TEST_F(Entry, PastingLettersIsRefused) {
+    writePart(SamplePart(1));
+    start();
+    key(Qt::Key_Up);
+    key(Qt::Key_Right);
+    ASSERT_EQ(focused(), "Eangle");
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    ASSERT_EQ(QApplication::clipboard()->text(), "abc");
+    QTest::keyClick(main()->focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text("Eangle"), "120.00");
+    EXPECT_EQ(bend(0).angle, 120.0f);
 }
 
 TEST_F(Entry, UnreadableAngleIsFlat) {

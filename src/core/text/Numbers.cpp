@@ -42,18 +42,19 @@ std::string FormatFixed(double value, int decimals) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     decimals = std::clamp(decimals, 0, 18);
-    // First the 7 significant digits a single-precision value carries, as
-    // decimal digits; then those digits are rounded to the wanted decimals,
-    // half away from zero, as a person rounds: 2.675 shows as 2.68 although
-    // the nearest binary value lies just below it.
-    const std::string sci = ToChars(std::fabs(value), std::chars_format::scientific, kSignificantDigits - 1);
-    std::string digits = sci.substr(0, 1) + sci.substr(2, kSignificantDigits - 1);
+    // The value's decimal digits (18 of them, more than a double carries) are
+    // rounded once, half away from zero, at the last place shown: the wanted
+    // decimals, or the 7th significant digit when that comes first. Rounding
+    // twice (first to 7 digits, then to the decimals) would show 10.724999 as
+    // 10.73; the operators' old screens showed 10.72.
+    const std::string sci = ToChars(std::fabs(value), std::chars_format::scientific, 17);
+    std::string digits = sci.substr(0, 1) + sci.substr(2, 17);
     int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);  // power of ten of digits[0]
     if (exponent >= kSignificantDigits) {
         // Integer part too long for fixed notation: d.dddddde+XX.
         return ToChars(value, std::chars_format::scientific, kSignificantDigits - 1);
     }
-    const int keep = exponent + 1 + decimals;  // significant digits left after rounding
+    const int keep = std::min(exponent + 1 + decimals, kSignificantDigits);  // digits left after rounding
     if (keep < static_cast<int>(digits.size())) {
         const bool up = keep >= 0 && digits[static_cast<std::size_t>(keep)] >= '5';
         digits.resize(static_cast<std::size_t>(std::max(keep, 0)));

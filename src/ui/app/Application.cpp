@@ -49,7 +49,12 @@ Application::Application(const std::string& executablePath, const std::string& u
 
 Application::~Application() { delete m_windows.main; }
 
-void Application::start() { m_windows.main->show(); }
+void Application::start() {
+    m_windows.main->show();
+    // Take the keyboard at once, also where no window manager hands it over.
+    m_windows.main->raise();
+    m_windows.main->activateWindow();
+}
 
 void Application::UsePointDecimalSeparator() {
     // Stored values, typed values and the configuration all use "." whatever

@@ -81,8 +81,11 @@ void MainWindow::FormActivate() {
 
 bool MainWindow::event(QEvent* e) {
     // The first activation shows the window's starting state; later ones come
-    // from closing a modal window, whose caller runs the handler itself.
-    if (e->type() == QEvent::WindowActivate && !m_activated) {
+    // from closing a modal window, whose caller runs the handler itself. On a
+    // display without a window manager nothing activates the window, so its
+    // first showing counts as well.
+    const bool first = e->type() == QEvent::WindowActivate || e->type() == QEvent::Show;
+    if (first && !m_activated) {
         m_activated = true;
         const bool handled = QMainWindow::event(e);
         FormActivate();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
 
@@ -47,7 +48,10 @@ TEST(Startup, FirstStartMakesTheWorkspaceWithTheSampleLibrary) {
         EXPECT_EQ(app.state().workspace.pathCustomers, customers);
         EXPECT_EQ(app.state().workspace.pathTools, tools);
         app.start();
-        EXPECT_EQ(app.windows().main->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QString());
+        // No job yet: the job field shows "?" and has the keyboard.
+        auto* job = app.windows().main->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        EXPECT_EQ(job->text(), QStringLiteral("?"));
+        EXPECT_EQ(app.windows().main->focusWidget(), job);
         EXPECT_EQ(ListToolNames(tools, ToolKind::Die).size(), 6u);
         app.windows().main->close();
         EXPECT_TRUE(messages.shown.empty());

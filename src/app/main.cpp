@@ -1,8 +1,9 @@
 #include <QApplication>
-#include <QDir>
 #include <QStandardPaths>
 
 #include "app/Application.h"
+#include "app/TerminationSignals.h"
+#include "mainwindow/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,5 +11,6 @@ int main(int argc, char* argv[]) {
     zelpor::Application program(QCoreApplication::applicationFilePath().toStdString(),
                                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
     program.start();
+    zelpor::CloseOnTerminationSignals(program.windows().main);
     return QApplication::exec();
 }

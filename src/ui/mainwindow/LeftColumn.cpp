@@ -146,6 +146,7 @@ void MainWindow::Edit4Enter() {
     setFocusLevel(FocusLevel::Thickness);
     paintFocused(m_edit4, true);
     m_edit4->setReadOnly(false);
+    m_edit4->setCursorPosition(0);  // the first character typed replaces the value
 }
 
 void MainWindow::Edit4Change() {
@@ -176,6 +177,7 @@ void MainWindow::Edit5Enter() {
     setFocusLevel(FocusLevel::Length);
     paintFocused(m_edit5, true);
     m_edit5->setReadOnly(false);
+    m_edit5->setCursorPosition(0);  // the first character typed replaces the value
 }
 
 void MainWindow::Edit5Change() {

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <clocale>
 
+#include "app/FocusReturn.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/NewCustomDialog.h"
 #include "dialogs/NewPartDialog.h"
@@ -45,6 +46,7 @@ Application::Application(const std::string& executablePath, const std::string& u
     w.punchLibrary = new ToolLibraryWindow(m_state, ToolKind::Punch, msg, w.main);
     w.dieLibrary = new ToolLibraryWindow(m_state, ToolKind::Die, msg, w.main);
     w.sequence = new SequenceWindow(m_state, w, msg, w.main);
+    new FocusReturn(w.main);
 }
 
 Application::~Application() { delete m_windows.main; }

@@ -70,6 +70,7 @@ void MainWindow::FormCreate() {
 }
 
 void MainWindow::FormActivate() {
+    m_bendView->resetView();
     RefreshView();
     if (!m_state.workspace.hasJob()) {
         m_state.workspace.customer = kNoJob;

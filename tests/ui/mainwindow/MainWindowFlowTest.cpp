@@ -72,5 +72,23 @@ TEST_F(Flow, BendWithoutDrawingKeepsZoomToutAsItWas) {
     EXPECT_TRUE(zoomTout->isEnabled());
 }
 
+// The menus answer their accelerators from the fields: Alt+P opens
+// "Piéces", G runs "nouvelle Graphique", which without a thickness only
+// sends the operator to the thickness field.
+TEST_F(Flow, AcceleratorsReachNewGraphicPartFromThePartField) {
+    PartRecord p = SamplePart(1);
+    p.thickness = 0;
+    writePart(p);
+    start();
+    QTest::keyClick(main()->focusWidget(), Qt::Key_P, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->objectName(), "Pieces1");
+    QTest::keyClick(popup, Qt::Key_G);
+    EXPECT_EQ(focused(), "Edit4");
+    EXPECT_EQ(main()->focusLevel(), FocusLevel::Thickness);
+    EXPECT_EQ(state().part.lastBend, 0);
+}
+
 }  // namespace
 }  // namespace zelpor::test

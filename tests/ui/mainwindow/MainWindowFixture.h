@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "calc/Formulas.h"
 #include "mainwindow/MainWindow.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
@@ -37,8 +39,8 @@ protected:
 
     std::string partPath() const { return PartFilePath(m_ws.pathCustomers, m_ws.customer, m_ws.part + ".pie"); }
 
-    // A part of `bends` bends (current = last) at thickness 2, each with die V16
-    // and punch P88-67, angle 120, length 1000.
+    // A part of `bends` bends (current = last) at thickness 2 of "Acier", each
+    // with die V16 and punch P88-67, angle 120, length 1000.
     static PartRecord SamplePart(int bends) {
         PartRecord p;
         p.comment.assign("Support moteur");
@@ -55,8 +57,6 @@ protected:
         return p;
     }
 
-    void writePart(const PartRecord& p) { WritePart(p, m_ws.pathCustomers, m_ws.customer, m_ws.part + ".pie"); }
-
     void writeDie(const std::string& name, float v, float angle, float radius) {
         DieRecord d;
         d.version = d.versionIndex = 1;
@@ -72,7 +72,18 @@ protected:
         p.angle = angle;
         WriteAll(m_ws.pathTools + name, EncodePunch(p));
     }
+    // "Acier" at 225: 16.09 t for 1000 mm of 2 mm on a V16.
+    void writeMaterials() {
+        std::array<MaterialRecord, kMaterialRecords> table{};
+        table[0].name.assign("Acier");
+        table[0].coefficient = 225;
+        WriteAll(m_ws.pathTools + "material.dat", EncodeMaterialTable(table));
+    }
 
+    void start(const PartRecord& p) {
+        WritePart(p, m_ws.pathCustomers, m_ws.customer, m_ws.part + ".pie");
+        start();
+    }
     void start() {
         SaveWorkspace(m_ws, m_dir.file("zelpor.INI"));
         m_app = std::make_unique<Application>(m_dir.file("zelpor"), "", &m_messages);
@@ -94,13 +105,23 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
+    QAction* action(const char* name) { return find<QAction>(name); }
+    QPushButton* button(int n) { return find<QPushButton>(("Button" + std::to_string(n)).c_str()); }
     QString text(const char* name) { return find(name)->text(); }
     QString focused() { return main()->focusWidget() ? main()->focusWidget()->objectName() : QString(); }
 
-    void key(Qt::Key k) { QTest::keyClick(main()->focusWidget(), k); }
+    void key(Qt::Key k, int times = 1) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(main()->focusWidget(), k);
+    }
     void keys(const char* typed) { QTest::keyClicks(main()->focusWidget(), QLatin1String(typed)); }
-    void keysTo(std::initializer_list<Qt::Key> ks) {
-        for (Qt::Key k : ks) key(k);
+    // Focus names met after each key.
+    QStringList walk(Qt::Key k, int times) {
+        QStringList path;
+        for (int i = 0; i < times; ++i) {
+            key(k);
+            path << focused();
+        }
+        return path;
     }
 
     // Closes the next modal window with `code` as soon as it runs.

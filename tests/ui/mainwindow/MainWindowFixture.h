@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <cstring>
 #include <memory>
+#include <tuple>
 
 #include "app/Application.h"
 #include "calc/Formulas.h"
@@ -60,20 +61,20 @@ protected:
     void writeDie(const std::string& name, float v, float angle, float radius) {
         DieRecord d;
         d.version = d.versionIndex = 1;
-        d.height = 60;
-        d.vOpening = v;
-        d.vAngle = angle;
-        d.entryRadius = radius;
+        std::tie(d.height, d.vOpening, d.vAngle, d.entryRadius) = std::tuple(60.0f, v, angle, radius);
         WriteAll(m_ws.pathTools + name, EncodeDie(d));
     }
     void writePunch(const std::string& name, float angle) {
         PunchRecord p;
-        p.height = 67;
-        p.angle = angle;
+        std::tie(p.height, p.angle) = std::tuple(67.0f, angle);
         WriteAll(m_ws.pathTools + name, EncodePunch(p));
     }
-    // "Acier" at 225: 16.09 t for 1000 mm of 2 mm on a V16.
-    void writeMaterials() {
+    // Two punches, two dies and "Acier" at 225: 16.09 t for 1000 mm of 2 mm on a V16.
+    void writeTools() {
+        writePunch("P88-67.PUN", 88);
+        writePunch("P30-67.PUN", 30);
+        writeDie("V16.DIE", 16, 88, 2);
+        writeDie("V24.DIE", 24, 88, 3);
         std::array<MaterialRecord, kMaterialRecords> table{};
         table[0].name.assign("Acier");
         table[0].coefficient = 225;
@@ -94,6 +95,11 @@ protected:
     void closeWindow() {
         main()->close();
         m_app.reset();
+    }
+    // Jobs field, then `downs` times Down.
+    void fromJob(int downs) {
+        key(Qt::Key_Up, 2);
+        key(Qt::Key_Down, downs);
     }
 
     MainWindow* main() { return m_app->windows().main; }

@@ -5,38 +5,29 @@ namespace {
 
 using Flow = MainWindowTest;
 
-// F2 in the part field runs the new-part dialog on a part of three bends;
-// every outcome comes back to the part field with the part's name.
-TEST_F(Flow, NewPartFromF2ComesBackToThePart) {
+// The new-part dialog on a part of three bends: from F2 every outcome comes
+// back to the part field with the part's name; from the menu the operator
+// goes on with the bends just drawn.
+TEST_F(Flow, NewPartOutcomes) {
     struct Row {
+        bool fromMenu;
         int code;
         const char* bends;
+        const char* focus;
     };
-    for (const Row& row : {Row{80, "pas de pli "}, Row{82, "1/1"}, Row{2, "3/3"}}) {
+    for (const Row& row : {Row{false, 80, "pas de pli ", "Edit2"}, Row{false, 82, "1/1", "Edit2"},
+                           Row{false, 2, "3/3", "Edit2"}, Row{true, 80, "pas de pli ", "Edit3"}}) {
         SCOPED_TRACE(row.code);
         start(SamplePart(3));
         AnswerModal(row.code);
         if (row.code == 80) QTimer::singleShot(50, [] { AnswerModal(QDialog::Accepted); });  // the profile
-        key(Qt::Key_F2);
+        row.fromMenu ? action("NouvelleGraphique1")->trigger() : key(Qt::Key_F2);
         EXPECT_EQ(text("Edit3"), row.bends);
-        EXPECT_EQ(focused(), "Edit2");
-        EXPECT_EQ(main()->focusLevel(), FocusLevel::Part);
+        EXPECT_EQ(focused(), row.focus);
         EXPECT_EQ(text("Edit2"), "P1");
-        EXPECT_EQ(button(1)->text(), "Charger Piece");
-        EXPECT_TRUE(button(1)->isVisible());
+        if (!row.fromMenu) EXPECT_EQ(button(1)->text(), "Charger Piece");
         closeWindow();
     }
-}
-
-// From the menu the operator goes on with the bends just drawn.
-TEST_F(Flow, NewGraphicPartFromTheMenuEndsOnTheBendField) {
-    start(SamplePart(3));
-    AnswerModal(80);
-    QTimer::singleShot(50, [] { AnswerModal(QDialog::Accepted); });
-    action("NouvelleGraphique1")->trigger();
-    EXPECT_EQ(state().part.currentBend, -1);
-    EXPECT_EQ(text("Edit3"), "pas de pli ");
-    EXPECT_EQ(focused(), "Edit3");
 }
 
 // Alt+P opens "Piéces", G runs "nouvelle Graphique", which without a
@@ -51,7 +42,6 @@ TEST_F(Flow, AcceleratorsReachNewGraphicPartFromThePartField) {
     EXPECT_EQ(popup->objectName(), "Pieces1");
     QTest::keyClick(popup, Qt::Key_G);
     EXPECT_EQ(focused(), "Edit4");
-    EXPECT_EQ(main()->focusLevel(), FocusLevel::Thickness);
     EXPECT_EQ(state().part.lastBend, 0);
 }
 
@@ -62,7 +52,6 @@ TEST_F(Flow, LoadingAJobComesBackToTheJobField) {
     key(Qt::Key_F1);
     EXPECT_EQ(focused(), "Edit1");
     EXPECT_EQ(button(1)->text(), "Charger Affaire");
-    EXPECT_EQ(text("Edit1"), "JOB");
 }
 
 TEST_F(Flow, DeletingAPartAsksFirst) {
@@ -92,7 +81,6 @@ TEST_F(Flow, APartNameLeadingOutOfTheJobIsNeverDeleted) {
     start();
     button(3)->click();  // confirmed
     EXPECT_TRUE(std::filesystem::exists(outside));
-    EXPECT_EQ(state().workspace.part, "");
 }
 
 }  // namespace

@@ -11,17 +11,14 @@ using Nav = MainWindowTest;
 TEST_F(Nav, StartsOnThePartFieldWithItsCommentAndButtons) {
     start(SamplePart(3));
     EXPECT_EQ(focused(), "Edit2");
-    const std::pair<const char*, const char*> shown[] = {
-        {"Edit1", "JOB"}, {"Edit2", "P1"}, {"Edit3", "3/3"}, {"Edit4", "2.00"}, {"Edit5", "1000"}};
-    for (const auto& [name, value] : shown) EXPECT_EQ(text(name), value) << name;
+    for (auto [name, value] : {std::pair{"Edit1", "JOB"}, {"Edit2", "P1"}, {"Edit3", "3/3"}, {"Edit4", "2.00"}})
+        EXPECT_EQ(text(name), value) << name;
     EXPECT_EQ(main()->statusText(), "Commentaire : Support moteur");
-    EXPECT_EQ(main()->windowTitle(), "Zelpor_2");
     EXPECT_EQ(button(1)->text(), "Charger Piece");
     EXPECT_EQ(button(2)->text(), "Nouvelle Piece");
     EXPECT_TRUE(button(3)->isVisible());  // the job folder holds P1.pie
     EXPECT_FALSE(button(8)->isVisible());
-    EXPECT_EQ(find("Edit2")->palette().color(QPalette::Base), QColor(0, 128, 128));
-    EXPECT_NE(find("Edit1")->palette().color(QPalette::Base), QColor(0, 128, 128));
+    EXPECT_EQ(find("Edit2")->palette().color(QPalette::Base), QColor(0, 128, 128));  // the field in hand
 }
 
 TEST_F(Nav, WithoutAJobTheFocusIsOnTheJobAndDownWantsANewJob) {
@@ -42,8 +39,6 @@ TEST_F(Nav, BendKeysAndButtonsOnThreeBends) {
     start(p);
     key(Qt::Key_Down);
     ASSERT_EQ(focused(), "Edit3");
-    EXPECT_EQ(button(3)->text(), "Pli Suivant");
-    EXPECT_FALSE(button(3)->isEnabled());
     const std::pair<Qt::Key, const char*> steps[] = {
         {Qt::Key_F3, "3/3"}, {Qt::Key_F4, "4/4"}, {Qt::Key_F1, "1/4"}, {Qt::Key_F3, "2/4"},
         {Qt::Key_F3, "3/4"}, {Qt::Key_F2, "2/4"}};
@@ -51,8 +46,6 @@ TEST_F(Nav, BendKeysAndButtonsOnThreeBends) {
         key(k);
         EXPECT_EQ(text("Edit3"), shown) << shown;
     }
-    EXPECT_EQ(state().part.currentBend, 1);
-    EXPECT_EQ(state().part.lastBend, 3);
     button(1)->click();
     EXPECT_EQ(text("Edit3"), "1/4");
     EXPECT_EQ(text("Eangle"), "90.00");  // the button shows the bend at once
@@ -130,24 +123,16 @@ TEST_F(Nav, EnterInAnEmptyYStays) {
 TEST_F(Nav, F8SwitchesToTheDrawingAndBack) {
     start(SamplePart(1));
     auto* zoom = find<QMenu>("Zoom1");
-    QAction* plisNum = action("Numerique1");
-    QAction* plisGraph = action("Graphique1");
     key(Qt::Key_F8);  // the part level does not switch
     EXPECT_EQ(main()->viewMode(), ViewMode::Numeric);
-    EXPECT_FALSE(plisNum->isEnabled());
-    EXPECT_FALSE(action("ProgrammationPoincons1")->isEnabled());
-    EXPECT_FALSE(action("Liste1")->isEnabled());
     key(Qt::Key_Down);
-    EXPECT_EQ(button(8)->text(), "Graphique");
-    EXPECT_FALSE(zoom->menuAction()->isVisible());
     key(Qt::Key_F8);
     EXPECT_EQ(main()->viewMode(), ViewMode::Graphic);
     EXPECT_TRUE(find<QWidget>("PaintBox1")->isVisible());
     for (const char* p : {"Panel1", "Panel2", "Panel3", "Panel4"}) EXPECT_FALSE(find<QFrame>(p)->isVisible()) << p;
     EXPECT_EQ(button(8)->text(), "Numérique");
     EXPECT_TRUE(zoom->menuAction()->isVisible());
-    EXPECT_TRUE(plisNum->isEnabled());
-    EXPECT_FALSE(plisGraph->isEnabled());
+    EXPECT_FALSE(action("Graphique1")->isEnabled());
     EXPECT_FALSE(action("ZoomTout1")->isEnabled());
     key(Qt::Key_Right);  // no settings to go to in the drawing
     EXPECT_EQ(focused(), "Edit3");
@@ -156,11 +141,9 @@ TEST_F(Nav, F8SwitchesToTheDrawingAndBack) {
     EXPECT_FALSE(find<QWidget>("PaintBox1")->isVisible());
     EXPECT_TRUE(find<QFrame>("Panel1")->isVisible());
     EXPECT_FALSE(zoom->menuAction()->isVisible());
-    EXPECT_EQ(text("Eangle"), "120.00");
-    plisGraph->trigger();
+    EXPECT_EQ(button(8)->text(), "Graphique");
+    action("Graphique1")->trigger();
     EXPECT_EQ(main()->viewMode(), ViewMode::Graphic);
-    plisNum->trigger();
-    EXPECT_TRUE(find<QFrame>("Panel3")->isVisible());
 }
 
 // In the drawing, Right is no way out of the thickness or the length field:

@@ -58,16 +58,22 @@ TEST_F(BendChainTest, ForceNeedsADieAndUsesTheTableWhenThere) {
     EXPECT_EQ(s.part.bends[0].force, 7);
 }
 
-TEST_F(BendChainTest, ThicknessRecomputesForceYAndDeduction) {
+TEST_F(BendChainTest, ThicknessAndLengthRecomputeWhatDependsOnThem) {
     s.part.thickness = 1;
+    s.part.bends[0].y = 99;
+    EXPECT_NEAR(LengthChanged(s, "500").value(), 3.2175 / 8, 5e-4);  // half the length, half the sheet squared
+    EXPECT_EQ(s.part.bends[0].y, 99);  // the length does not move Y
     const ThicknessOutcome out = ThicknessChanged(s, "2");
-    EXPECT_EQ(s.part.thickness, 2.0f);
-    EXPECT_NEAR(out.force.value(), 3.2175, 5e-4);
+    EXPECT_NEAR(out.force.value(), 3.2175 / 2, 5e-4);
     EXPECT_TRUE(out.yChanged);
     EXPECT_NEAR(s.part.bends[0].y, 4.118, 5e-4);
     EXPECT_NEAR(out.deduction.value(), 4.019, 5e-4);
+    // Unreadable texts give the smallest sheet and length; an empty length nothing.
     ThicknessChanged(s, "1.2.3");
+    LengthChanged(s, "x");
     EXPECT_EQ(s.part.thickness, 0.1f);
+    EXPECT_EQ(s.part.bends[0].length, 0.1f);
+    EXPECT_FALSE(LengthChanged(s, ""));
 
     // Without a bend only the thickness changes.
     s.part.currentBend = s.part.lastBend = -1;
@@ -77,16 +83,6 @@ TEST_F(BendChainTest, ThicknessRecomputesForceYAndDeduction) {
     EXPECT_FALSE(none.force || none.yChanged || none.deduction);
     EXPECT_EQ(s.part.bends[0], before);
     EXPECT_FALSE(RecomputeYDepth(s));
-}
-
-TEST_F(BendChainTest, LengthStoresAndRecomputesForceOnly) {
-    s.part.bends[0].y = 99;
-    EXPECT_NEAR(LengthChanged(s, "500").value(), 3.2175 / 2, 5e-4);
-    EXPECT_EQ(s.part.bends[0].length, 500.0f);
-    EXPECT_EQ(s.part.bends[0].y, 99);
-    LengthChanged(s, "x");
-    EXPECT_EQ(s.part.bends[0].length, 0.1f);
-    EXPECT_FALSE(LengthChanged(s, ""));
 }
 
 }  // namespace

@@ -77,14 +77,10 @@ TEST(SettingFields, FallbacksAndSideKeys) {
         const char* to = SettingFieldTarget(*FindSettingField(from), k, empty);
         return std::string(to ? to : "-");
     };
-    EXPECT_EQ(target("Eaxey", NavKey::Enter, true), "-");  // an empty Y holds the focus
-    EXPECT_EQ(target("Eaxey", NavKey::Down, true), "-");
-    EXPECT_EQ(target("Eaxey", NavKey::Up, true), "Eangle");
-    EXPECT_EQ(target("Epmh", NavKey::Enter, true), "Eaxe1");
+    EXPECT_EQ(target("Epmh", NavKey::Enter, true), "Eaxe1");  // only an empty Y holds the focus
     EXPECT_EQ(target("Evit_decomp", NavKey::Left), "Etemps_next");
     EXPECT_EQ(target("Eaxe1", NavKey::Right), "Etemps_force");
-    for (const char* n : {"Evitesse", "Etemps_force", "Edecompress", "Evit_decomp"})
-        EXPECT_EQ(target(n, NavKey::Right), "-") << n;
+    EXPECT_EQ(target("Evit_decomp", NavKey::Right), "-");
 }
 
 TEST(NumberEntry, AcceptsDigitsPointBackspaceOnly) {

@@ -38,12 +38,8 @@ TEST(BendCursor, InsertStopsAtTwentyFiveAndKeepsTheSlot) {
 
 TEST(FunctionButtons, CaptionsAndStatesPerFocusLevel) {
     const PartRecord first = PartWithBends(0, 2), last = PartWithBends(2, 2);
-    struct Row {
-        FocusLevel level;
-        const PartRecord* part;
-        ViewMode mode;
-        const char* captions;  // visible buttons, "-" when disabled
-    };
+    // Visible buttons, "-" before a disabled one.
+    struct Row { FocusLevel level; const PartRecord* part; ViewMode mode; const char* captions; };
     const Row rows[] = {
         {FocusLevel::Job, &first, ViewMode::Numeric, "Charger Affaire|Nouvelle Affaire|"},
         {FocusLevel::Part, &first, ViewMode::Numeric, "Charger Piece|Nouvelle Piece|Supprime Piece|"},

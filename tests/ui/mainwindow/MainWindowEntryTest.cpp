@@ -35,21 +35,6 @@ TEST_F(Entry, TypingTheAngleStoresItAndShowsY) {
     EXPECT_EQ(text("Eaxey"), "0.00");
 }
 
-TEST_F(Entry, SpeedFallbackAndCommaRefused) {
-    start(SamplePart(1));
-    key(Qt::Key_Up);
-    key(Qt::Key_Right);
-    key(Qt::Key_Down, 7);
-    ASSERT_EQ(focused(), "Evitesse");
-    keys("1.2.3");
-    EXPECT_EQ(text("Evitesse"), "1.2.3");
-    EXPECT_EQ(bend(0).speed, 10.0f);
-    key(Qt::Key_Down);
-    keys("0,5");
-    EXPECT_EQ(text("Etemps_force"), "05");
-    EXPECT_EQ(bend(0).pressTime, 5.0f);
-}
-
 TEST_F(Entry, ThicknessRefusesTheCommaAndRunsTheChain) {
     writeDie("V16.DIE", 16, 88, 2);
     PartRecord p = SamplePart(1);
@@ -86,9 +71,12 @@ TEST_F(Entry, ShowingABendRoundsItsSettingsAndAlignsY) {
     EXPECT_EQ(text("Eaxey"), "4.12");
 }
 
+// An unreadable speed stores its fallback, 10; a comma is refused.
 TEST_F(Entry, ValuesTypedReachThePartFileOnClose) {
     writeDie("V16.DIE", 16, 88, 2);
-    start(SamplePart(1));
+    PartRecord p = SamplePart(1);
+    p.bends[0].speed = 20;
+    start(p);
     key(Qt::Key_Up);
     key(Qt::Key_Right);
     keys("90");
@@ -96,15 +84,19 @@ TEST_F(Entry, ValuesTypedReachThePartFileOnClose) {
     keys("150");
     key(Qt::Key_Return, 5);
     ASSERT_EQ(focused(), "Evitesse");
-    keys("12.5");
+    keys("1.2.3");
+    EXPECT_EQ(text("Evitesse"), "1.2.3");
     key(Qt::Key_Return);
+    keys("0,5");
+    EXPECT_EQ(text("Etemps_force"), "05");
+    EXPECT_EQ(bend(0).pressTime, 5.0f);
     closeWindow();
     const auto bytes = ReadAll(partPath());
     ASSERT_EQ(bytes.size(), PartRecord::kFileSize);
     EXPECT_EQ(FloatAt(bytes, kBendsAt + 108), 90.0f);
     EXPECT_NEAR(FloatAt(bytes, kBendsAt + 112), 4.118f, 5e-4);
     EXPECT_EQ(FloatAt(bytes, kBendsAt + 116), 150.0f);
-    EXPECT_EQ(FloatAt(bytes, kBendsAt + 132), 12.5f);
+    EXPECT_EQ(FloatAt(bytes, kBendsAt + 132), 10.0f);
     EXPECT_EQ(FloatAt(bytes, 255), 2.0f);
 }
 

@@ -56,23 +56,18 @@ TEST_F(Nav, BendKeysAndButtonsOnThreeBends) {
     EXPECT_EQ(focused(), "Edit3");
 }
 
-TEST_F(Nav, TwentyFiveBendsIsTheLimit) {
-    start(SamplePart(25));
-    key(Qt::Key_Down);
-    key(Qt::Key_F4);
-    EXPECT_EQ(text("Edit3"), "25/25");
-    EXPECT_EQ(state().part.lastBend, 24);
-}
-
-TEST_F(Nav, PartWithoutBendsThenInsert) {
-    PartRecord p = SamplePart(1);
-    p.currentBend = p.lastBend = -1;
-    start(p);
-    EXPECT_EQ(text("Edit3"), "pas de pli ");
-    EXPECT_EQ(text("Eangle"), "");
-    key(Qt::Key_Down);
-    key(Qt::Key_F4);
-    EXPECT_EQ(text("Edit3"), "1/1");
+// F4 inserts up to 25 bends; a part without bends gets its first.
+TEST_F(Nav, InsertFromTheLimitAndFromNoBend) {
+    PartRecord none = SamplePart(1);
+    none.currentBend = none.lastBend = -1;
+    for (auto [part, before, after] : {std::tuple{SamplePart(25), "25/25", "25/25"}, {none, "pas de pli ", "1/1"}}) {
+        start(part);
+        EXPECT_EQ(text("Edit3"), before);
+        key(Qt::Key_Down);
+        key(Qt::Key_F4);
+        EXPECT_EQ(text("Edit3"), after);
+        closeWindow();
+    }
 }
 
 TEST_F(Nav, LeftColumnArrows) {

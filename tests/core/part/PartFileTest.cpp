@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <functional>
 
+#include "calc/Formulas.h"
+#include "params/ParameterTable.h"
 #include "part/PartRecord.h"
 #include "support/TempDir.h"
+#include "tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {
@@ -35,17 +38,29 @@ Bytes RandomPartImage(unsigned seed) {
     return image;
 }
 
-TEST(PartFile, RecordSizes) {
-    PartRecord p;
-    EXPECT_EQ(EncodePart(p).size(), 10741u);
+template <class Record>
+std::size_t Written(const Record& r) {
     Bytes out;
     ByteWriter w(out);
-    BendRecord{}.write(w);
-    EXPECT_EQ(out.size(), 148u);
-    ProfileSegment{}.write(w);
-    EXPECT_EQ(out.size(), 148u + 24u);
-    SketchEntity{}.write(w);
-    EXPECT_EQ(out.size(), 148u + 24u + 108u);
+    r.write(w);
+    return out.size();
+}
+
+TEST(StoredFiles, RecordSizes) {
+    const std::pair<const char*, std::pair<std::size_t, std::size_t>> rows[] = {
+        {"part file", {EncodePart(PartRecord{}).size(), 10741}},
+        {"bend", {Written(BendRecord{}), 148}},
+        {"profile segment", {Written(ProfileSegment{}), 24}},
+        {"sketch entity", {Written(SketchEntity{}), 108}},
+        {"outline element", {Written(OutlineElement{}), 76}},
+        {"punch file", {EncodePunch(PunchRecord{}).size(), 2020}},
+        {"die file", {EncodeDie(DieRecord{}).size(), 2032}},
+        {"material record", {EncodeMaterialTable({}).size() / kMaterialRecords, 36}},
+        {"machine parameter", {Written(MachineParameter{}), 164}},
+        {"Param.dat", {EncodeParameterTable(ParameterTable{}).size(), 7872}},
+        {"material.dat", {EncodeMaterialTable({}).size(), 900}},
+    };
+    for (const auto& [what, sizes] : rows) EXPECT_EQ(sizes.first, sizes.second) << what;
 }
 
 TEST(PartFile, RandomImagesRoundTripByteForByte) {
@@ -108,6 +123,7 @@ TEST(PartFile, FieldsSitAtTheirOffsets) {
     EXPECT_EQ(GetI32(image, 290), -1);
 }
 
+
 PartRecord KnownPart() {
     PartRecord p;
     p.comment.assign("old comment");
@@ -117,55 +133,44 @@ PartRecord KnownPart() {
     p.lastBend = 3;
     p.graphicProfile = 1;
     p.bends[2].angle = 90;
-    p.bends[2].punch.assign("P88-67");
     p.profile[0].length = 120;
-    p.profileBendCount = 1;
     p.sketchTexts[1].assign("kept");
     return p;
 }
 
-void ExpectHeaderDefaultsAndRestKept(const PartRecord& p) {
-    EXPECT_EQ(p.comment.str(), "");
-    EXPECT_EQ(p.thickness, 0.1f);
-    EXPECT_EQ(p.material.str(), "");
-    EXPECT_EQ(p.currentBend, 0);
-    EXPECT_EQ(p.lastBend, 0);
-    EXPECT_EQ(p.graphicProfile, 1);
-    EXPECT_EQ(p.bends[2].angle, 90);
-    EXPECT_EQ(p.bends[2].punch.str(), "P88-67");
-    EXPECT_EQ(p.profile[0].length, 120);
-    EXPECT_EQ(p.profileBendCount, 1);
-    EXPECT_EQ(p.sketchTexts[1].str(), "kept");
-}
-
-TEST(PartFile, MissingFileGivesHeaderDefaultsAndKeepsTheRest) {
-    test::TempDir dir;
-    PartRecord p = KnownPart();
-    EXPECT_FALSE(ReadPart(p, dir.folder(), "Job", "Absent.pie"));
-    ExpectHeaderDefaultsAndRestKept(p);
-}
-
-TEST(PartFile, ReadOnlyFileCountsAsMissing) {
+// A missing file and a read-only one (counted as missing) reset the header only.
+TEST(PartFile, MissingOrReadOnlyFileGivesHeaderDefaultsAndKeepsTheRest) {
     test::TempDir dir;
     fs::create_directory(dir.path() / "Job");
-    const std::string path = (dir.path() / "Job" / "P.pie").string();
-    test::WriteAll(path, RandomPartImage(7));
-    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    PartRecord p = KnownPart();
-    EXPECT_FALSE(ReadPart(p, dir.folder(), "Job", "P.pie"));
-    ExpectHeaderDefaultsAndRestKept(p);
+    const std::string locked = (dir.path() / "Job" / "Locked.pie").string();
+    test::WriteAll(locked, RandomPartImage(7));
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const char* name : {"Absent.pie", "Locked.pie"}) {
+        SCOPED_TRACE(name);
+        PartRecord p = KnownPart();
+        EXPECT_FALSE(ReadPart(p, dir.folder(), "Job", name));
+        EXPECT_EQ(p.comment.str() + "|" + p.material.str(), "|");
+        EXPECT_EQ(p.thickness, 0.1f);
+        EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{0, 0}));
+        EXPECT_EQ((std::array{p.graphicProfile * 1.f, p.bends[2].angle, p.profile[0].length}), (std::array{1.f, 90.f, 120.f}));
+        EXPECT_EQ(p.sketchTexts[1].str(), "kept");
+    }
 }
 
-TEST(PartFile, WriteThenReadGivesTheSameRecord) {
+TEST(PartFile, WriteCreatesFoldersAndReadsBackTheSameBytes) {
     test::TempDir dir;
+    const std::string root = (dir.path() / "Customers" / "").string();
     PartRecord written;
     DecodePart(written, RandomPartImage(3));
-    EXPECT_EQ(WritePart(written, dir.folder(), "Job", "P.pie"), 1);
-    const std::string path = (dir.path() / "Job" / "P.pie").string();
-    EXPECT_EQ(test::ReadAll(path), EncodePart(written));
+    EXPECT_EQ(WritePart(written, root, "Job", "P.pie"), 1);
+    EXPECT_EQ(test::ReadAll((dir.path() / "Customers" / "Job" / "P.pie").string()), EncodePart(written));
     PartRecord read;
-    EXPECT_TRUE(ReadPart(read, dir.folder(), "Job", "P.pie"));
+    EXPECT_TRUE(ReadPart(read, root, "Job", "P.pie"));
     EXPECT_EQ(EncodePart(read), EncodePart(written));  // random floats may be NaN: compare bytes
+    // An empty part name (".pie") writes nothing at all.
+    test::TempDir other;
+    EXPECT_EQ(WritePart(KnownPart(), (other.path() / "Customers" / "").string(), "Job", ".pie"), -1);
+    EXPECT_FALSE(fs::exists(other.path() / "Customers"));
 }
 
 TEST(PartFile, ShortFileLeavesLaterFieldsAsTheyWere) {
@@ -175,21 +180,16 @@ TEST(PartFile, ShortFileLeavesLaterFieldsAsTheyWere) {
     source.comment.assign("from file");
     source.thickness = 3;
     source.material.assign("Alu");
-    source.currentBend = 1;
-    source.lastBend = 1;
+    source.currentBend = source.lastBend = 1;
     Bytes image = EncodePart(source);
     image.resize(299);  // the header only: the bends start at 299
     test::WriteAll((dir.path() / "Job" / "P.pie").string(), image);
-
     PartRecord p = KnownPart();
     EXPECT_TRUE(ReadPart(p, dir.folder(), "Job", "P.pie"));
-    EXPECT_EQ(p.comment.str(), "from file");
-    EXPECT_EQ(p.thickness, 3);
-    EXPECT_EQ(p.material.str(), "Alu");
+    EXPECT_EQ(p.comment.str() + "|" + p.material.str(), "from file|Alu");
+    EXPECT_EQ((std::array{p.thickness, p.graphicProfile * 1.f}), (std::array{3.f, 0.f}));
     EXPECT_EQ(p.currentBend, 1);
-    EXPECT_EQ(p.graphicProfile, 0);
-    EXPECT_EQ(p.bends[2].angle, 90);
-    EXPECT_EQ(p.profile[0].length, 120);
+    EXPECT_EQ((std::array{p.bends[2].angle, p.profile[0].length}), (std::array{90.f, 120.f}));
 }
 
 TEST(PartFile, SavingOverALongerFileKeepsItsTail) {
@@ -198,27 +198,10 @@ TEST(PartFile, SavingOverALongerFileKeepsItsTail) {
     const std::string path = (dir.path() / "Job" / "P.pie").string();
     const Bytes before = test::RandomBytes(12000, 11);
     test::WriteAll(path, before);
-    const PartRecord p = KnownPart();
-    WritePart(p, dir.folder(), "Job", "P.pie");
-    const Bytes after = test::ReadAll(path);
-    ASSERT_EQ(after.size(), 12000u);
-    const Bytes image = EncodePart(p);
-    EXPECT_TRUE(std::equal(image.begin(), image.end(), after.begin()));
-    EXPECT_TRUE(std::equal(before.begin() + 10741, before.end(), after.begin() + 10741));
-}
-
-TEST(PartFile, EmptyPartNameWritesNothing) {
-    test::TempDir dir;
-    const std::string root = (dir.path() / "Customers" / "").string();
-    EXPECT_EQ(WritePart(KnownPart(), root, "Job", ".pie"), -1);
-    EXPECT_FALSE(fs::exists(dir.path() / "Customers"));
-}
-
-TEST(PartFile, WriteCreatesMissingFolders) {
-    test::TempDir dir;
-    const std::string root = (dir.path() / "Customers" / "").string();
-    EXPECT_NE(WritePart(KnownPart(), root, "Job", "P.pie"), -1);
-    EXPECT_EQ(fs::file_size(dir.path() / "Customers" / "Job" / "P.pie"), 10741u);
+    WritePart(KnownPart(), dir.folder(), "Job", "P.pie");
+    Bytes expected = EncodePart(KnownPart());
+    expected.insert(expected.end(), before.begin() + 10741, before.end());
+    EXPECT_EQ(test::ReadAll(path), expected);
 }
 
 TEST(PartFile, ToolNamesAreCutTo24Characters) {
@@ -226,13 +209,10 @@ TEST(PartFile, ToolNamesAreCutTo24Characters) {
     const std::string name30 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123";
     SetBendPunch(p, name30, 1);
     SetBendDie(p, name30, 1);
-    EXPECT_EQ(p.bends[1].punch.str(), name30.substr(0, 24));
     const Bytes image = EncodePart(p);
-    const std::size_t punch = 299 + 148 + 8, die = 299 + 148 + 33;
-    EXPECT_EQ(std::string(image.begin() + punch, image.begin() + punch + 24), name30.substr(0, 24));
-    EXPECT_EQ(image[punch + 24], 0);
-    EXPECT_EQ(std::string(image.begin() + die, image.begin() + die + 24), name30.substr(0, 24));
-    EXPECT_EQ(image[die + 24], 0);
+    for (std::size_t field : {299 + 148 + 8, 299 + 148 + 33}) {  // bend 1 punch, bend 1 die
+        EXPECT_EQ(std::string(image.begin() + field, image.begin() + field + 25), name30.substr(0, 24) + '\0');
+    }
     // A bend index outside the 25 slots changes nothing.
     PartRecord q;
     SetBendPunch(q, "P", 25);
@@ -240,87 +220,60 @@ TEST(PartFile, ToolNamesAreCutTo24Characters) {
     EXPECT_EQ(EncodePart(q), EncodePart(PartRecord{}));
 }
 
-TEST(PartFile, NewPartWithoutCommentStampsTheDate) {
+TEST(PartFile, NewPartCommentIsTheDateOrTheTypedTextCut) {
     PartRecord p = KnownPart();
     const std::time_t now = 1780000000;  // a fixed instant
     NewPartHeader(p, "", now);
-    const std::string expected = std::ctime(&now);  // the C library's own layout
+    const std::string expected = std::ctime(&now);  // the C library's own layout, ending in '\n'
     ASSERT_EQ(expected.size(), 25u);
     const Bytes image = EncodePart(p);
-    EXPECT_EQ(std::string(image.begin(), image.begin() + 25), expected);
-    EXPECT_EQ(image[24], '\n');
-    EXPECT_EQ(image[25], 0);
-    for (std::size_t i = 26; i < 255; ++i) ASSERT_EQ(image[i], '*') << i;
-    EXPECT_EQ(p.currentBend, 0);
-    EXPECT_EQ(p.lastBend, 0);
-    // The rest of the part stays as it was.
-    EXPECT_EQ(p.thickness, 5);
+    EXPECT_EQ(std::string(image.begin(), image.begin() + 26), expected + '\0');
+    EXPECT_EQ(std::string(image.begin() + 26, image.begin() + 255), std::string(229, '*'));
+    EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{0, 0}));
+    EXPECT_EQ((std::array{p.thickness, p.bends[2].angle}), (std::array{5.f, 90.f}));  // the rest stays
     EXPECT_EQ(p.material.str(), "Inox");
-    EXPECT_EQ(p.bends[2].angle, 90);
-}
 
-TEST(PartFile, TypedCommentIsCutTo254Characters) {
-    PartRecord p;
     NewPartHeader(p, std::string(300, 'c'), 0);
     EXPECT_EQ(p.comment.str(), std::string(254, 'c'));
     EXPECT_EQ(EncodePart(p)[254], 0);
-    NewPartHeader(p, "Support moteur", 0);
-    EXPECT_EQ(p.comment.str(), "Support moteur");
 }
 
 // Index fields of a file that point outside their tables are bounded, so
 // nothing later reads or writes outside the bend, profile or sketch tables.
 TEST(PartFileHardening, IndexesOutOfRangeAreBounded) {
-    const std::int32_t bad[] = {-5, 25, 1000, INT_MAX, INT_MIN};
-    const std::size_t fields[] = {290, 294, 4003, 4607};
-    for (std::size_t field : fields) {
-        for (std::int32_t value : bad) {
+    for (std::size_t field : {290, 294, 4003, 4607}) {
+        for (std::int32_t value : {-5, 25, 1000, INT_MAX, INT_MIN}) {
+            SCOPED_TRACE("offset " + std::to_string(field) + " value " + std::to_string(value));
             Bytes image = RandomPartImage(5);
             PutI32(image, field, value);
             PartRecord p;
             DecodePart(p, image);
-            const std::string what = "offset " + std::to_string(field) + " value " + std::to_string(value);
             EXPECT_TRUE((p.currentBend == -1 && p.lastBend == -1) ||
-                        (0 <= p.currentBend && p.currentBend <= p.lastBend && p.lastBend <= 24))
-                << what;
-            EXPECT_GE(p.profileBendCount, 0) << what;
-            EXPECT_LE(p.profileBendCount, 24) << what;
-            EXPECT_GE(p.sketchLast, -1) << what;
-            EXPECT_LE(p.sketchLast, 25) << what;
+                        (0 <= p.currentBend && p.currentBend <= p.lastBend && p.lastBend <= 24));
+            EXPECT_TRUE(0 <= p.profileBendCount && p.profileBendCount <= 24);
+            EXPECT_TRUE(-1 <= p.sketchLast && p.sketchLast <= 25);
             if (p.hasCurrentBend()) {
-                const BendRecord* b = p.currentBendRecord();
-                EXPECT_GE(b, &p.bends.front()) << what;
-                EXPECT_LE(b, &p.bends.back()) << what;
+                EXPECT_EQ(p.currentBendRecord(), &p.bends[static_cast<std::size_t>(p.currentBend)]);
             }
         }
     }
 }
 
 TEST(PartFileHardening, BoundingKeepsWhatIsValid) {
-    PartRecord p;
-    p.currentBend = 30;
-    p.lastBend = 3;
-    BoundIndexes(p);
-    EXPECT_EQ(p.currentBend, 3);
-    EXPECT_EQ(p.lastBend, 3);
-    p.currentBend = 2;
-    p.lastBend = 1000;
-    BoundIndexes(p);
-    EXPECT_EQ(p.currentBend, 2);
-    EXPECT_EQ(p.lastBend, 24);
-    p.currentBend = 2;
-    p.lastBend = -5;
-    BoundIndexes(p);
-    EXPECT_EQ(p.currentBend, -1);
-    EXPECT_EQ(p.lastBend, -1);
+    struct Row { int current, last, boundedCurrent, boundedLast; };
+    for (const Row& r : {Row{30, 3, 3, 3}, Row{2, 1000, 2, 24}, Row{2, -5, -1, -1}, Row{-1, -1, -1, -1}}) {
+        PartRecord p;
+        p.currentBend = r.current;
+        p.lastBend = r.last;
+        BoundIndexes(p);
+        EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{r.boundedCurrent, r.boundedLast})) << r.current;
+    }
     // "No bend" is a valid state and reads back unchanged.
     Bytes image = RandomPartImage(9);
     PutI32(image, 290, -1);
     PutI32(image, 294, -1);
     PartRecord q;
     DecodePart(q, image);
-    EXPECT_EQ(q.currentBend, -1);
-    EXPECT_EQ(q.lastBend, -1);
     EXPECT_FALSE(q.hasCurrentBend());
     EXPECT_EQ(q.currentBendRecord(), nullptr);
     EXPECT_EQ(EncodePart(q), image);
@@ -328,10 +281,10 @@ TEST(PartFileHardening, BoundingKeepsWhatIsValid) {
 
 TEST(PartFileHardening, TextsWithoutTerminatorStayInTheirField) {
     Bytes image = RandomPartImage(13);
-    std::fill(image.begin(), image.begin() + 255, 'A');        // comment
-    std::fill(image.begin() + 259, image.begin() + 290, 'B');  // material
-    std::fill(image.begin() + 299 + 8, image.begin() + 299 + 33, 'C');   // bend 0 punch
-    std::fill(image.begin() + 7439, image.begin() + 7439 + 127, 'D');    // first sketch text
+    std::fill(image.begin(), image.begin() + 255, 'A');                 // comment
+    std::fill(image.begin() + 259, image.begin() + 290, 'B');           // material
+    std::fill(image.begin() + 299 + 8, image.begin() + 299 + 33, 'C');  // bend 0 punch
+    std::fill(image.begin() + 7439, image.begin() + 7439 + 127, 'D');   // first sketch text
     PartRecord p;
     DecodePart(p, image);
     EXPECT_EQ(p.comment.str(), std::string(255, 'A'));
@@ -344,7 +297,7 @@ TEST(PartFileHardening, TextsWithoutTerminatorStayInTheirField) {
 TEST(PartFileHardening, OversizedFileReadsOnlyTheRecord) {
     test::TempDir dir;
     fs::create_directory(dir.path() / "Job");
-    Bytes image = RandomPartImage(17);
+    const Bytes image = RandomPartImage(17);
     Bytes file = image;
     file.resize(200000, 0xEE);
     test::WriteAll((dir.path() / "Job" / "Big.pie").string(), file);

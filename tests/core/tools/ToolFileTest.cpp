@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <functional>
 
 #include "support/TempDir.h"
 #include "tools/ToolRecords.h"
@@ -22,26 +24,12 @@ void MakeReadOnly(const std::string& path) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 }
 
-std::size_t FirstDifference(const Bytes& a, const Bytes& b) {
-    return static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin()).first - a.begin());
-}
-
-TEST(ToolFile, RecordSizes) {
-    EXPECT_EQ(EncodePunch(PunchRecord{}).size(), 2020u);
-    EXPECT_EQ(EncodeDie(DieRecord{}).size(), 2032u);
-    Bytes out;
-    ByteWriter w(out);
-    OutlineElement{}.write(w);
-    EXPECT_EQ(out.size(), 76u);
-}
-
 TEST(ToolFile, RandomImagesRoundTripByteForByte) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         const Bytes punchImage = test::RandomBytes(2020, seed);
         PunchRecord p;
         DecodePunch(p, punchImage);
         EXPECT_EQ(EncodePunch(p), punchImage) << "seed " << seed;
-
         const Bytes dieImage = test::RandomBytes(2032, seed + 100);
         DieRecord d;
         DecodeDie(d, dieImage);
@@ -49,62 +37,55 @@ TEST(ToolFile, RandomImagesRoundTripByteForByte) {
     }
 }
 
+// Each field is found at its stored offset: the image of a record with that one
+// field changed differs from a blank image starting exactly there.
 TEST(ToolFile, FieldsSitAtTheirOffsets) {
-    const Bytes blankPunch = EncodePunch(PunchRecord{});
-    const Bytes blankDie = EncodeDie(DieRecord{});
-    auto punchAt = [&](auto set) {
+    struct Row { const char* field; std::size_t offset; std::function<void(PunchRecord&, DieRecord&)> set; bool die; };
+    const Row rows[] = {
+        {"punch angle", 12, [](PunchRecord& p, DieRecord&) { p.angle = 88.1f; }, false},
+        {"punch last element", 16, [](PunchRecord& p, DieRecord&) { p.lastElement = 4; }, false},
+        {"punch outline", 20, [](PunchRecord& p, DieRecord&) { p.outline[0].type = kLine; }, false},
+        {"punch element 1 x1", 20 + 76 + 40, [](PunchRecord& p, DieRecord&) { p.outline[1].x1 = 13.1f; }, false},
+        {"punch element 24 text", 20 + 24 * 76 + 72, [](PunchRecord& p, DieRecord&) { p.outline[24].textIndex = 4; }, false},
+        {"punch reserved", 1920, [](PunchRecord& p, DieRecord&) { p.reserved[0] = 1; }, false},
+        {"punch text slots", 2000, [](PunchRecord& p, DieRecord&) { p.textSlots[0] = 1; }, false},
+        {"die V angle", 12, [](PunchRecord&, DieRecord& d) { d.vAngle = 88.1f; }, true},
+        {"die V opening", 16, [](PunchRecord&, DieRecord& d) { d.vOpening = 16.1f; }, true},
+        {"die entry radius", 20, [](PunchRecord&, DieRecord& d) { d.entryRadius = 2.2f; }, true},
+        {"die reserved", 24, [](PunchRecord&, DieRecord& d) { d.reserved[0] = 1; }, true},
+        {"die last element", 28, [](PunchRecord&, DieRecord& d) { d.lastElement = 8; }, true},
+        {"die outline", 32, [](PunchRecord&, DieRecord& d) { d.outline[0].type = kLine; }, true},
+        {"die element 0 name", 32 + 8, [](PunchRecord&, DieRecord& d) { d.outline[0].name.assign("Die"); }, true},
+        {"die element 2 h", 32 + 2 * 76 + 68, [](PunchRecord&, DieRecord& d) { d.outline[2].h = 5.1f; }, true},
+        {"die reserved entries", 1932, [](PunchRecord&, DieRecord& d) { d.reservedEntries[0] = 1; }, true},
+        {"die text slots", 2012, [](PunchRecord&, DieRecord& d) { d.textSlots[0] = 1; }, true},
+    };
+    for (const Row& r : rows) {
         PunchRecord p;
-        set(p);
-        return FirstDifference(EncodePunch(p), blankPunch);
-    };
-    auto dieAt = [&](auto set) {
         DieRecord d;
-        set(d);
-        return FirstDifference(EncodeDie(d), blankDie);
-    };
-    EXPECT_EQ(punchAt([](PunchRecord& p) { p.angle = 88.1f; }), 12u);
-    EXPECT_EQ(punchAt([](PunchRecord& p) { p.lastElement = 4; }), 16u);
-    EXPECT_EQ(punchAt([](PunchRecord& p) { p.outline[0].type = kLine; }), 20u);
-    EXPECT_EQ(punchAt([](PunchRecord& p) { p.outline[1].x1 = 13.1f; }), 20u + 76 + 40);
-    EXPECT_EQ(punchAt([](PunchRecord& p) { p.outline[24].textIndex = 4; }), 20u + 24 * 76 + 72);
-    EXPECT_EQ(punchAt([](PunchRecord& p) { p.reserved[0] = 1; }), 1920u);
-    EXPECT_EQ(punchAt([](PunchRecord& p) { p.textSlots[0] = 1; }), 2000u);
-
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.vAngle = 88.1f; }), 12u);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.vOpening = 16.1f; }), 16u);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.entryRadius = 2.2f; }), 20u);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.reserved[0] = 1; }), 24u);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.lastElement = 8; }), 28u);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.outline[0].type = kLine; }), 32u);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.outline[0].name.assign("Die"); }), 32u + 8);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.outline[2].h = 5.1f; }), 32u + 2 * 76 + 68);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.reservedEntries[0] = 1; }), 1932u);
-    EXPECT_EQ(dieAt([](DieRecord& d) { d.textSlots[0] = 1; }), 2012u);
+        r.set(p, d);
+        const Bytes image = r.die ? EncodeDie(d) : EncodePunch(p);
+        const Bytes blank = r.die ? EncodeDie(DieRecord{}) : EncodePunch(PunchRecord{});
+        EXPECT_EQ(std::mismatch(image.begin(), image.end(), blank.begin()).first - image.begin(),
+                  static_cast<std::ptrdiff_t>(r.offset)) << r.field;
+    }
 }
 
 TEST(ToolFile, OutlineElementCountFollowsTheLastIndex) {
-    EXPECT_EQ(OutlineElementCount(0), 0);
-    EXPECT_EQ(OutlineElementCount(1), 2);
-    EXPECT_EQ(OutlineElementCount(8), 9);
-    EXPECT_EQ(OutlineElementCount(24), 25);
-    // Indexes a file can hold but the 25 slots cannot: an empty outline.
-    EXPECT_EQ(OutlineElementCount(25), 0);
-    EXPECT_EQ(OutlineElementCount(-1), 0);
-    EXPECT_EQ(OutlineElementCount(1000), 0);
-    EXPECT_EQ(OutlineElementCount(INT32_MIN), 0);
-}
-
-TEST(ToolFile, NewDieHolderIsVersionOne) {
-    TMatrice die;
+    // Indexes a file can hold but the 25 slots cannot give an empty outline.
+    const std::pair<int, int> rows[] = {{0, 0},  {1, 2},  {8, 9},     {24, 25},
+                                        {25, 0}, {-1, 0}, {1000, 0}, {INT32_MIN, 0}};
+    for (const auto& [last, count] : rows) EXPECT_EQ(OutlineElementCount(last), count) << last;
+    TMatrice die;  // a new die holder is version 1
     EXPECT_EQ(die.record.version, 1);
     EXPECT_EQ(die.record.versionIndex, 1);
-    EXPECT_EQ(die.record.vOpening, 0);
-    EXPECT_FALSE(die.selectionRequest);
-    EXPECT_EQ(die.name, "");
 }
 
 TEST(ToolList, OnlyPlainWritableVisibleFilesAreListed) {
     test::TempDir dir;
+    EXPECT_TRUE(ListToolNames(dir.folder(), ToolKind::Punch).empty());
+    EXPECT_TRUE(ListToolNames(dir.folder(), ToolKind::Die).empty());
+    EXPECT_TRUE(ListToolNames(dir.file("absent"), ToolKind::Die).empty());
     const Bytes punch = EncodePunch(PunchRecord{});
     const Bytes die = EncodeDie(DieRecord{});
     test::WriteAll(dir.file("P88-67.pun"), punch);
@@ -117,72 +98,45 @@ TEST(ToolList, OnlyPlainWritableVisibleFilesAreListed) {
     test::WriteAll(dir.file("V12.88.die"), die);        // cut at the first "."
     test::WriteAll(dir.file("V16.die"), die);
     test::WriteAll(dir.file("V16.die.bak"), die);       // does not end in ".die"
-
     EXPECT_EQ(Sorted(ListToolNames(dir.folder(), ToolKind::Punch)), (Names{"P88-67", "Upper"}));
     EXPECT_EQ(Sorted(ListToolNames(dir.folder(), ToolKind::Die)), (Names{"V12", "V16"}));
 }
 
-TEST(ToolList, EmptyOrMissingFolderGivesNoNames) {
+TEST(ToolLoad, LoadKeepsNameAndFlagFailureKeepsTheHolder) {
     test::TempDir dir;
-    EXPECT_TRUE(ListToolNames(dir.folder(), ToolKind::Punch).empty());
-    EXPECT_TRUE(ListToolNames(dir.folder(), ToolKind::Die).empty());
-    test::WriteAll(dir.file("V16.die"), EncodeDie(DieRecord{}));
-    EXPECT_TRUE(ListToolNames(dir.folder(), ToolKind::Punch).empty());
-    EXPECT_TRUE(ListToolNames(dir.file("absent"), ToolKind::Die).empty());
-}
-
-PunchRecord SamplePunch() {
-    PunchRecord p;
-    p.version = 1;
-    p.versionIndex = 2;
-    p.height = 67;
-    p.angle = 88.1f;
-    p.lastElement = 1;
-    p.outline[0].type = kLine;
-    p.outline[1].type = kLine;
-    p.outline[1].y2 = -67;
-    return p;
-}
-
-TEST(ToolLoad, LoadingKeepsTheHoldersNameAndSelectionFlag) {
-    test::TempDir dir;
-    test::WriteAll(dir.file("P88-67.pun"), EncodePunch(SamplePunch()));
+    PunchRecord sample;
+    sample.height = 67;
+    sample.angle = 88.1f;
+    sample.lastElement = 1;
+    sample.outline[1].y2 = -67;
+    test::WriteAll(dir.file("P88-67.pun"), EncodePunch(sample));
     TPoincon punch;
     punch.name = "Previous";
     punch.selectionRequest = true;
     EXPECT_TRUE(LoadPunchFile(punch, dir.folder() + "P88-67.PUN"));
-    EXPECT_EQ(punch.record, SamplePunch());
+    EXPECT_EQ(punch.record, sample);
     EXPECT_EQ(punch.name, "Previous");
     EXPECT_TRUE(punch.selectionRequest);
-    EXPECT_EQ(punch.record.elementCount(), 2);
-}
-
-TEST(ToolLoad, MissingOrReadOnlyFileLeavesTheHolderUnchanged) {
-    test::TempDir dir;
-    TPoincon punch;
-    punch.record = SamplePunch();
-    EXPECT_FALSE(LoadPunchFile(punch, dir.folder() + "Absent.PUN"));
-    EXPECT_EQ(punch.record, SamplePunch());
 
     PunchRecord other;
     other.height = 100;
     test::WriteAll(dir.file("Locked.pun"), EncodePunch(other));
     MakeReadOnly(dir.file("Locked.pun"));
-    EXPECT_FALSE(LoadPunchFile(punch, dir.folder() + "Locked.pun"));
-    EXPECT_EQ(punch.record, SamplePunch());
+    for (const char* file : {"Absent.PUN", "Locked.pun"}) {
+        EXPECT_FALSE(LoadPunchFile(punch, dir.folder() + file)) << file;
+        EXPECT_EQ(punch.record, sample) << file;
+    }
 }
 
 TEST(ToolLoad, UpperCaseExtensionFindsLowerCaseFile) {
     test::TempDir dir;
     DieRecord v12;
     v12.vOpening = 12;
-    v12.vAngle = 88;
     v12.entryRadius = 1.5f;
     test::WriteAll(dir.file("v12.die"), EncodeDie(v12));
     TMatrice die;
     EXPECT_TRUE(LoadDieFile(die, dir.folder() + "V12.DIE"));
-    EXPECT_EQ(die.record.vOpening, 12);
-    EXPECT_EQ(die.record.entryRadius, 1.5f);
+    EXPECT_EQ(die.record, v12);
     // "V12.88.die" is listed as V12, but its file is looked for as V12.die.
     test::TempDir other;
     test::WriteAll(other.file("V12.88.die"), EncodeDie(v12));
@@ -201,13 +155,11 @@ TEST(ToolLoad, ShortFileLeavesThePreviousToolsFields) {
     test::WriteAll(dir.file("Short.die"), image);
     TMatrice die;
     die.record.vOpening = 16;
-    die.record.lastElement = 8;
     die.record.outline[3].x1 = 17;
     EXPECT_TRUE(LoadDieFile(die, dir.folder() + "Short.die"));
     EXPECT_EQ(die.record.version, 7);
     EXPECT_EQ(die.record.height, 40);
     EXPECT_EQ(die.record.vOpening, 16);
-    EXPECT_EQ(die.record.lastElement, 8);
     EXPECT_EQ(die.record.outline[3].x1, 17);
 }
 

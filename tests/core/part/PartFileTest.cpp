@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <climits>
 #include <ctime>
 #include <filesystem>
-#include <functional>
 
 #include "calc/Formulas.h"
 #include "params/ParameterTable.h"
@@ -22,19 +20,14 @@ void PutI32(Bytes& image, std::size_t offset, std::int32_t v) {
     for (int i = 0; i < 4; ++i) image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
 }
 
-std::int32_t GetI32(const Bytes& image, std::size_t offset) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= std::uint32_t(image[offset + i]) << (8 * i);
-    return static_cast<std::int32_t>(v);
-}
-
 // A random file image whose indexes are in range, so nothing is bounded.
 Bytes RandomPartImage(unsigned seed) {
     Bytes image = test::RandomBytes(PartRecord::kFileSize, seed);
-    PutI32(image, 290, static_cast<std::int32_t>(seed % 5));        // current bend
-    PutI32(image, 294, 4 + static_cast<std::int32_t>(seed % 21));   // last bend
-    PutI32(image, 4003, static_cast<std::int32_t>(seed % 25));      // profile bend count
-    PutI32(image, 4607, static_cast<std::int32_t>(seed % 27) - 1);  // sketch last
+    const auto s = static_cast<std::int32_t>(seed);
+    PutI32(image, 290, s % 5);        // current bend
+    PutI32(image, 294, 4 + s % 21);   // last bend
+    PutI32(image, 4003, s % 25);      // profile bend count
+    PutI32(image, 4607, s % 27 - 1);  // sketch last
     return image;
 }
 
@@ -47,20 +40,13 @@ std::size_t Written(const Record& r) {
 }
 
 TEST(StoredFiles, RecordSizes) {
-    const std::pair<const char*, std::pair<std::size_t, std::size_t>> rows[] = {
-        {"part file", {EncodePart(PartRecord{}).size(), 10741}},
-        {"bend", {Written(BendRecord{}), 148}},
-        {"profile segment", {Written(ProfileSegment{}), 24}},
-        {"sketch entity", {Written(SketchEntity{}), 108}},
-        {"outline element", {Written(OutlineElement{}), 76}},
-        {"punch file", {EncodePunch(PunchRecord{}).size(), 2020}},
-        {"die file", {EncodeDie(DieRecord{}).size(), 2032}},
-        {"material record", {EncodeMaterialTable({}).size() / kMaterialRecords, 36}},
-        {"machine parameter", {Written(MachineParameter{}), 164}},
-        {"Param.dat", {EncodeParameterTable(ParameterTable{}).size(), 7872}},
-        {"material.dat", {EncodeMaterialTable({}).size(), 900}},
-    };
-    for (const auto& [what, sizes] : rows) EXPECT_EQ(sizes.first, sizes.second) << what;
+    const std::pair<std::size_t, std::size_t> rows[] = {
+        {EncodePart(PartRecord{}).size(), 10741}, {Written(BendRecord{}), 148}, {Written(ProfileSegment{}), 24},
+        {Written(SketchEntity{}), 108}, {Written(OutlineElement{}), 76}, {EncodePunch(PunchRecord{}).size(), 2020},
+        {EncodeDie(DieRecord{}).size(), 2032}, {EncodeMaterialTable({}).size() / kMaterialRecords, 36},
+        {Written(MachineParameter{}), 164}, {EncodeParameterTable(ParameterTable{}).size(), 7872},
+        {EncodeMaterialTable({}).size(), 900}};
+    for (const auto& [size, expected] : rows) EXPECT_EQ(size, expected);
 }
 
 TEST(PartFile, RandomImagesRoundTripByteForByte) {
@@ -75,74 +61,58 @@ TEST(PartFile, RandomImagesRoundTripByteForByte) {
 // Each field is found at its stored offset: the image of a record with that
 // one field changed differs from a blank image starting exactly there.
 TEST(PartFile, FieldsSitAtTheirOffsets) {
-    struct Case {
-        const char* field;
-        std::size_t offset;
-        std::function<void(PartRecord&)> set;
-    };
-    const Case cases[] = {
-        {"comment", 0, [](PartRecord& p) { p.comment.assign("A"); }},
-        {"thickness", 255, [](PartRecord& p) { p.thickness = 1.1f; }},
-        {"material", 259, [](PartRecord& p) { p.material.assign("Inox"); }},
-        {"current bend", 290, [](PartRecord& p) { p.currentBend = 3; }},
-        {"last bend", 294, [](PartRecord& p) { p.lastBend = 4; }},
-        {"graphic flag", 298, [](PartRecord& p) { p.graphicProfile = 1; }},
-        {"bend 0 length", 299, [](PartRecord& p) { p.bends[0].length = 1000.1f; }},
-        {"bend 1 punch", 299 + 148 + 8, [](PartRecord& p) { p.bends[1].punch.assign("P"); }},
-        {"bend 1 die", 299 + 148 + 33, [](PartRecord& p) { p.bends[1].die.assign("V"); }},
-        {"bend 2 angle", 299 + 2 * 148 + 108, [](PartRecord& p) { p.bends[2].angle = 90.3f; }},
-        {"bend 24 decompression speed", 299 + 24 * 148 + 144, [](PartRecord& p) { p.bends[24].decompSpeed = 2.2f; }},
-        {"start orientation", 3999, [](PartRecord& p) { p.startOrientation = 90.3f; }},
-        {"profile bend count", 4003, [](PartRecord& p) { p.profileBendCount = 2; }},
-        {"profile table", 4007, [](PartRecord& p) { p.profile[0].length = 50.1f; }},
-        {"profile 1 pivot", 4007 + 24 + 12, [](PartRecord& p) { p.profile[1].pivot = 1; }},
-        {"profile 24 correction", 4007 + 24 * 24 + 20, [](PartRecord& p) { p.profile[24].correction = 1.1f; }},
-        {"sketch last", 4607, [](PartRecord& p) { p.sketchLast = 5; }},
-        {"sketch spare", 4611, [](PartRecord& p) { p.sketchSpare = 1; }},
-        {"sketch extent max y", 4615 + 12, [](PartRecord& p) { p.sketchExtent[3] = 10.1f; }},
-        {"sketch table", 4631, [](PartRecord& p) { p.sketch[0].type = 7; }},
-        {"sketch 1 style", 4631 + 108 + 40, [](PartRecord& p) { p.sketch[1].style.assign("DOT"); }},
-        {"sketch 25 text index", 4631 + 25 * 108 + 104, [](PartRecord& p) { p.sketch[25].textIndex = 3; }},
-        {"sketch texts", 7439, [](PartRecord& p) { p.sketchTexts[0].assign("T"); }},
-        {"last sketch text", 7439 + 25 * 127, [](PartRecord& p) { p.sketchTexts[25].assign("Z"); }},
+    using Set = void (*)(PartRecord&);
+    const std::pair<std::size_t, Set> rows[] = {
+        {0, [](auto& p) { p.comment.assign("A"); }},        {255, [](auto& p) { p.thickness = 1.1f; }},
+        {259, [](auto& p) { p.material.assign("Inox"); }},  {290, [](auto& p) { p.currentBend = 3; }},
+        {294, [](auto& p) { p.lastBend = 4; }},             {298, [](auto& p) { p.graphicProfile = 1; }},
+        {299, [](auto& p) { p.bends[0].length = 1000.1f; }}, {299 + 148 + 8, [](auto& p) { p.bends[1].punch.assign("P"); }},
+        {299 + 148 + 33, [](auto& p) { p.bends[1].die.assign("V"); }},
+        {299 + 2 * 148 + 108, [](auto& p) { p.bends[2].angle = 90.3f; }},
+        {299 + 24 * 148 + 144, [](auto& p) { p.bends[24].decompSpeed = 2.2f; }},
+        {3999, [](auto& p) { p.startOrientation = 90.3f; }}, {4003, [](auto& p) { p.profileBendCount = 2; }},
+        {4007, [](auto& p) { p.profile[0].length = 50.1f; }}, {4007 + 24 + 12, [](auto& p) { p.profile[1].pivot = 1; }},
+        {4007 + 24 * 24 + 20, [](auto& p) { p.profile[24].correction = 1.1f; }},
+        {4607, [](auto& p) { p.sketchLast = 5; }},          {4611, [](auto& p) { p.sketchSpare = 1; }},
+        {4615 + 12, [](auto& p) { p.sketchExtent[3] = 10.1f; }}, {4631, [](auto& p) { p.sketch[0].type = 7; }},
+        {4631 + 108 + 40, [](auto& p) { p.sketch[1].style.assign("DOT"); }},
+        {4631 + 25 * 108 + 104, [](auto& p) { p.sketch[25].textIndex = 3; }},
+        {7439, [](auto& p) { p.sketchTexts[0].assign("T"); }}, {7439 + 25 * 127, [](auto& p) { p.sketchTexts[25].assign("Z"); }},
     };
     const Bytes blank = EncodePart(PartRecord{});
-    for (const auto& c : cases) {
+    for (const auto& [offset, set] : rows) {
         PartRecord p;
-        c.set(p);
+        set(p);
         const Bytes image = EncodePart(p);
-        ASSERT_EQ(image.size(), blank.size());
-        const auto diff = std::mismatch(image.begin(), image.end(), blank.begin());
-        EXPECT_EQ(static_cast<std::size_t>(diff.first - image.begin()), c.offset) << c.field;
+        EXPECT_EQ(std::mismatch(image.begin(), image.end(), blank.begin()).first - image.begin(),
+                  static_cast<std::ptrdiff_t>(offset));
     }
     PartRecord p;
-    p.thickness = 1.5f;
-    p.currentBend = -1;
+    p.thickness = 1.5f;  // little-endian IEEE single
     const Bytes image = EncodePart(p);
-    EXPECT_EQ(GetI32(image, 255), std::bit_cast<std::int32_t>(1.5f));
-    EXPECT_EQ(GetI32(image, 290), -1);
+    EXPECT_EQ(Bytes(image.begin() + 255, image.begin() + 259), (Bytes{0, 0, 0xC0, 0x3F}));
 }
-
 
 PartRecord KnownPart() {
     PartRecord p;
     p.comment.assign("old comment");
-    p.thickness = 5;
     p.material.assign("Inox");
-    p.currentBend = 2;
-    p.lastBend = 3;
-    p.graphicProfile = 1;
-    p.bends[2].angle = 90;
-    p.profile[0].length = 120;
     p.sketchTexts[1].assign("kept");
+    p.thickness = 5, p.currentBend = 2, p.lastBend = 3, p.graphicProfile = 1;
+    p.bends[2].angle = 90, p.profile[0].length = 120;
     return p;
+}
+
+// The path of a part file in the job folder "Job", which is made on the way.
+std::string JobFile(const test::TempDir& dir, const char* name) {
+    fs::create_directories(dir.path() / "Job");
+    return (dir.path() / "Job" / name).string();
 }
 
 // A missing file and a read-only one (counted as missing) reset the header only.
 TEST(PartFile, MissingOrReadOnlyFileGivesHeaderDefaultsAndKeepsTheRest) {
     test::TempDir dir;
-    fs::create_directory(dir.path() / "Job");
-    const std::string locked = (dir.path() / "Job" / "Locked.pie").string();
+    const std::string locked = JobFile(dir, "Locked.pie");
     test::WriteAll(locked, RandomPartImage(7));
     fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     for (const char* name : {"Absent.pie", "Locked.pie"}) {
@@ -175,15 +145,13 @@ TEST(PartFile, WriteCreatesFoldersAndReadsBackTheSameBytes) {
 
 TEST(PartFile, ShortFileLeavesLaterFieldsAsTheyWere) {
     test::TempDir dir;
-    fs::create_directory(dir.path() / "Job");
     PartRecord source;
     source.comment.assign("from file");
-    source.thickness = 3;
     source.material.assign("Alu");
-    source.currentBend = source.lastBend = 1;
+    source.thickness = 3, source.currentBend = source.lastBend = 1;
     Bytes image = EncodePart(source);
     image.resize(299);  // the header only: the bends start at 299
-    test::WriteAll((dir.path() / "Job" / "P.pie").string(), image);
+    test::WriteAll(JobFile(dir, "P.pie"), image);
     PartRecord p = KnownPart();
     EXPECT_TRUE(ReadPart(p, dir.folder(), "Job", "P.pie"));
     EXPECT_EQ(p.comment.str() + "|" + p.material.str(), "from file|Alu");
@@ -194,8 +162,7 @@ TEST(PartFile, ShortFileLeavesLaterFieldsAsTheyWere) {
 
 TEST(PartFile, SavingOverALongerFileKeepsItsTail) {
     test::TempDir dir;
-    fs::create_directory(dir.path() / "Job");
-    const std::string path = (dir.path() / "Job" / "P.pie").string();
+    const std::string path = JobFile(dir, "P.pie");
     const Bytes before = test::RandomBytes(12000, 11);
     test::WriteAll(path, before);
     WritePart(KnownPart(), dir.folder(), "Job", "P.pie");
@@ -296,11 +263,10 @@ TEST(PartFileHardening, TextsWithoutTerminatorStayInTheirField) {
 
 TEST(PartFileHardening, OversizedFileReadsOnlyTheRecord) {
     test::TempDir dir;
-    fs::create_directory(dir.path() / "Job");
     const Bytes image = RandomPartImage(17);
     Bytes file = image;
     file.resize(200000, 0xEE);
-    test::WriteAll((dir.path() / "Job" / "Big.pie").string(), file);
+    test::WriteAll(JobFile(dir, "Big.pie"), file);
     PartRecord p;
     EXPECT_TRUE(ReadPart(p, dir.folder(), "Job", "Big.pie"));
     EXPECT_EQ(EncodePart(p), image);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <filesystem>
-#include <functional>
 
 #include "support/TempDir.h"
 #include "tools/ToolRecords.h"
@@ -37,38 +36,34 @@ TEST(ToolFile, RandomImagesRoundTripByteForByte) {
     }
 }
 
+template <class Record, class Encode>
+void ExpectOffsets(const std::vector<std::pair<std::size_t, void (*)(Record&)>>& rows, Encode encode) {
+    const Bytes blank = encode(Record{});
+    for (const auto& [offset, set] : rows) {
+        Record r;
+        set(r);
+        const Bytes image = encode(r);
+        EXPECT_EQ(std::mismatch(image.begin(), image.end(), blank.begin()).first - image.begin(),
+                  static_cast<std::ptrdiff_t>(offset));
+    }
+}
+
 // Each field is found at its stored offset: the image of a record with that one
 // field changed differs from a blank image starting exactly there.
 TEST(ToolFile, FieldsSitAtTheirOffsets) {
-    struct Row { const char* field; std::size_t offset; std::function<void(PunchRecord&, DieRecord&)> set; bool die; };
-    const Row rows[] = {
-        {"punch angle", 12, [](PunchRecord& p, DieRecord&) { p.angle = 88.1f; }, false},
-        {"punch last element", 16, [](PunchRecord& p, DieRecord&) { p.lastElement = 4; }, false},
-        {"punch outline", 20, [](PunchRecord& p, DieRecord&) { p.outline[0].type = kLine; }, false},
-        {"punch element 1 x1", 20 + 76 + 40, [](PunchRecord& p, DieRecord&) { p.outline[1].x1 = 13.1f; }, false},
-        {"punch element 24 text", 20 + 24 * 76 + 72, [](PunchRecord& p, DieRecord&) { p.outline[24].textIndex = 4; }, false},
-        {"punch reserved", 1920, [](PunchRecord& p, DieRecord&) { p.reserved[0] = 1; }, false},
-        {"punch text slots", 2000, [](PunchRecord& p, DieRecord&) { p.textSlots[0] = 1; }, false},
-        {"die V angle", 12, [](PunchRecord&, DieRecord& d) { d.vAngle = 88.1f; }, true},
-        {"die V opening", 16, [](PunchRecord&, DieRecord& d) { d.vOpening = 16.1f; }, true},
-        {"die entry radius", 20, [](PunchRecord&, DieRecord& d) { d.entryRadius = 2.2f; }, true},
-        {"die reserved", 24, [](PunchRecord&, DieRecord& d) { d.reserved[0] = 1; }, true},
-        {"die last element", 28, [](PunchRecord&, DieRecord& d) { d.lastElement = 8; }, true},
-        {"die outline", 32, [](PunchRecord&, DieRecord& d) { d.outline[0].type = kLine; }, true},
-        {"die element 0 name", 32 + 8, [](PunchRecord&, DieRecord& d) { d.outline[0].name.assign("Die"); }, true},
-        {"die element 2 h", 32 + 2 * 76 + 68, [](PunchRecord&, DieRecord& d) { d.outline[2].h = 5.1f; }, true},
-        {"die reserved entries", 1932, [](PunchRecord&, DieRecord& d) { d.reservedEntries[0] = 1; }, true},
-        {"die text slots", 2012, [](PunchRecord&, DieRecord& d) { d.textSlots[0] = 1; }, true},
-    };
-    for (const Row& r : rows) {
-        PunchRecord p;
-        DieRecord d;
-        r.set(p, d);
-        const Bytes image = r.die ? EncodeDie(d) : EncodePunch(p);
-        const Bytes blank = r.die ? EncodeDie(DieRecord{}) : EncodePunch(PunchRecord{});
-        EXPECT_EQ(std::mismatch(image.begin(), image.end(), blank.begin()).first - image.begin(),
-                  static_cast<std::ptrdiff_t>(r.offset)) << r.field;
-    }
+    ExpectOffsets<PunchRecord>({{12, [](auto& p) { p.angle = 88.1f; }}, {16, [](auto& p) { p.lastElement = 4; }},
+                                {20, [](auto& p) { p.outline[0].type = kLine; }},
+                                {20 + 76 + 40, [](auto& p) { p.outline[1].x1 = 13.1f; }},
+                                {20 + 24 * 76 + 72, [](auto& p) { p.outline[24].textIndex = 4; }},
+                                {1920, [](auto& p) { p.reserved[0] = 1; }}, {2000, [](auto& p) { p.textSlots[0] = 1; }}},
+                               [](const PunchRecord& p) { return EncodePunch(p); });
+    ExpectOffsets<DieRecord>({{12, [](auto& d) { d.vAngle = 88.1f; }}, {16, [](auto& d) { d.vOpening = 16.1f; }},
+                              {20, [](auto& d) { d.entryRadius = 2.2f; }}, {24, [](auto& d) { d.reserved[0] = 1; }},
+                              {28, [](auto& d) { d.lastElement = 8; }}, {32, [](auto& d) { d.outline[0].type = kLine; }},
+                              {32 + 8, [](auto& d) { d.outline[0].name.assign("Die"); }},
+                              {32 + 2 * 76 + 68, [](auto& d) { d.outline[2].h = 5.1f; }},
+                              {1932, [](auto& d) { d.reservedEntries[0] = 1; }}, {2012, [](auto& d) { d.textSlots[0] = 1; }}},
+                             [](const DieRecord& d) { return EncodeDie(d); });
 }
 
 TEST(ToolFile, OutlineElementCountFollowsTheLastIndex) {
@@ -105,22 +100,17 @@ TEST(ToolList, OnlyPlainWritableVisibleFilesAreListed) {
 TEST(ToolLoad, LoadKeepsNameAndFlagFailureKeepsTheHolder) {
     test::TempDir dir;
     PunchRecord sample;
-    sample.height = 67;
-    sample.angle = 88.1f;
-    sample.lastElement = 1;
-    sample.outline[1].y2 = -67;
+    sample.height = 67, sample.angle = 88.1f, sample.lastElement = 1;
     test::WriteAll(dir.file("P88-67.pun"), EncodePunch(sample));
     TPoincon punch;
     punch.name = "Previous";
     punch.selectionRequest = true;
-    EXPECT_TRUE(LoadPunchFile(punch, dir.folder() + "P88-67.PUN"));
+    EXPECT_TRUE(LoadPunchFile(punch, dir.folder() + "P88-67.PUN"));  // "P88-67.PUN" finds "P88-67.pun"
     EXPECT_EQ(punch.record, sample);
     EXPECT_EQ(punch.name, "Previous");
     EXPECT_TRUE(punch.selectionRequest);
 
-    PunchRecord other;
-    other.height = 100;
-    test::WriteAll(dir.file("Locked.pun"), EncodePunch(other));
+    test::WriteAll(dir.file("Locked.pun"), EncodePunch(PunchRecord{}));
     MakeReadOnly(dir.file("Locked.pun"));
     for (const char* file : {"Absent.PUN", "Locked.pun"}) {
         EXPECT_FALSE(LoadPunchFile(punch, dir.folder() + file)) << file;
@@ -128,17 +118,15 @@ TEST(ToolLoad, LoadKeepsNameAndFlagFailureKeepsTheHolder) {
     }
 }
 
-TEST(ToolLoad, UpperCaseExtensionFindsLowerCaseFile) {
-    test::TempDir dir;
+TEST(ToolLoad, DieFileIsFoundWhateverTheCaseOfItsName) {
+    test::TempDir dir, other;
     DieRecord v12;
-    v12.vOpening = 12;
-    v12.entryRadius = 1.5f;
+    v12.vOpening = 12, v12.entryRadius = 1.5f;
     test::WriteAll(dir.file("v12.die"), EncodeDie(v12));
     TMatrice die;
     EXPECT_TRUE(LoadDieFile(die, dir.folder() + "V12.DIE"));
     EXPECT_EQ(die.record, v12);
     // "V12.88.die" is listed as V12, but its file is looked for as V12.die.
-    test::TempDir other;
     test::WriteAll(other.file("V12.88.die"), EncodeDie(v12));
     TMatrice none;
     EXPECT_FALSE(LoadDieFile(none, other.folder() + "V12.DIE"));
@@ -148,19 +136,15 @@ TEST(ToolLoad, UpperCaseExtensionFindsLowerCaseFile) {
 TEST(ToolLoad, ShortFileLeavesThePreviousToolsFields) {
     test::TempDir dir;
     DieRecord small;
-    small.version = 7;
-    small.height = 40;
+    small.version = 7, small.height = 40;
     Bytes image = EncodeDie(small);
     image.resize(12);  // version, version index, height
     test::WriteAll(dir.file("Short.die"), image);
     TMatrice die;
-    die.record.vOpening = 16;
-    die.record.outline[3].x1 = 17;
+    die.record.vOpening = 16, die.record.outline[3].x1 = 17;
     EXPECT_TRUE(LoadDieFile(die, dir.folder() + "Short.die"));
+    EXPECT_EQ((std::array{die.record.height, die.record.vOpening, die.record.outline[3].x1}), (std::array{40.f, 16.f, 17.f}));
     EXPECT_EQ(die.record.version, 7);
-    EXPECT_EQ(die.record.height, 40);
-    EXPECT_EQ(die.record.vOpening, 16);
-    EXPECT_EQ(die.record.outline[3].x1, 17);
 }
 
 }  // namespace

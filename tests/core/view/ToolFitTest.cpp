@@ -9,11 +9,15 @@ constexpr int kW = 201, kH = 449;
 
 OutlineElement Line(float x1, float y1, float x2, float y2) {
     OutlineElement e;
-    e.type = kLine;
-    e.colour = Rgb(0, 255, 0);
     e.name.assign("Authored");
-    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
+    e.type = kLine, e.colour = Rgb(0, 255, 0), e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
     return e;
+}
+
+DieRecord Die(OutlineElement first, OutlineElement second) {
+    DieRecord die;
+    die.height = 40, die.outline[0] = first, die.outline[1] = second, die.lastElement = 1;
+    return die;
 }
 
 // A punch of two lines whose start points are (-size, 0) and (a, b).
@@ -45,41 +49,29 @@ TEST(FitToolView, ScaleIsTheLargestThatFitsWithinLimits) {
 
 TEST(FitToolView, PunchHangsFromTheTopEdgeDieSitsAtMidHeight) {
     ViewTransform t = LibraryStartTransform(kW, kH);
-    EXPECT_EQ(t.viewportOriginX, 100);
-    EXPECT_EQ(t.viewportOriginY, 224);
+    EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 224}));
     // The library truncates before adding the origin: -0.5 stays on the axis.
     EXPECT_EQ(t.mapX(-0.5), 100);
     EXPECT_EQ(t.mapY(0.5), 224);
     FitToolView(t, PrepareToolOutline(Punch(20, 0, -100)), ToolKind::Punch, kW, kH);
-    EXPECT_EQ(t.viewportOriginX, 100);
-    EXPECT_EQ(t.viewportOriginY, 0);
+    EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 0}));
     EXPECT_EQ(t.mapY(-100), 224);                    // the tip reaches mid-height
     EXPECT_EQ(t.map(-20, 0), (ScreenPoint{56, 0}));  // 100 - trunc(20 * 2.24), shank on the top edge
 
-    DieRecord die;
-    die.height = 40;
-    die.outline[0] = Line(-30, 40, 30, 40);  // top face
-    die.outline[1] = Line(-30, 0, 30, 0);    // foot
-    die.lastElement = 1;
-    FitToolView(t, PrepareToolOutline(die), ToolKind::Die, kW, kH);
-    EXPECT_EQ(t.viewportOriginX, 100);
-    EXPECT_EQ(t.viewportOriginY, 224);
+    // The die's top face and foot.
+    FitToolView(t, PrepareToolOutline(Die(Line(-30, 40, 30, 40), Line(-30, 0, 30, 0))), ToolKind::Die, kW, kH);
+    EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 224}));
     EXPECT_EQ(t.mapY(0), 224);  // the top face, lowered to y = 0, is at mid-height
 }
 
 TEST(PrepareToolOutline, RecolourRelabelAndLowerTheDieOnlyInTheCopy) {
-    DieRecord die;
-    die.height = 40;
-    die.outline[0] = Line(-30, 40, 30, 35);
-    die.outline[1] = Line(10, 0, 30, 0);
+    DieRecord die = Die(Line(-30, 40, 30, 35), Line(10, 0, 30, 0));
     die.outline[2] = Line(99, 99, 99, 99);  // beyond the last index: not taken
-    die.lastElement = 1;
     const DieRecord before = die;
     const ToolOutlineView a = PrepareToolOutline(die);
     EXPECT_EQ(die, before);
     ASSERT_EQ(a.count, 2);
-    EXPECT_FLOAT_EQ(a.elements[0].y2, -5);
-    EXPECT_FLOAT_EQ(a.elements[1].y1, -40);
+    EXPECT_EQ((std::array{a.elements[0].y2, a.elements[1].y1}), (std::array{-5.f, -40.f}));  // lowered by the height
     EXPECT_EQ(a.elements[0].name.str(), "Die");
     EXPECT_EQ(a.elements[1].colour, 255);
     EXPECT_EQ(a.elements[2], OutlineElement{});
@@ -103,10 +95,7 @@ TEST(FitToolView, OutlinesWithoutSizeLeaveTheMappingAlone) {
         EXPECT_EQ(PrepareToolOutline(p).count, 0);
         fit(p, kW, kH);
     }
-    PunchRecord flat = Punch(5, 5, -5);
-    flat.outline[0] = Line(3, 3, 9, 9);  // one start point only: no size
-    flat.outline[1] = Line(3, 3, -9, 0);
-    fit(flat, kW, kH);
+    fit(Punch(3, -3, 0), kW, kH);  // one start point only: no size
     fit(Punch(5, 5, -5), 0, 0);  // a drawing area of no size gives no scale
 }
 

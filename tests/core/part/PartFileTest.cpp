@@ -230,15 +230,13 @@ TEST(PartFileHardening, BoundingKeepsWhatIsValid) {
     struct Row { int current, last, boundedCurrent, boundedLast; };
     for (const Row& r : {Row{30, 3, 3, 3}, Row{2, 1000, 2, 24}, Row{2, -5, -1, -1}, Row{-1, -1, -1, -1}}) {
         PartRecord p;
-        p.currentBend = r.current;
-        p.lastBend = r.last;
+        p.currentBend = r.current, p.lastBend = r.last;
         BoundIndexes(p);
         EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{r.boundedCurrent, r.boundedLast})) << r.current;
     }
     // "No bend" is a valid state and reads back unchanged.
     Bytes image = RandomPartImage(9);
-    PutI32(image, 290, -1);
-    PutI32(image, 294, -1);
+    PutI32(image, 290, -1), PutI32(image, 294, -1);
     PartRecord q;
     DecodePart(q, image);
     EXPECT_FALSE(q.hasCurrentBend());
@@ -248,16 +246,16 @@ TEST(PartFileHardening, BoundingKeepsWhatIsValid) {
 
 TEST(PartFileHardening, TextsWithoutTerminatorStayInTheirField) {
     Bytes image = RandomPartImage(13);
-    std::fill(image.begin(), image.begin() + 255, 'A');                 // comment
-    std::fill(image.begin() + 259, image.begin() + 290, 'B');           // material
-    std::fill(image.begin() + 299 + 8, image.begin() + 299 + 33, 'C');  // bend 0 punch
-    std::fill(image.begin() + 7439, image.begin() + 7439 + 127, 'D');   // first sketch text
+    // Comment, material, bend 0 punch and first sketch text filled to the brim with 'A', 'B', 'C', 'D'.
+    const std::pair<std::size_t, std::size_t> fields[] = {{0, 255}, {259, 31}, {299 + 8, 25}, {7439, 127}};
+    std::vector<std::string> expected;
+    for (const auto& [offset, size] : fields) {
+        expected.emplace_back(size, static_cast<char>('A' + expected.size()));
+        std::copy(expected.back().begin(), expected.back().end(), image.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
     PartRecord p;
     DecodePart(p, image);
-    EXPECT_EQ(p.comment.str(), std::string(255, 'A'));
-    EXPECT_EQ(p.material.str(), std::string(31, 'B'));
-    EXPECT_EQ(p.bends[0].punch.str(), std::string(25, 'C'));
-    EXPECT_EQ(p.sketchTexts[0].str(), std::string(127, 'D'));
+    EXPECT_EQ((std::vector{p.comment.str(), p.material.str(), p.bends[0].punch.str(), p.sketchTexts[0].str()}), expected);
     EXPECT_EQ(EncodePart(p), image);
 }
 

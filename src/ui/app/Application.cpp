@@ -1,10 +1,13 @@
 #include "app/Application.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QStyle>
 #include <QLocale>
 #include <clocale>
 
 #include "app/FocusReturn.h"
+#include "app/KeyboardMenuStyle.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/NewCustomDialog.h"
 #include "dialogs/NewPartDialog.h"
@@ -26,6 +29,8 @@ Application::Application(const std::string& executablePath, const std::string& u
         m_messages = m_ownMessages.get();
     }
     UsePointDecimalSeparator();
+    if (!dynamic_cast<KeyboardMenuStyle*>(QApplication::style()))
+        QApplication::setStyle(new KeyboardMenuStyle(QApplication::style()->name()));
     QCoreApplication::setApplicationName(QStringLiteral("Zelpor_2"));
     m_state.iniPath = ConfigFilePath(executablePath, userConfigFolder);
 

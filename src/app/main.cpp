@@ -3,12 +3,14 @@
 #include <QStandardPaths>
 
 #include "app/Application.h"
+#include "app/FirstPaintProbe.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelpor_2"));
     zelpor::Application program(QCoreApplication::applicationFilePath().toStdString(),
                                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+    zelpor::FirstPaintProbe::InstallIfRequested();
     program.start();
     return QApplication::exec();
 }

@@ -9,6 +9,8 @@ packages=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
 case "${1:-}" in
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --screenshots) packages+=(xvfb xauth imagemagick) ;;
+    --bench) packages+=(python3 xvfb) ;;
+    --package) packages+=(dpkg-dev desktop-file-utils) ;;
 esac
 
 missing=()

@@ -49,6 +49,7 @@ private:
     void FormCreate();
     void FormPaint();
     void showState();
+    void showButtons();
     void chooseDie();
     void choosePunch();
 

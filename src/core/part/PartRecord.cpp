@@ -129,14 +129,17 @@ void BoundIndexes(PartRecord& p) {
     p.sketchLast = p.safeSketchLast();
 }
 
+// The job folder as it exists on disk: a job named "ALPHA" in the
+// configuration is the folder "Alpha", as it was on the shop's old system.
 std::string PartFilePath(const std::string& root, const std::string& job, const std::string& fileName) {
-    return root + job + kPathSeparator + fileName;
+    return ResolveCaseInsensitive(root + job) + kPathSeparator + fileName;
 }
 
 int WritePart(const PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
     if (fileName == ".pie") return -1;
     if (!FolderExists(root)) CreateFolder(root);
-    if (!FolderExists(root + job)) CreateFolder(root + job);
+    const std::string jobFolder = ResolveCaseInsensitive(root + job);
+    if (!FolderExists(jobFolder)) CreateFolder(jobFolder);
     return WriteOverFileStart(PartFilePath(root, job, fileName), EncodePart(part)) ? 1 : 0;
 }
 

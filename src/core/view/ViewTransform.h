@@ -20,6 +20,10 @@ struct ViewTransform {
     int viewportOriginX = 0, viewportOriginY = 0;
     double worldExtentX = 1000, worldExtentY = 1000;
     double viewportExtentX = 1000, viewportExtentY = -1000;
+    // The library windows truncate the scaled offset before adding the
+    // screen origin; the other drawings truncate the sum. The two differ by a
+    // pixel left of or above the origin.
+    bool truncateBeforeOrigin = false;
 
     // One pixel per millimetre, y up, world origin at the given screen point.
     static ViewTransform Identity(int originX, int originY) {
@@ -33,8 +37,8 @@ struct ViewTransform {
     double scaleY() const { return viewportExtentY / worldExtentY; }
 
     ScreenPoint map(double x, double y) const { return {mapX(x), mapY(y)}; }
-    int mapX(double x) const { return ToScreen((x - worldOriginX) * viewportExtentX / worldExtentX + viewportOriginX); }
-    int mapY(double y) const { return ToScreen((y - worldOriginY) * viewportExtentY / worldExtentY + viewportOriginY); }
+    int mapX(double x) const { return MapAxis((x - worldOriginX) * viewportExtentX / worldExtentX, viewportOriginX); }
+    int mapY(double y) const { return MapAxis((y - worldOriginY) * viewportExtentY / worldExtentY, viewportOriginY); }
 
     // Inverse in floating point (profile drawing, sequence).
     double unmapX(int X) const { return (X - viewportOriginX) * worldExtentX / viewportExtentX + worldOriginX; }
@@ -42,6 +46,11 @@ struct ViewTransform {
 
     // A length in world units for a number of pixels along x.
     double pixelsToWorld(double pixels) const { return pixels * worldExtentX / viewportExtentX; }
+
+    int MapAxis(double scaledOffset, int origin) const {
+        if (truncateBeforeOrigin) return ToScreen(scaledOffset) + origin;
+        return ToScreen(scaledOffset + origin);
+    }
 
     // Truncation toward zero; NaN and values beyond the int range never reach
     // an integer conversion (that would be undefined behaviour).

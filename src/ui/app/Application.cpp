@@ -41,6 +41,9 @@ Application::~Application() { delete m_windows.main; }
 
 void Application::start() {
     m_windows.main->FormCreate();
+    // The parameter table lives in the tools folder, known only once the
+    // main window has read the configuration.
+    m_windows.parameters->loadTable();
     m_windows.main->show();
 }
 

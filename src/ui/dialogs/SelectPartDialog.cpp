@@ -1,15 +1,25 @@
 #include "dialogs/SelectPartDialog.h"
 
-#include "common/MessageService.h"
-#include "common/WindowSet.h"
+#include "dialogs/JobsAndParts.h"
 #include "workspace/AppState.h"
 
 namespace zelpor {
 
 SelectPartDialog::SelectPartDialog(AppState& state, WindowSet& windows, MessageService& messages, QWidget* parent)
-    : QDialog(parent), m_state(state), m_windows(windows), m_messages(messages) {
+    : SelectionDialog(state, messages, parent), m_windows(windows) {
     setObjectName(QStringLiteral("TFormSelectPart"));
     setWindowTitle(QStringLiteral("Selection Piece"));
+}
+
+std::string SelectPartDialog::whereText() const { return m_state.workspace.jobFolder(); }
+
+std::vector<std::string> SelectPartDialog::entries() const { return ListParts(m_state.workspace.jobFolder()); }
+
+const std::string& SelectPartDialog::currentEntry() const { return m_state.workspace.part; }
+
+void SelectPartDialog::choose(const std::string& entry) {
+    m_state.workspace.part = entry;
+    m_state.readCurrentPart();
 }
 
 }  // namespace zelpor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/SelectionDialog.h"
 
 namespace zelpor {
 
@@ -8,16 +8,21 @@ struct AppState;
 struct WindowSet;
 class MessageService;
 
-// Part selection.
-class SelectPartDialog final : public QDialog {
+// Part selection: every file of the current job's folder, shown without its
+// extension. Choosing one makes it the current part and reads its file.
+class SelectPartDialog final : public SelectionDialog {
     Q_OBJECT
 public:
     SelectPartDialog(AppState& state, WindowSet& windows, MessageService& messages, QWidget* parent = nullptr);
 
+protected:
+    std::string whereText() const override;
+    std::vector<std::string> entries() const override;
+    const std::string& currentEntry() const override;
+    void choose(const std::string& entry) override;
+
 private:
-    AppState& m_state;
     WindowSet& m_windows;
-    MessageService& m_messages;
 };
 
 }  // namespace zelpor

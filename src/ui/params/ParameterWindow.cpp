@@ -1,15 +1,240 @@
 #include "params/ParameterWindow.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "common/FunctionPanel.h"
+#include "common/Latin1.h"
 #include "common/MessageService.h"
 #include "common/WindowSet.h"
+#include "io/Files.h"
+#include "params/ParameterEntry.h"
 #include "workspace/AppState.h"
 
 namespace zelpor {
+namespace {
+
+constexpr int kColNumber = 16, kColDesignation = 140, kColValue = 572, kColUnit = 684;
+constexpr int kHeaderTop = 16, kFirstRowTop = 52, kRowPitch = 30;
+
+// Focused field teal, resting fields in the colour of an inactive caption.
+const QColor kFocused(0, 128, 128);
+const QColor kResting(191, 205, 219);
+
+}  // namespace
 
 ParameterWindow::ParameterWindow(AppState& state, WindowSet& windows, MessageService& messages, QWidget* parent)
     : QDialog(parent), m_state(state), m_windows(windows), m_messages(messages) {
     setObjectName(QStringLiteral("TFormParametre"));
     setWindowTitle(QStringLiteral("Zelpor_2       Parametres"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(795, 572);
+
+    QFont bold = font();
+    bold.setBold(true);
+    auto header = [&](const QString& text, int x, int w) {
+        auto* l = new QLabel(text, this);
+        l->setFont(bold);
+        l->setGeometry(x, kHeaderTop, w, 21);
+    };
+    header(QStringLiteral("N\u00B0de parametre"), kColNumber, 110);
+    header(QStringLiteral("Designation"), kColDesignation, 430);
+    header(QStringLiteral("Valeur"), kColValue, 100);
+    header(QStringLiteral("Unit\u00E9"), kColUnit, 100);
+
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setPointSize(10);
+    for (int r = 1; r <= kRows; ++r) {
+        const int y = kFirstRowTop + (r - 1) * kRowPitch;
+        const QString n = QString::number(r);
+        Row& row = m_rows[static_cast<std::size_t>(r - 1)];
+        auto cell = [&](const QString& name, int x, int w) {
+            auto* l = new QLabel(this);
+            l->setObjectName(name + n);
+            l->setGeometry(x, y, w, 21);
+            return l;
+        };
+        row.number = cell(QStringLiteral("Numero"), kColNumber, 100);
+        row.designation = cell(QStringLiteral("Designation"), kColDesignation, 430);
+        row.value = new QLineEdit(this);
+        row.value->setObjectName(QStringLiteral("Edit") + n);
+        row.value->setFont(courier);
+        row.value->setGeometry(kColValue, y - 2, 100, 24);
+        row.value->setAutoFillBackground(true);
+        setFieldColour(row.value, false);
+        row.value->installEventFilter(this);
+        row.unit = cell(QStringLiteral("Unite"), kColUnit, 100);
+        if (r <= kEditableParameterRows)
+            connect(row.value, &QLineEdit::textEdited, this, [this, r] { fieldChanged(r); });
+    }
+
+    m_buttons = new FunctionButtonPanel(this);
+    m_buttons->setGeometry(0, 476, 795, 74);
+    connect(m_buttons->button(8), &QToolButton::clicked, this, &ParameterWindow::Bouton8Click);
+    m_status = new StatusPanel(this);
+    m_status->setGeometry(0, 553, 795, 19);
+}
+
+bool ParameterWindow::loadTable() { return LoadParameterTable(m_table, m_state.workspace.pathTools); }
+
+void ParameterWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void ParameterWindow::FormActivate() {
+    // There is a single page: the paging buttons are shown but never enabled.
+    m_buttons->setButton(1, QStringLiteral("Page suivante"), QStyle::SP_ArrowRight, false);
+    m_buttons->setButton(2, QStringLiteral("Page precedante"), QStyle::SP_ArrowLeft, false);
+    for (int n = 3; n <= 7; ++n) m_buttons->button(n)->hide();
+    m_buttons->setButton(8, QStringLiteral("Retour"), QStyle::SP_DialogCloseButton);
+
+    for (int r = 1; r <= kRows; ++r) {
+        const MachineParameter& e = entry(r);
+        Row& row = m_rows[static_cast<std::size_t>(r - 1)];
+        // Fields that store nothing (read-only or unused entries, display-only
+        // rows) refuse pasting as well as typing, so the screen never shows a
+        // value that is not the stored one.
+        row.value->setReadOnly(r > kEditableParameterRows || e.number == 0 || e.modifiable == 0);
+        if (e.number == 0) continue;  // unused entries are never shown
+        row.number->setText(QString::number(e.number));
+        row.designation->setText(FromLatin1(e.designation.str()));
+        row.value->setText(QString::fromStdString(FormatParameterValue(e)));
+        row.unit->setText(FromLatin1(e.unit.str()));
+    }
+    m_rows[0].value->setFocus();
+}
+
+int ParameterWindow::rowOf(QObject* watched) const {
+    for (int r = 1; r <= kRows; ++r)
+        if (m_rows[static_cast<std::size_t>(r - 1)].value == watched) return r;
+    return 0;
+}
+
+bool ParameterWindow::eventFilter(QObject* watched, QEvent* event) {
+    const int row = rowOf(watched);
+    if (row == 0) return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F8) {
+        done(QDialog::Rejected);
+        return true;
+    }
+    // Rows 8 to 12 only display their entry.
+    if (row > kEditableParameterRows) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn: fieldFocusIn(row); break;
+    case QEvent::FocusOut: fieldFocusOut(row); break;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (fieldKeyDown(row, key) || fieldKeyPress(row, key)) return true;
+        break;
+    }
+    default: break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ParameterWindow::setFieldColour(QLineEdit* field, bool focused) {
+    QPalette pal = field->palette();
+    pal.setColor(QPalette::Base, focused ? kFocused : kResting);
+    field->setPalette(pal);
+}
+
+void ParameterWindow::fieldFocusIn(int row) {
+    QLineEdit* field = m_rows[static_cast<std::size_t>(row - 1)].value;
+    setFieldColour(field, true);
+    m_status->setText(QString::fromStdString(ParameterFocusMessage(row, entry(row))));
+    // Entering a field puts the caret at its start, so the first character
+    // typed begins a new value.
+    const int length = static_cast<int>(field->text().size());
+    field->setSelection(length, -length);
+}
+
+void ParameterWindow::fieldFocusOut(int row) {
+    setFieldColour(m_rows[static_cast<std::size_t>(row - 1)].value, false);
+    m_status->setText(QString());
+}
+
+bool ParameterWindow::fieldKeyDown(int row, QKeyEvent* key) {
+    int target = 0;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down: target = row + 1; break;
+    case Qt::Key_Up: target = row == 1 ? kRows : row - 1; break;
+    default: return false;
+    }
+    m_rows[static_cast<std::size_t>(target - 1)].value->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool ParameterWindow::fieldKeyPress(int row, QKeyEvent* key) {
+    const QString text = key->text();
+    const bool backspace = key->key() == Qt::Key_Backspace;
+    const bool isCharacter = backspace || (text.size() == 1 && text[0].isPrint());
+    QLineEdit* field = m_rows[static_cast<std::size_t>(row - 1)].value;
+    if (entry(row).modifiable == 0) {
+        // Nothing typed may change a read-only entry, editing keys included.
+        return isCharacter || key->key() == Qt::Key_Delete || key->matches(QKeySequence::Paste) ||
+               key->matches(QKeySequence::Cut);
+    }
+    if (!isCharacter) return false;
+    const char32_t c = backspace ? U'\b' : text[0].unicode();
+    const bool caretAtStart = field->cursorPosition() == 0 || (field->hasSelectedText() && field->selectionStart() == 0);
+    if (!AcceptsParameterCharacter(c, caretAtStart)) {
+        QApplication::beep();
+        return true;
+    }
+    if (caretAtStart) {
+        // Typing at the start begins a new value: empty the field quietly first.
+        const QSignalBlocker block(field);
+        field->clear();
+    }
+    return false;  // the field inserts the character and reports the edit
+}
+
+void ParameterWindow::fieldChanged(int row) {
+    QLineEdit* field = m_rows[static_cast<std::size_t>(row - 1)].value;
+    MachineParameter& e = entry(row);
+    const TypedValueOutcome out = ValidateTypedValue(row, e, ToLatin1(field->text()));
+    if (out.store) e.value = *out.store;
+    if (out.message != EntryMessage::Unchanged)
+        m_status->setText(QString::fromUtf8(EntryMessageText(out.message).data(),
+                                            static_cast<qsizetype>(EntryMessageText(out.message).size())));
+    if (out.rewrite) rewrite(row, *out.rewrite);
+}
+
+void ParameterWindow::rewrite(int row, const std::string& text) {
+    QLineEdit* field = m_rows[static_cast<std::size_t>(row - 1)].value;
+    const QSignalBlocker block(field);
+    field->setText(QString::fromStdString(text));
+    // A rewritten field takes the caret to its start: the next digit starts over.
+    field->setCursorPosition(0);
+}
+
+void ParameterWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F8) {
+        done(QDialog::Rejected);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ParameterWindow::Bouton8Click() { done(QDialog::Rejected); }
+
+void ParameterWindow::done(int result) {
+    saveTable();
+    QDialog::done(result);
+}
+
+void ParameterWindow::saveTable() {
+    if (SaveParameterTable(m_table, m_state.workspace.pathTools)) return;
+    m_messages.warn(this, QStringLiteral("Impossible d'enregistrer les param\u00E8tres machine dans ") +
+                              FromLocal(ParameterFilePath(m_state.workspace.pathTools)));
 }
 
 }  // namespace zelpor

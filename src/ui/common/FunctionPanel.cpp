@@ -1,0 +1,58 @@
+#include "common/FunctionPanel.h"
+
+#include <QPainter>
+#include <QStyleOption>
+#include <QToolButton>
+
+namespace zelpor {
+
+StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("StatusBar1"));
+    setAutoFillBackground(true);
+}
+
+void StatusPanel::setText(const QString& text) {
+    if (text == m_text) return;
+    m_text = text;
+    update();
+}
+
+void StatusPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect frame = rect().adjusted(0, 0, -1, -1);
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(frame);
+    p.setPen(palette().color(QPalette::WindowText));
+    const QRect inner = frame.adjusted(4, 0, -4, 0);
+    const QStringList parts = m_text.split(QLatin1Char('\t'));
+    const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        p.drawText(inner, Qt::AlignVCenter | aligns[std::min<qsizetype>(i, 2)], parts[i]);
+}
+
+FunctionButtonPanel::FunctionButtonPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Panel2"));
+    constexpr int kWidth = 96, kHeight = 62, kGap = 2, kLeft = 6, kTop = 6;
+    QFont small = font();
+    small.setPointSize(8);
+    for (int i = 0; i < kButtons; ++i) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QStringLiteral("Bouton%1").arg(i + 1));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setIconSize(QSize(24, 24));
+        b->setFont(small);
+        b->setFocusPolicy(Qt::NoFocus);  // the keyboard stays in the fields
+        b->setGeometry(kLeft + i * (kWidth + kGap), kTop, kWidth, kHeight);
+        m_buttons[static_cast<std::size_t>(i)] = b;
+    }
+}
+
+void FunctionButtonPanel::setButton(int n, const QString& caption, QStyle::StandardPixmap glyph, bool enabled) {
+    QToolButton* b = button(n);
+    b->setText(caption);
+    b->setIcon(style()->standardIcon(glyph));
+    b->setEnabled(enabled);
+    b->setVisible(true);
+}
+
+}  // namespace zelpor

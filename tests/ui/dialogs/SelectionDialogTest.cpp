@@ -1,0 +1,126 @@
+#include <QListWidget>
+
+#include "DialogFixture.h"
+#include "part/PartRecord.h"
+
+namespace zelpor::test {
+namespace {
+
+struct Selection : DialogFixture {
+    // A part file whose thickness tells which one was read.
+    void makePart(const std::string& job, const std::string& name, float thickness) {
+        makeJob(job);
+        PartRecord p;
+        p.thickness = thickness;
+        p.comment.assign(name);
+        ASSERT_EQ(WritePart(p, state.workspace.pathCustomers, job, name + ".pie"), 1);
+    }
+    static QStringList texts(QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
+};
+
+TEST_F(Selection, PartListShowsEveryFileWithoutExtensionAndOkReadsThePart) {
+    makePart("J", "Alpha", 1.5f);
+    makePart("J", "Bride", 3.0f);
+    WriteAll((root / "J" / "notes.txt").string(), {'n'});
+    state.workspace.customer = "J";
+    state.workspace.part = "bride";  // another case than on disk
+    state.part.thickness = 9.0f;
+
+    selectPart->show();
+    auto* list = child<QListWidget>(selectPart.get(), "ListBox1");
+    EXPECT_EQ(texts(list), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bride"), QStringLiteral("notes")}));
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(selectPart->focusWidget(), list);
+    EXPECT_EQ(child<QLabel>(selectPart.get(), "Label2")->text(), QString::fromStdString(state.workspace.pathCustomers + "J"));
+    EXPECT_EQ(child<QLabel>(selectPart.get(), "Label3")->text(), kHelpLine);
+
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(selectPart->isVisible());
+    EXPECT_EQ(state.workspace.part, "Alpha");
+    EXPECT_FLOAT_EQ(state.part.thickness, 1.5f);
+    EXPECT_EQ(state.part.comment.str(), "Alpha");
+}
+
+TEST_F(Selection, AnnulerLeavesJobAndPartAlone) {
+    makePart("J", "Alpha", 1.5f);
+    makePart("J", "Bride", 3.0f);
+    state.workspace.customer = "J";
+    state.workspace.part = "Alpha";
+    state.part.thickness = 7.0f;
+    const int r = execWith(*selectPart, [&] {
+        auto* list = child<QListWidget>(selectPart.get(), "ListBox1");
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Escape);
+    });
+    EXPECT_EQ(r, QDialog::Rejected);
+    EXPECT_EQ(state.workspace.part, "Alpha");
+    EXPECT_FLOAT_EQ(state.part.thickness, 7.0f);
+}
+
+TEST_F(Selection, JobListLeavesOutReadOnlyJobsAndDoubleClickChoosesOne) {
+    makePart("Alpha", "P", 1.0f);
+    makePart("beta", "P", 2.0f);
+    makeJob("Archive");
+    namespace fs = std::filesystem;
+    fs::permissions(root / "Archive", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    state.workspace.customer = "ALPHA";
+    state.workspace.part = "P";
+
+    showActive(selectCustom.get());
+    auto* list = child<QListWidget>(selectCustom.get(), "ListBox1");
+    EXPECT_EQ(texts(list), (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta")}));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(child<QLabel>(selectCustom.get(), "Label2")->text(), QString::fromStdString(state.workspace.pathCustomers));
+
+    const QRect rect = list->visualItemRect(list->item(1));
+    // A real double click: the first click, then the second one the system reports as double.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_FALSE(selectCustom->isVisible());
+    EXPECT_EQ(state.workspace.customer, "beta");
+    EXPECT_FLOAT_EQ(state.part.thickness, 2.0f);
+}
+
+TEST_F(Selection, ChosenJobWithoutThePartGivesTheHeaderDefaults) {
+    makePart("Alpha", "P", 5.0f);
+    makeJob("Vide");
+    state.workspace.customer = "Alpha";
+    state.workspace.part = "P";
+    state.part.thickness = 5.0f;
+    state.part.currentBend = 3;
+    state.part.lastBend = 4;
+    const int r = execWith(*selectCustom, [&] {
+        auto* list = child<QListWidget>(selectCustom.get(), "ListBox1");
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    EXPECT_EQ(r, QDialog::Accepted);
+    EXPECT_EQ(state.workspace.customer, "Vide");
+    EXPECT_EQ(state.workspace.part, "P");
+    EXPECT_FLOAT_EQ(state.part.thickness, 0.1f);
+    EXPECT_EQ(state.part.currentBend, 0);
+    EXPECT_EQ(state.part.lastBend, 0);
+    // Nothing was written into the chosen job by reading.
+    EXPECT_TRUE(std::filesystem::is_empty(root / "Vide"));
+}
+
+TEST_F(Selection, EmptyListClosesWithoutChange) {
+    state.workspace.customer = "?";
+    state.workspace.part = "P";
+    selectPart->show();
+    auto* list = child<QListWidget>(selectPart.get(), "ListBox1");
+    EXPECT_EQ(list->count(), 0);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(selectPart->isVisible());
+    EXPECT_EQ(state.workspace.customer, "?");
+    EXPECT_EQ(state.workspace.part, "P");
+}
+
+}  // namespace
+}  // namespace zelpor::test

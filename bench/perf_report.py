@@ -28,14 +28,18 @@ import tempfile
 import time
 
 FIRST_PAINT = "first-paint-ns"
+# The program, the bare window (the yardstick of the targets), and the bare
+# window with one line of text (how much of the gap is the font system).
+PROGRAMS = ("zelpor", "bare_qt_window", "bare_qt_window --text")
 
 
 # ---------------------------------------------------------------- start-up --
 
-def run_once(exe, cwd, env):
-    """Starts `exe`, returns (milliseconds to first paint, peak RSS in KiB)."""
+def run_once(command, cwd, env):
+    """Starts `command`, returns (milliseconds to first paint, peak RSS in KiB)."""
+    exe = command[0]
     start = time.clock_gettime_ns(time.CLOCK_MONOTONIC)
-    proc = subprocess.Popen([exe], cwd=cwd, env=env, stdout=subprocess.PIPE,
+    proc = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.PIPE,
                             stderr=subprocess.DEVNULL, text=True)
     out = proc.stdout.read()
     _, status, usage = os.wait4(proc.pid, 0)
@@ -54,10 +58,9 @@ def measure_startup(bin_dir, runs, platform_name, display=None):
     try:
         # Copies in a scratch folder: the program keeps its INI beside itself
         # and its default folders under the working directory.
-        exes = {}
         for name in ("zelpor", "bare_qt_window"):
-            exes[name] = os.path.join(scratch, name)
-            shutil.copy2(os.path.join(bin_dir, name), exes[name])
+            shutil.copy2(os.path.join(bin_dir, name), os.path.join(scratch, name))
+        exes = {name: [os.path.join(scratch, name.split()[0])] + name.split()[1:] for name in PROGRAMS}
         env = dict(os.environ)
         env.update({"ZELPOR_FIRST_PAINT": "1", "QT_QPA_PLATFORM": platform_name,
                     "HOME": scratch, "XDG_CONFIG_HOME": os.path.join(scratch, "config"),
@@ -220,9 +223,14 @@ def write_report(path, startup, times, context, runs):
               "| platform | program | median | fastest | slowest | peak RSS (median) |",
               "|---|---|---|---|---|---|"]
     for label, result in startup:
-        for name in ("zelpor", "bare_qt_window"):
+        for name in PROGRAMS:
             med, rss, lo, hi = result[name]
             lines.append(f"| {label} | `{name}` | {med:.1f} ms | {lo:.1f} ms | {hi:.1f} ms | {rss / 1024:.1f} MiB |")
+    lines += ["", "Against the bare window with one line of text (not a target; it shows what the",
+              "font system alone costs any window that shows a word):", ""]
+    for label, result in startup:
+        prog, text = result["zelpor"], result["bare_qt_window --text"]
+        lines.append(f"- {label}: start-up ×{prog[0] / text[0]:.2f}, peak memory ×{prog[1] / text[1]:.2f}")
 
     lines += ["", "## Every benchmark", "", "| benchmark | wall time per iteration |", "|---|---|"]
     for name in sorted(times):
@@ -250,7 +258,7 @@ def main():
             startup.append(("X11 (Xvfb)", measure_startup(args.bin, args.runs, "xcb", x.display)))
     for label, result in startup:
         for name, (med, rss, _, _) in result.items():
-            print(f"start-up {label:12} {name:16} {med:7.1f} ms  {rss / 1024:6.1f} MiB")
+            print(f"start-up {label:12} {name:24} {med:7.1f} ms  {rss / 1024:6.1f} MiB")
     times, context = run_benchmarks(args.bin)
     write_report(args.out, startup, times, context, args.runs)
     print(f"wrote {args.out}")

@@ -18,6 +18,7 @@ namespace zelpor {
 //     first-paint-ns <CLOCK_MONOTONIC nanoseconds>
 // once the first paint of a window is done, then closes that window. Without
 // the variable nothing is installed and the program runs as usual.
+// (A diagnostic switch for measurement only, not a setting.)
 //
 // Header only, so the bare Qt window used as the yardstick for start-up can
 // use the very same probe without linking the program's libraries.
@@ -25,11 +26,14 @@ class FirstPaintProbe : public QObject {
 public:
     static constexpr const char* kVariable = "ZELPOR_FIRST_PAINT";
 
-    // Installs a probe on the application when the variable is set.
-    static void InstallIfRequested() {
+    // Installs a probe on the application when the variable is set; the
+    // application owns it. Returns it, or nullptr when not asked for.
+    static FirstPaintProbe* InstallIfRequested() {
         const char* value = std::getenv(kVariable);
-        if (!value || !*value) return;
-        QCoreApplication::instance()->installEventFilter(new FirstPaintProbe(QCoreApplication::instance()));
+        if (!value || !*value) return nullptr;
+        auto* probe = new FirstPaintProbe(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(probe);
+        return probe;
     }
 
     static long long MonotonicNanoseconds() {
@@ -55,8 +59,8 @@ private:
     void Report() {
         std::printf("first-paint-ns %lld\n", MonotonicNanoseconds());
         std::fflush(stdout);
+        // Closing the last window ends the program as a user's close does.
         if (m_window) m_window->close();
-        QCoreApplication::quit();
     }
 
     bool m_done = false;

@@ -4,7 +4,10 @@
 # command to run and stops.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
+# A fresh Debian 12 has cmake, g++, make and ninja already; Qt's development
+# package brings the OpenGL and Vulkan headers its CMake files look for, the
+# Qt Test module and the offscreen platform the window tests run on.
+packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-osifont)
 case "${1:-}" in
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;

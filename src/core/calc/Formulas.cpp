@@ -37,6 +37,9 @@ double ComputeBendForce(float length, float coefficient, float thickness, float 
     return 0.001 * (L * 0.286 * M * t * t / V);
 }
 
+static_assert(MaterialRecord::kSize == 32 + 4);
+static_assert(kMaterialFileSize == 900);
+
 std::array<MaterialRecord, kMaterialRecords> DecodeMaterialTable(std::span<const std::uint8_t> bytes) {
     std::vector<std::uint8_t> image(kMaterialFileSize, 0);
     const auto full = OverlayImage(std::move(image), bytes);
@@ -73,7 +76,7 @@ bool LookupMaterialCoefficient(std::span<const std::uint8_t> tableBytes, const s
 }
 
 bool LoadMaterialCoefficient(const std::string& toolsFolder, const std::string& material, float& coefficient) {
-    auto bytes = ReadWritableFile(toolsFolder + kPathSeparator + "material.dat");
+    auto bytes = ReadWritableFile(toolsFolder + kPathSeparator + "material.dat", nullptr, kMaterialFileSize);
     if (!bytes) return false;
     LookupMaterialCoefficient(*bytes, material, coefficient);
     return true;

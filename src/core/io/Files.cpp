@@ -35,13 +35,25 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     std::ifstream in(ResolveCaseInsensitive(path), std::ios::binary);
     if (!in) return std::nullopt;
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::vector<std::uint8_t> bytes;
+    constexpr std::size_t kChunk = 64 * 1024;
+    while (bytes.size() < maxBytes) {
+        const std::size_t want = std::min(kChunk, maxBytes - bytes.size());
+        const std::size_t had = bytes.size();
+        bytes.resize(had + want);
+        in.read(reinterpret_cast<char*>(bytes.data() + had), static_cast<std::streamsize>(want));
+        bytes.resize(had + static_cast<std::size_t>(in.gcount()));
+        if (!in) break;
+    }
+    if (in.bad()) return std::nullopt;
+    return bytes;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error) {
+std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error,
+                                                          std::size_t maxBytes) {
     const std::string actual = ResolveCaseInsensitive(path);
     std::error_code ec;
     if (!fs::is_regular_file(actual, ec)) {
@@ -52,13 +64,20 @@ std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& pat
         SetError(error, FileError::NotWritable);
         return std::nullopt;
     }
-    auto bytes = ReadFileBytes(actual);
+    auto bytes = ReadFileBytes(actual, maxBytes);
     SetError(error, bytes ? FileError::None : FileError::ReadFailed);
     return bytes;
 }
 
 bool WriteOverFileStart(const std::string& path, const std::vector<std::uint8_t>& bytes, FileError* error) {
     const std::string actual = ResolveCaseInsensitive(path);
+    // A read-only file stays untouched even for a user the system would let
+    // write it anyway (root): read-only is how a shop protects a file.
+    std::error_code existsError;
+    if (fs::exists(actual, existsError) && !OwnerMayWrite(actual)) {
+        SetError(error, FileError::NotWritable);
+        return false;
+    }
     std::fstream out(actual, std::ios::binary | std::ios::in | std::ios::out);
     if (!out) {
         std::error_code ec;
@@ -103,10 +122,13 @@ bool DeleteFile(const std::string& path) {
 
 bool FolderWritable(const std::string& path) {
     if (!FolderExists(path)) return false;
+    // The owner's write bit is what "read-only" means for the stored data; the
+    // access check adds the case of a folder that belongs to someone else
+    // (an installed program's folder).
 #ifdef _WIN32
     return OwnerMayWrite(path);
 #else
-    return ::access(path.c_str(), W_OK) == 0;
+    return OwnerMayWrite(path) && ::access(path.c_str(), W_OK) == 0;
 #endif
 }
 

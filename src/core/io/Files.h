@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,11 +20,15 @@ inline constexpr char kPathSeparator = '/';
 enum class FileError { None, NotFound, NotWritable, ReadFailed, WriteFailed, NotAFolder };
 
 // Reads a whole file that could also be opened for writing: the stored formats
-// are always opened read/write, so a read-only file counts as missing.
-std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error = nullptr);
+// are always opened read/write, so a read-only file counts as missing. At most
+// `maxBytes` are read: a record reader needs no more than its record, whatever
+// the size of the file it is pointed at.
+std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error = nullptr,
+                                                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
-// Reads a whole file for reading only (the INI file).
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
+// Reads a file for reading only (the INI file), at most `maxBytes` of it.
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
+                                                       std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Writes `bytes` over the start of the file, creating it when missing and never
 // truncating it: bytes an existing longer file held past the end are kept.

@@ -4,6 +4,9 @@
 
 namespace zelpor {
 
+static_assert(MachineParameter::kSize == 4 + 120 + 1 + 3 + 4 + 4 + 12 + 4 + 4 + 4 + 4);
+static_assert(ParameterTable::kFileSize == kParameterEntries * MachineParameter::kSize);
+
 void MachineParameter::read(ByteReader& r) {
     number = r.i32();
     designation.read(r);
@@ -49,7 +52,7 @@ void DecodeParameterTable(ParameterTable& t, std::span<const std::uint8_t> bytes
 std::string ParameterFilePath(const std::string& folder) { return folder + kPathSeparator + "Param.dat"; }
 
 bool LoadParameterTable(ParameterTable& t, const std::string& folder) {
-    auto bytes = ReadWritableFile(ParameterFilePath(folder));
+    auto bytes = ReadWritableFile(ParameterFilePath(folder), nullptr, ParameterTable::kFileSize);
     if (!bytes) return false;
     DecodeParameterTable(t, *bytes);
     return true;

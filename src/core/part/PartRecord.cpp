@@ -8,6 +8,14 @@
 
 namespace zelpor {
 
+// The stored sizes, field by field as the encoders write them.
+static_assert(BendRecord::kSize == 4 + 4 + 25 + 25 + 50 + 10 * 4);
+static_assert(ProfileSegment::kSize == 4 + 4 + 4 + 1 + 3 + 4 + 4);
+static_assert(SketchEntity::kSize == 4 + 4 + 32 + 32 + 8 * 4 + 4);
+static_assert(PartRecord::kFileSize == 255 + 4 + 31 + 4 + 4 + 1 + kMaxBends * BendRecord::kSize + 4 + 4 +
+                                           kProfileEntries * ProfileSegment::kSize + 4 + 4 + 16 +
+                                           kSketchEntities * SketchEntity::kSize + kSketchEntities * 127);
+
 void BendRecord::read(ByteReader& r) {
     length = r.f32();
     force = r.f32();
@@ -144,7 +152,7 @@ int WritePart(const PartRecord& part, const std::string& root, const std::string
 }
 
 bool ReadPart(PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
-    auto bytes = ReadWritableFile(PartFilePath(root, job, fileName));
+    auto bytes = ReadWritableFile(PartFilePath(root, job, fileName), nullptr, PartRecord::kFileSize);
     if (!bytes) {
         part.comment.assign("");
         part.thickness = 0.1f;

@@ -21,20 +21,57 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+namespace {
+
+// Adds one unit in the last place of a string of decimal digits; returns
+// false when the carry runs off the front ("999" becomes "000").
+bool IncrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return true;
+        }
+        *it = '0';
+    }
+    return false;
+}
+
+}  // namespace
+
 std::string FormatFixed(double value, int decimals) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     decimals = std::clamp(decimals, 0, 18);
-    // Round to the 7 significant digits a single-precision value carries.
-    const std::string sci = ToChars(value, std::chars_format::scientific, kSignificantDigits - 1);
-    const double rounded = std::strtod(sci.c_str(), nullptr);
-    const int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);
+    // The value's decimal digits (18 of them, more than a double carries) are
+    // rounded once, half away from zero, at the last place shown: the wanted
+    // decimals, or the 7th significant digit when that comes first. Rounding
+    // twice (first to 7 digits, then to the decimals) would show 10.724999 as
+    // 10.73; the operators' old screens showed 10.72.
+    const std::string sci = ToChars(std::fabs(value), std::chars_format::scientific, 17);
+    std::string digits = sci.substr(0, 1) + sci.substr(2, 17);
+    int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);  // power of ten of digits[0]
     if (exponent >= kSignificantDigits) {
-        // Integer part too long for fixed notation: d.dddddde+XX as the old system showed it.
-        return ToChars(rounded, std::chars_format::scientific, kSignificantDigits - 1);
+        // Integer part too long for fixed notation: d.dddddde+XX.
+        return ToChars(value, std::chars_format::scientific, kSignificantDigits - 1);
     }
-    std::string text = ToChars(rounded, std::chars_format::fixed, decimals);
-    if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-') text.erase(0, 1);  // no "-0.00"
+    const int keep = std::min(exponent + 1 + decimals, kSignificantDigits);  // digits left after rounding
+    if (keep < static_cast<int>(digits.size())) {
+        const bool up = keep >= 0 && digits[static_cast<std::size_t>(keep)] >= '5';
+        digits.resize(static_cast<std::size_t>(std::max(keep, 0)));
+        if (up && !IncrementDigits(digits)) {
+            digits.insert(digits.begin(), '1');  // 9.996 -> 10.00
+            ++exponent;
+        }
+    }
+    std::string integer, fraction;
+    for (int power = std::max(exponent, 0); power >= -decimals; --power) {
+        const int index = exponent - power;
+        const char d = index >= 0 && index < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(index)] : '0';
+        (power >= 0 ? integer : fraction) += d;
+    }
+    std::string text = integer + (decimals > 0 ? "." + fraction : "");
+    // No "-0.00": a value that rounds to zero shows without a sign.
+    if (value < 0 && text.find_first_not_of("0.") != std::string::npos) text.insert(text.begin(), '-');
     return text;
 }
 

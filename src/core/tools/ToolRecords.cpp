@@ -4,6 +4,10 @@
 
 namespace zelpor {
 
+static_assert(OutlineElement::kSize == 4 + 4 + 32 + 8 * 4 + 4);
+static_assert(PunchRecord::kFileSize == 5 * 4 + kOutlineSlots * OutlineElement::kSize + 80 + 20);
+static_assert(DieRecord::kFileSize == 8 * 4 + kOutlineSlots * OutlineElement::kSize + 80 + 20);
+
 void OutlineElement::read(ByteReader& rd) {
     type = rd.i32();
     colour = rd.i32();
@@ -99,14 +103,14 @@ std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind 
 }
 
 bool LoadPunchRecord(PunchRecord& record, const std::string& path) {
-    auto bytes = ReadWritableFile(path);
+    auto bytes = ReadWritableFile(path, nullptr, PunchRecord::kFileSize);
     if (!bytes) return false;
     DecodePunch(record, *bytes);
     return true;
 }
 
 bool LoadDieRecord(DieRecord& record, const std::string& path) {
-    auto bytes = ReadWritableFile(path);
+    auto bytes = ReadWritableFile(path, nullptr, DieRecord::kFileSize);
     if (!bytes) return false;
     DecodeDie(record, *bytes);
     return true;

@@ -9,9 +9,11 @@
 namespace zelpor {
 namespace {
 
-std::string DefaultFolder(const std::string& workingDirectory, const char* name) {
+// The working directory + separator + name + separator; `created` tells
+// whether the folder was made now (it is false when it already existed).
+std::string DefaultFolder(const std::string& workingDirectory, const char* name, bool& created) {
     std::string folder = workingDirectory + kPathSeparator + name + kPathSeparator;
-    CreateFolder(folder);
+    created = CreateFolder(folder);
     return folder;
 }
 
@@ -19,15 +21,19 @@ std::string DefaultFolder(const std::string& workingDirectory, const char* name)
 
 std::string Workspace::partFilePath() const { return PartFilePath(pathCustomers, customer, partFileName()); }
 
-Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory) {
+Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory,
+                        WorkspaceLoadReport* report) {
+    WorkspaceLoadReport made;
     const IniFile ini = IniFile::Load(iniPath);
     Workspace ws;
     ws.pathCustomers = ini.value(kIniSection, kKeyPathCustomers, "None");
-    if (ws.pathCustomers == "None") ws.pathCustomers = DefaultFolder(workingDirectory, "Customers");
+    if (ws.pathCustomers == "None")
+        ws.pathCustomers = DefaultFolder(workingDirectory, "Customers", made.createdCustomersFolder);
     ws.customer = ini.value(kIniSection, kKeyCustomer, "");
     ws.part = ini.value(kIniSection, kKeyPart, "");
     ws.pathTools = ini.value(kIniSection, kKeyPathTools, "None");
-    if (ws.pathTools == "None") ws.pathTools = DefaultFolder(workingDirectory, "Tools");
+    if (ws.pathTools == "None") ws.pathTools = DefaultFolder(workingDirectory, "Tools", made.createdToolsFolder);
+    if (report) *report = made;
     return ws;
 }
 

@@ -24,9 +24,17 @@ struct Workspace {
     std::string partFilePath() const;
 };
 
+// What reading the configuration did on disk: on a first start the program
+// fills a tools folder it has just created with the sample tool library.
+struct WorkspaceLoadReport {
+    bool createdCustomersFolder = false;
+    bool createdToolsFolder = false;
+};
+
 // Reads the configuration. "None" (also the value of a missing key or file)
 // for a folder gives the working-directory default, which is created.
-Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory);
+Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory,
+                        WorkspaceLoadReport* report = nullptr);
 // Writes "Path Customers", "Customer", "Part", "Path Tools" in section "Data".
 bool SaveWorkspace(const Workspace& ws, const std::string& iniPath);
 

@@ -1,5 +1,9 @@
 #include "app/Application.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+#include <clocale>
+
 #include "dialogs/AboutBox.h"
 #include "dialogs/NewCustomDialog.h"
 #include "dialogs/NewPartDialog.h"
@@ -20,11 +24,17 @@ Application::Application(const std::string& executablePath, const std::string& u
         m_ownMessages = std::make_unique<DialogMessageService>();
         m_messages = m_ownMessages.get();
     }
+    UsePointDecimalSeparator();
+    QCoreApplication::setApplicationName(QStringLiteral("Zelpor_2"));
     m_state.iniPath = ConfigFilePath(executablePath, userConfigFolder);
 
     auto& w = m_windows;
     auto& msg = *m_messages;
     w.main = new MainWindow(m_state, w, msg);
+    // The main window settles the workspace before any other window exists:
+    // the parameter editor reads "Param.dat" from the tools folder when it is
+    // constructed.
+    w.main->FormCreate();
     w.newCustom = new NewCustomDialog(m_state, w, msg, w.main);
     w.newPart = new NewPartDialog(m_state, w, msg, w.main);
     w.about = new AboutBox(m_state, w, msg, w.main);
@@ -40,11 +50,19 @@ Application::Application(const std::string& executablePath, const std::string& u
 Application::~Application() { delete m_windows.main; }
 
 void Application::start() {
-    m_windows.main->FormCreate();
-    // The parameter table lives in the tools folder, known only once the
-    // main window has read the configuration.
-    m_windows.parameters->loadTable();
     m_windows.main->show();
+    // Take the keyboard at once, also where no window manager hands it over.
+    m_windows.main->raise();
+    m_windows.main->activateWindow();
+}
+
+void Application::UsePointDecimalSeparator() {
+    // Stored values, typed values and the configuration all use "." whatever
+    // the user's locale: Qt's number conversions follow the default QLocale,
+    // and anything that still goes through the C library follows LC_NUMERIC
+    // (which QApplication set from the environment).
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 }  // namespace zelpor

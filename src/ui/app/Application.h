@@ -17,7 +17,13 @@ public:
                 MessageService* messages = nullptr);
     ~Application();
 
-    void start();  // the main window's creation handler, then show it
+    // The constructor creates every window and runs the main window's creation
+    // handler (configuration, folders, last part) right after the main window,
+    // as the other windows may read the workspace when they are built.
+    void start();  // shows the main window
+
+    // "." as the decimal separator for the whole process, whatever the locale.
+    static void UsePointDecimalSeparator();
 
     AppState& state() { return m_state; }
     WindowSet& windows() { return m_windows; }

@@ -78,6 +78,9 @@ ParameterWindow::ParameterWindow(AppState& state, WindowSet& windows, MessageSer
     connect(m_buttons->button(8), &QToolButton::clicked, this, &ParameterWindow::Bouton8Click);
     m_status = new StatusPanel(this);
     m_status->setGeometry(0, 553, 795, 19);
+    // The table is loaded once, when the window is created at start-up; the
+    // tools folder is known by then.
+    loadTable();
 }
 
 bool ParameterWindow::loadTable() { return LoadParameterTable(m_table, m_state.workspace.pathTools); }

@@ -14,7 +14,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/zelpor.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/zelpor.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelpor)
 
 # The sample library (material table, machine parameters, punches, dies) as
 # files, for a shop that points "Path Tools" at a folder of its own. The

@@ -64,6 +64,9 @@ check "INI in the user's configuration folder" test -f "$ini"
 check "no INI beside the installed program" test ! -e "$root/usr/bin/zelpor.INI"
 check "jobs folder under the working directory" grep -qF "Path Customers=$work/Customers/" "$ini"
 check "tools folder under the working directory" test -d "$work/Tools"
+if [ -d "$build/data/samples" ]; then
+    check "sample library written into the new tools folder" test -f "$work/Tools/material.dat"
+fi
 
 echo "package check: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

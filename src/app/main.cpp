@@ -1,9 +1,10 @@
 #include <QApplication>
-#include <QDir>
 #include <QStandardPaths>
 
 #include "app/Application.h"
 #include "app/FirstPaintProbe.h"
+#include "app/TerminationSignals.h"
+#include "mainwindow/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -12,5 +13,6 @@ int main(int argc, char* argv[]) {
                                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
     zelpor::FirstPaintProbe::InstallIfRequested();
     program.start();
+    zelpor::CloseOnTerminationSignals(program.windows().main);
     return QApplication::exec();
 }

@@ -88,7 +88,6 @@ TEST_F(Entry, ThicknessRefusesTheCommaAndRunsTheChain) {
     key(Qt::Key_Down);
     ASSERT_EQ(focused(), "Edit4");
     EXPECT_EQ(find<QPushButton>("Button8")->text(), "Graphique");
-    key(Qt::Key_Home);
     keys("1");
     EXPECT_EQ(text("Edit4"), "1");  // typed at the start: replaces "2.00"
     keys(",");
@@ -107,6 +106,9 @@ TEST_F(Entry, ThicknessRefusesTheCommaAndRunsTheChain) {
     EXPECT_EQ(text("Eaxey"), QString::fromStdString(FormatFixed(bend(0).y, 2)));
     key(Qt::Key_Return);
     EXPECT_EQ(focused(), "Edit5");
+    keys("750");  // entering the length puts the caret at the start: typing replaces it
+    EXPECT_EQ(text("Edit5"), "750");
+    EXPECT_EQ(bend(0).length, 750.0f);
 }
 
 TEST_F(Entry, ShowingABendRoundsItsSettingsAndAlignsY) {

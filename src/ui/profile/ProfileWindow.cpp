@@ -245,10 +245,9 @@ bool ProfileWindow::Edit1KeyPress(QKeyEvent* event) {
         key = text[0].unicode() < 0x80 ? static_cast<char>(text[0].unicode()) : '\x7f';
     }
     const EntryKey decision = m_drawing.filterKey(key, m_edit1->text().toStdString(), m_edit1->cursorPosition());
-    if (!decision.accept) {
-        QApplication::beep();
-        return true;
-    }
+    // A refused key is swallowed without a beep: the drawing window stays
+    // quiet, unlike the main window and the parameter editor.
+    if (!decision.accept) return true;
     if (decision.clearFirst) m_edit1->clear();
     if (decision.key == key) return false;  // the field inserts or erases as usual
     m_edit1->insert(QString(QChar::fromLatin1(decision.key)));  // a comma typed as a point

@@ -1,5 +1,6 @@
 #include "sequence/SequenceWindow.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
@@ -142,6 +143,27 @@ void SequenceWindow::showButtons() {
         m_buttons[index]->setEnabled(state.enabled);
     }
     m_statusBar->showMessage(QString::fromStdString(m_program.statusText()));
+}
+
+// The operator works from the keyboard: each function key presses the button
+// of its number (F1 "Validation pli", F4 "Pivote Piece", F6 / F7 previous and
+// next bend, F8 "Retour"), and Enter presses the button that has the focus.
+// A hidden or disabled button does nothing, as with the mouse.
+void SequenceWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    QPushButton* target = nullptr;
+    if (plain && event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F8) {
+        target = m_buttons[event->key() - Qt::Key_F1];
+    } else if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        for (QPushButton* b : m_buttons)
+            if (b->hasFocus()) target = b;
+        if (!target) return;
+    }
+    if (!target) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (target->isVisible() && target->isEnabled()) target->click();
 }
 
 void SequenceWindow::FormPaint() {

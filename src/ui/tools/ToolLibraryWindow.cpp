@@ -1,6 +1,7 @@
 #include "tools/ToolLibraryWindow.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -69,6 +70,7 @@ ToolLibraryWindow::ToolLibraryWindow(AppState& state, ToolKind kind, MessageServ
     page->setGeometry(0, 27, kTabWidth, kTabHeight - 27);
     page->lower();
     buildTable(area);
+    m_tabs->installEventFilter(this);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int) {
         ShowTool();
         updateNavigation();
@@ -230,6 +232,37 @@ void ToolLibraryWindow::Bouton8Click() {
         }
     }
     done(QDialog::Rejected);
+}
+
+// The function buttons take no focus, so the keyboard reaches them through
+// their keys, numbered like the buttons as in the main window: F1 and F2 step
+// through the tools, F8 or Enter is "Valide" / "Retour". The arrow keys on the
+// tabs step as well.
+bool ToolLibraryWindow::functionKey(int key) {
+    switch (key) {
+    case Qt::Key_F1: Bouton1Click(); return true;
+    case Qt::Key_F2: Bouton2Click(); return true;
+    case Qt::Key_F8:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Bouton8Click(); return true;
+    default: return false;
+    }
+}
+
+void ToolLibraryWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (functionKey(event->key())) return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool ToolLibraryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tabs && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) && functionKey(key->key()))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QImage ToolLibraryWindow::renderDrawing() {

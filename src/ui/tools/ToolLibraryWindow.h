@@ -50,6 +50,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Row {
@@ -62,6 +64,7 @@ private:
     void fillTable();
     void updateNavigation();
     bool loadSelected();
+    bool functionKey(int key);
     std::string toolsFolder() const;
     bool& selectionRequest() const;
     std::string& holderName() const;

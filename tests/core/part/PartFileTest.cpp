@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <climits>
 #include <ctime>
 #include <filesystem>
-#include <functional>
 
+#include "calc/Formulas.h"
+#include "params/ParameterTable.h"
 #include "part/PartRecord.h"
 #include "support/TempDir.h"
+#include "tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {
@@ -19,33 +20,33 @@ void PutI32(Bytes& image, std::size_t offset, std::int32_t v) {
     for (int i = 0; i < 4; ++i) image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
 }
 
-std::int32_t GetI32(const Bytes& image, std::size_t offset) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= std::uint32_t(image[offset + i]) << (8 * i);
-    return static_cast<std::int32_t>(v);
-}
-
 // A random file image whose indexes are in range, so nothing is bounded.
 Bytes RandomPartImage(unsigned seed) {
     Bytes image = test::RandomBytes(PartRecord::kFileSize, seed);
-    PutI32(image, 290, static_cast<std::int32_t>(seed % 5));        // current bend
-    PutI32(image, 294, 4 + static_cast<std::int32_t>(seed % 21));   // last bend
-    PutI32(image, 4003, static_cast<std::int32_t>(seed % 25));      // profile bend count
-    PutI32(image, 4607, static_cast<std::int32_t>(seed % 27) - 1);  // sketch last
+    const auto s = static_cast<std::int32_t>(seed);
+    PutI32(image, 290, s % 5);        // current bend
+    PutI32(image, 294, 4 + s % 21);   // last bend
+    PutI32(image, 4003, s % 25);      // profile bend count
+    PutI32(image, 4607, s % 27 - 1);  // sketch last
     return image;
 }
 
-TEST(PartFile, RecordSizes) {
-    PartRecord p;
-    EXPECT_EQ(EncodePart(p).size(), 10741u);
+template <class Record>
+std::size_t Written(const Record& r) {
     Bytes out;
     ByteWriter w(out);
-    BendRecord{}.write(w);
-    EXPECT_EQ(out.size(), 148u);
-    ProfileSegment{}.write(w);
-    EXPECT_EQ(out.size(), 148u + 24u);
-    SketchEntity{}.write(w);
-    EXPECT_EQ(out.size(), 148u + 24u + 108u);
+    r.write(w);
+    return out.size();
+}
+
+TEST(StoredFiles, RecordSizes) {
+    const std::pair<std::size_t, std::size_t> rows[] = {
+        {EncodePart(PartRecord{}).size(), 10741}, {Written(BendRecord{}), 148}, {Written(ProfileSegment{}), 24},
+        {Written(SketchEntity{}), 108}, {Written(OutlineElement{}), 76}, {EncodePunch(PunchRecord{}).size(), 2020},
+        {EncodeDie(DieRecord{}).size(), 2032}, {EncodeMaterialTable({}).size() / kMaterialRecords, 36},
+        {Written(MachineParameter{}), 164}, {EncodeParameterTable(ParameterTable{}).size(), 7872},
+        {EncodeMaterialTable({}).size(), 900}};
+    for (const auto& [size, expected] : rows) EXPECT_EQ(size, expected);
 }
 
 TEST(PartFile, RandomImagesRoundTripByteForByte) {
@@ -60,165 +61,114 @@ TEST(PartFile, RandomImagesRoundTripByteForByte) {
 // Each field is found at its stored offset: the image of a record with that
 // one field changed differs from a blank image starting exactly there.
 TEST(PartFile, FieldsSitAtTheirOffsets) {
-    struct Case {
-        const char* field;
-        std::size_t offset;
-        std::function<void(PartRecord&)> set;
-    };
-    const Case cases[] = {
-        {"comment", 0, [](PartRecord& p) { p.comment.assign("A"); }},
-        {"thickness", 255, [](PartRecord& p) { p.thickness = 1.1f; }},
-        {"material", 259, [](PartRecord& p) { p.material.assign("Inox"); }},
-        {"current bend", 290, [](PartRecord& p) { p.currentBend = 3; }},
-        {"last bend", 294, [](PartRecord& p) { p.lastBend = 4; }},
-        {"graphic flag", 298, [](PartRecord& p) { p.graphicProfile = 1; }},
-        {"bend 0 length", 299, [](PartRecord& p) { p.bends[0].length = 1000.1f; }},
-        {"bend 1 punch", 299 + 148 + 8, [](PartRecord& p) { p.bends[1].punch.assign("P"); }},
-        {"bend 1 die", 299 + 148 + 33, [](PartRecord& p) { p.bends[1].die.assign("V"); }},
-        {"bend 2 angle", 299 + 2 * 148 + 108, [](PartRecord& p) { p.bends[2].angle = 90.3f; }},
-        {"bend 24 decompression speed", 299 + 24 * 148 + 144, [](PartRecord& p) { p.bends[24].decompSpeed = 2.2f; }},
-        {"start orientation", 3999, [](PartRecord& p) { p.startOrientation = 90.3f; }},
-        {"profile bend count", 4003, [](PartRecord& p) { p.profileBendCount = 2; }},
-        {"profile table", 4007, [](PartRecord& p) { p.profile[0].length = 50.1f; }},
-        {"profile 1 pivot", 4007 + 24 + 12, [](PartRecord& p) { p.profile[1].pivot = 1; }},
-        {"profile 24 correction", 4007 + 24 * 24 + 20, [](PartRecord& p) { p.profile[24].correction = 1.1f; }},
-        {"sketch last", 4607, [](PartRecord& p) { p.sketchLast = 5; }},
-        {"sketch spare", 4611, [](PartRecord& p) { p.sketchSpare = 1; }},
-        {"sketch extent max y", 4615 + 12, [](PartRecord& p) { p.sketchExtent[3] = 10.1f; }},
-        {"sketch table", 4631, [](PartRecord& p) { p.sketch[0].type = 7; }},
-        {"sketch 1 style", 4631 + 108 + 40, [](PartRecord& p) { p.sketch[1].style.assign("DOT"); }},
-        {"sketch 25 text index", 4631 + 25 * 108 + 104, [](PartRecord& p) { p.sketch[25].textIndex = 3; }},
-        {"sketch texts", 7439, [](PartRecord& p) { p.sketchTexts[0].assign("T"); }},
-        {"last sketch text", 7439 + 25 * 127, [](PartRecord& p) { p.sketchTexts[25].assign("Z"); }},
+    using Set = void (*)(PartRecord&);
+    const std::pair<std::size_t, Set> rows[] = {
+        {0, [](auto& p) { p.comment.assign("A"); }},        {255, [](auto& p) { p.thickness = 1.1f; }},
+        {259, [](auto& p) { p.material.assign("Inox"); }},  {290, [](auto& p) { p.currentBend = 3; }},
+        {294, [](auto& p) { p.lastBend = 4; }},             {298, [](auto& p) { p.graphicProfile = 1; }},
+        {299, [](auto& p) { p.bends[0].length = 1000.1f; }}, {299 + 148 + 8, [](auto& p) { p.bends[1].punch.assign("P"); }},
+        {299 + 148 + 33, [](auto& p) { p.bends[1].die.assign("V"); }},
+        {299 + 2 * 148 + 108, [](auto& p) { p.bends[2].angle = 90.3f; }},
+        {299 + 24 * 148 + 144, [](auto& p) { p.bends[24].decompSpeed = 2.2f; }},
+        {3999, [](auto& p) { p.startOrientation = 90.3f; }}, {4003, [](auto& p) { p.profileBendCount = 2; }},
+        {4007, [](auto& p) { p.profile[0].length = 50.1f; }}, {4007 + 24 + 12, [](auto& p) { p.profile[1].pivot = 1; }},
+        {4007 + 24 * 24 + 20, [](auto& p) { p.profile[24].correction = 1.1f; }},
+        {4607, [](auto& p) { p.sketchLast = 5; }},          {4611, [](auto& p) { p.sketchSpare = 1; }},
+        {4615 + 12, [](auto& p) { p.sketchExtent[3] = 10.1f; }}, {4631, [](auto& p) { p.sketch[0].type = 7; }},
+        {4631 + 108 + 40, [](auto& p) { p.sketch[1].style.assign("DOT"); }},
+        {4631 + 25 * 108 + 104, [](auto& p) { p.sketch[25].textIndex = 3; }},
+        {7439, [](auto& p) { p.sketchTexts[0].assign("T"); }}, {7439 + 25 * 127, [](auto& p) { p.sketchTexts[25].assign("Z"); }},
     };
     const Bytes blank = EncodePart(PartRecord{});
-    for (const auto& c : cases) {
+    for (const auto& [offset, set] : rows) {
         PartRecord p;
-        c.set(p);
+        set(p);
         const Bytes image = EncodePart(p);
-        ASSERT_EQ(image.size(), blank.size());
-        const auto diff = std::mismatch(image.begin(), image.end(), blank.begin());
-        EXPECT_EQ(static_cast<std::size_t>(diff.first - image.begin()), c.offset) << c.field;
+        EXPECT_EQ(std::mismatch(image.begin(), image.end(), blank.begin()).first - image.begin(),
+                  static_cast<std::ptrdiff_t>(offset));
     }
     PartRecord p;
-    p.thickness = 1.5f;
-    p.currentBend = -1;
+    p.thickness = 1.5f;  // little-endian IEEE single
     const Bytes image = EncodePart(p);
-    EXPECT_EQ(GetI32(image, 255), std::bit_cast<std::int32_t>(1.5f));
-    EXPECT_EQ(GetI32(image, 290), -1);
+    EXPECT_EQ(Bytes(image.begin() + 255, image.begin() + 259), (Bytes{0, 0, 0xC0, 0x3F}));
 }
 
 PartRecord KnownPart() {
     PartRecord p;
     p.comment.assign("old comment");
-    p.thickness = 5;
     p.material.assign("Inox");
-    p.currentBend = 2;
-    p.lastBend = 3;
-    p.graphicProfile = 1;
-    p.bends[2].angle = 90;
-    p.bends[2].punch.assign("P88-67");
-    p.profile[0].length = 120;
-    p.profileBendCount = 1;
     p.sketchTexts[1].assign("kept");
+    p.thickness = 5, p.currentBend = 2, p.lastBend = 3, p.graphicProfile = 1;
+    p.bends[2].angle = 90, p.profile[0].length = 120;
     return p;
 }
 
-void ExpectHeaderDefaultsAndRestKept(const PartRecord& p) {
-    EXPECT_EQ(p.comment.str(), "");
-    EXPECT_EQ(p.thickness, 0.1f);
-    EXPECT_EQ(p.material.str(), "");
-    EXPECT_EQ(p.currentBend, 0);
-    EXPECT_EQ(p.lastBend, 0);
-    EXPECT_EQ(p.graphicProfile, 1);
-    EXPECT_EQ(p.bends[2].angle, 90);
-    EXPECT_EQ(p.bends[2].punch.str(), "P88-67");
-    EXPECT_EQ(p.profile[0].length, 120);
-    EXPECT_EQ(p.profileBendCount, 1);
-    EXPECT_EQ(p.sketchTexts[1].str(), "kept");
+// The path of a part file in the job folder "Job", which is made on the way.
+std::string JobFile(const test::TempDir& dir, const char* name) {
+    fs::create_directories(dir.path() / "Job");
+    return (dir.path() / "Job" / name).string();
 }
 
-TEST(PartFile, MissingFileGivesHeaderDefaultsAndKeepsTheRest) {
+// A missing file and a read-only one (counted as missing) reset the header only.
+TEST(PartFile, MissingOrReadOnlyFileGivesHeaderDefaultsAndKeepsTheRest) {
     test::TempDir dir;
-    PartRecord p = KnownPart();
-    EXPECT_FALSE(ReadPart(p, dir.folder(), "Job", "Absent.pie"));
-    ExpectHeaderDefaultsAndRestKept(p);
+    const std::string locked = JobFile(dir, "Locked.pie");
+    test::WriteAll(locked, RandomPartImage(7));
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const char* name : {"Absent.pie", "Locked.pie"}) {
+        SCOPED_TRACE(name);
+        PartRecord p = KnownPart();
+        EXPECT_FALSE(ReadPart(p, dir.folder(), "Job", name));
+        EXPECT_EQ(p.comment.str() + "|" + p.material.str(), "|");
+        EXPECT_EQ(p.thickness, 0.1f);
+        EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{0, 0}));
+        EXPECT_EQ((std::array{p.graphicProfile * 1.f, p.bends[2].angle, p.profile[0].length}), (std::array{1.f, 90.f, 120.f}));
+        EXPECT_EQ(p.sketchTexts[1].str(), "kept");
+    }
 }
 
-TEST(PartFile, ReadOnlyFileCountsAsMissing) {
+TEST(PartFile, WriteCreatesFoldersAndReadsBackTheSameBytes) {
     test::TempDir dir;
-    fs::create_directory(dir.path() / "Job");
-    const std::string path = (dir.path() / "Job" / "P.pie").string();
-    test::WriteAll(path, RandomPartImage(7));
-    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    PartRecord p = KnownPart();
-    EXPECT_FALSE(ReadPart(p, dir.folder(), "Job", "P.pie"));
-    ExpectHeaderDefaultsAndRestKept(p);
-}
-
-TEST(PartFile, WriteThenReadGivesTheSameRecord) {
-    test::TempDir dir;
+    const std::string root = (dir.path() / "Customers" / "").string();
     PartRecord written;
     DecodePart(written, RandomPartImage(3));
-    EXPECT_EQ(WritePart(written, dir.folder(), "Job", "P.pie"), 1);
-    const std::string path = (dir.path() / "Job" / "P.pie").string();
-    EXPECT_EQ(test::ReadAll(path), EncodePart(written));
+    EXPECT_EQ(WritePart(written, root, "Job", "P.pie"), 1);
+    EXPECT_EQ(test::ReadAll((dir.path() / "Customers" / "Job" / "P.pie").string()), EncodePart(written));
     PartRecord read;
-    EXPECT_TRUE(ReadPart(read, dir.folder(), "Job", "P.pie"));
+    EXPECT_TRUE(ReadPart(read, root, "Job", "P.pie"));
     EXPECT_EQ(EncodePart(read), EncodePart(written));  // random floats may be NaN: compare bytes
+    // An empty part name (".pie") writes nothing at all.
+    test::TempDir other;
+    EXPECT_EQ(WritePart(KnownPart(), (other.path() / "Customers" / "").string(), "Job", ".pie"), -1);
+    EXPECT_FALSE(fs::exists(other.path() / "Customers"));
 }
 
 TEST(PartFile, ShortFileLeavesLaterFieldsAsTheyWere) {
     test::TempDir dir;
-    fs::create_directory(dir.path() / "Job");
     PartRecord source;
     source.comment.assign("from file");
-    source.thickness = 3;
     source.material.assign("Alu");
-    source.currentBend = 1;
-    source.lastBend = 1;
+    source.thickness = 3, source.currentBend = source.lastBend = 1;
     Bytes image = EncodePart(source);
     image.resize(299);  // the header only: the bends start at 299
-    test::WriteAll((dir.path() / "Job" / "P.pie").string(), image);
-
+    test::WriteAll(JobFile(dir, "P.pie"), image);
     PartRecord p = KnownPart();
     EXPECT_TRUE(ReadPart(p, dir.folder(), "Job", "P.pie"));
-    EXPECT_EQ(p.comment.str(), "from file");
-    EXPECT_EQ(p.thickness, 3);
-    EXPECT_EQ(p.material.str(), "Alu");
+    EXPECT_EQ(p.comment.str() + "|" + p.material.str(), "from file|Alu");
+    EXPECT_EQ((std::array{p.thickness, p.graphicProfile * 1.f}), (std::array{3.f, 0.f}));
     EXPECT_EQ(p.currentBend, 1);
-    EXPECT_EQ(p.graphicProfile, 0);
-    EXPECT_EQ(p.bends[2].angle, 90);
-    EXPECT_EQ(p.profile[0].length, 120);
+    EXPECT_EQ((std::array{p.bends[2].angle, p.profile[0].length}), (std::array{90.f, 120.f}));
 }
 
 TEST(PartFile, SavingOverALongerFileKeepsItsTail) {
     test::TempDir dir;
-    fs::create_directory(dir.path() / "Job");
-    const std::string path = (dir.path() / "Job" / "P.pie").string();
+    const std::string path = JobFile(dir, "P.pie");
     const Bytes before = test::RandomBytes(12000, 11);
     test::WriteAll(path, before);
-    const PartRecord p = KnownPart();
-    WritePart(p, dir.folder(), "Job", "P.pie");
-    const Bytes after = test::ReadAll(path);
-    ASSERT_EQ(after.size(), 12000u);
-    const Bytes image = EncodePart(p);
-    EXPECT_TRUE(std::equal(image.begin(), image.end(), after.begin()));
-    EXPECT_TRUE(std::equal(before.begin() + 10741, before.end(), after.begin() + 10741));
-}
-
-TEST(PartFile, EmptyPartNameWritesNothing) {
-    test::TempDir dir;
-    const std::string root = (dir.path() / "Customers" / "").string();
-    EXPECT_EQ(WritePart(KnownPart(), root, "Job", ".pie"), -1);
-    EXPECT_FALSE(fs::exists(dir.path() / "Customers"));
-}
-
-TEST(PartFile, WriteCreatesMissingFolders) {
-    test::TempDir dir;
-    const std::string root = (dir.path() / "Customers" / "").string();
-    EXPECT_NE(WritePart(KnownPart(), root, "Job", "P.pie"), -1);
-    EXPECT_EQ(fs::file_size(dir.path() / "Customers" / "Job" / "P.pie"), 10741u);
+    WritePart(KnownPart(), dir.folder(), "Job", "P.pie");
+    Bytes expected = EncodePart(KnownPart());
+    expected.insert(expected.end(), before.begin() + 10741, before.end());
+    EXPECT_EQ(test::ReadAll(path), expected);
 }
 
 TEST(PartFile, ToolNamesAreCutTo24Characters) {
@@ -226,13 +176,10 @@ TEST(PartFile, ToolNamesAreCutTo24Characters) {
     const std::string name30 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123";
     SetBendPunch(p, name30, 1);
     SetBendDie(p, name30, 1);
-    EXPECT_EQ(p.bends[1].punch.str(), name30.substr(0, 24));
     const Bytes image = EncodePart(p);
-    const std::size_t punch = 299 + 148 + 8, die = 299 + 148 + 33;
-    EXPECT_EQ(std::string(image.begin() + punch, image.begin() + punch + 24), name30.substr(0, 24));
-    EXPECT_EQ(image[punch + 24], 0);
-    EXPECT_EQ(std::string(image.begin() + die, image.begin() + die + 24), name30.substr(0, 24));
-    EXPECT_EQ(image[die + 24], 0);
+    for (std::size_t field : {299 + 148 + 8, 299 + 148 + 33}) {  // bend 1 punch, bend 1 die
+        EXPECT_EQ(std::string(image.begin() + field, image.begin() + field + 25), name30.substr(0, 24) + '\0');
+    }
     // A bend index outside the 25 slots changes nothing.
     PartRecord q;
     SetBendPunch(q, "P", 25);
@@ -240,87 +187,58 @@ TEST(PartFile, ToolNamesAreCutTo24Characters) {
     EXPECT_EQ(EncodePart(q), EncodePart(PartRecord{}));
 }
 
-TEST(PartFile, NewPartWithoutCommentStampsTheDate) {
+TEST(PartFile, NewPartCommentIsTheDateOrTheTypedTextCut) {
     PartRecord p = KnownPart();
     const std::time_t now = 1780000000;  // a fixed instant
     NewPartHeader(p, "", now);
-    const std::string expected = std::ctime(&now);  // the C library's own layout
+    const std::string expected = std::ctime(&now);  // the C library's own layout, ending in '\n'
     ASSERT_EQ(expected.size(), 25u);
     const Bytes image = EncodePart(p);
-    EXPECT_EQ(std::string(image.begin(), image.begin() + 25), expected);
-    EXPECT_EQ(image[24], '\n');
-    EXPECT_EQ(image[25], 0);
-    for (std::size_t i = 26; i < 255; ++i) ASSERT_EQ(image[i], '*') << i;
-    EXPECT_EQ(p.currentBend, 0);
-    EXPECT_EQ(p.lastBend, 0);
-    // The rest of the part stays as it was.
-    EXPECT_EQ(p.thickness, 5);
+    EXPECT_EQ(std::string(image.begin(), image.begin() + 26), expected + '\0');
+    EXPECT_EQ(std::string(image.begin() + 26, image.begin() + 255), std::string(229, '*'));
+    EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{0, 0}));
+    EXPECT_EQ((std::array{p.thickness, p.bends[2].angle}), (std::array{5.f, 90.f}));  // the rest stays
     EXPECT_EQ(p.material.str(), "Inox");
-    EXPECT_EQ(p.bends[2].angle, 90);
-}
 
-TEST(PartFile, TypedCommentIsCutTo254Characters) {
-    PartRecord p;
     NewPartHeader(p, std::string(300, 'c'), 0);
     EXPECT_EQ(p.comment.str(), std::string(254, 'c'));
     EXPECT_EQ(EncodePart(p)[254], 0);
-    NewPartHeader(p, "Support moteur", 0);
-    EXPECT_EQ(p.comment.str(), "Support moteur");
 }
 
 // Index fields of a file that point outside their tables are bounded, so
 // nothing later reads or writes outside the bend, profile or sketch tables.
 TEST(PartFileHardening, IndexesOutOfRangeAreBounded) {
-    const std::int32_t bad[] = {-5, 25, 1000, INT_MAX, INT_MIN};
-    const std::size_t fields[] = {290, 294, 4003, 4607};
-    for (std::size_t field : fields) {
-        for (std::int32_t value : bad) {
+    for (std::size_t field : {290, 294, 4003, 4607}) {
+        for (std::int32_t value : {-5, 25, 1000, INT_MAX, INT_MIN}) {
+            SCOPED_TRACE("offset " + std::to_string(field) + " value " + std::to_string(value));
             Bytes image = RandomPartImage(5);
             PutI32(image, field, value);
             PartRecord p;
             DecodePart(p, image);
-            const std::string what = "offset " + std::to_string(field) + " value " + std::to_string(value);
             EXPECT_TRUE((p.currentBend == -1 && p.lastBend == -1) ||
-                        (0 <= p.currentBend && p.currentBend <= p.lastBend && p.lastBend <= 24))
-                << what;
-            EXPECT_GE(p.profileBendCount, 0) << what;
-            EXPECT_LE(p.profileBendCount, 24) << what;
-            EXPECT_GE(p.sketchLast, -1) << what;
-            EXPECT_LE(p.sketchLast, 25) << what;
+                        (0 <= p.currentBend && p.currentBend <= p.lastBend && p.lastBend <= 24));
+            EXPECT_TRUE(0 <= p.profileBendCount && p.profileBendCount <= 24);
+            EXPECT_TRUE(-1 <= p.sketchLast && p.sketchLast <= 25);
             if (p.hasCurrentBend()) {
-                const BendRecord* b = p.currentBendRecord();
-                EXPECT_GE(b, &p.bends.front()) << what;
-                EXPECT_LE(b, &p.bends.back()) << what;
+                EXPECT_EQ(p.currentBendRecord(), &p.bends[static_cast<std::size_t>(p.currentBend)]);
             }
         }
     }
 }
 
 TEST(PartFileHardening, BoundingKeepsWhatIsValid) {
-    PartRecord p;
-    p.currentBend = 30;
-    p.lastBend = 3;
-    BoundIndexes(p);
-    EXPECT_EQ(p.currentBend, 3);
-    EXPECT_EQ(p.lastBend, 3);
-    p.currentBend = 2;
-    p.lastBend = 1000;
-    BoundIndexes(p);
-    EXPECT_EQ(p.currentBend, 2);
-    EXPECT_EQ(p.lastBend, 24);
-    p.currentBend = 2;
-    p.lastBend = -5;
-    BoundIndexes(p);
-    EXPECT_EQ(p.currentBend, -1);
-    EXPECT_EQ(p.lastBend, -1);
+    struct Row { int current, last, boundedCurrent, boundedLast; };
+    for (const Row& r : {Row{30, 3, 3, 3}, Row{2, 1000, 2, 24}, Row{2, -5, -1, -1}, Row{-1, -1, -1, -1}}) {
+        PartRecord p;
+        p.currentBend = r.current, p.lastBend = r.last;
+        BoundIndexes(p);
+        EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{r.boundedCurrent, r.boundedLast})) << r.current;
+    }
     // "No bend" is a valid state and reads back unchanged.
     Bytes image = RandomPartImage(9);
-    PutI32(image, 290, -1);
-    PutI32(image, 294, -1);
+    PutI32(image, 290, -1), PutI32(image, 294, -1);
     PartRecord q;
     DecodePart(q, image);
-    EXPECT_EQ(q.currentBend, -1);
-    EXPECT_EQ(q.lastBend, -1);
     EXPECT_FALSE(q.hasCurrentBend());
     EXPECT_EQ(q.currentBendRecord(), nullptr);
     EXPECT_EQ(EncodePart(q), image);
@@ -328,26 +246,25 @@ TEST(PartFileHardening, BoundingKeepsWhatIsValid) {
 
 TEST(PartFileHardening, TextsWithoutTerminatorStayInTheirField) {
     Bytes image = RandomPartImage(13);
-    std::fill(image.begin(), image.begin() + 255, 'A');        // comment
-    std::fill(image.begin() + 259, image.begin() + 290, 'B');  // material
-    std::fill(image.begin() + 299 + 8, image.begin() + 299 + 33, 'C');   // bend 0 punch
-    std::fill(image.begin() + 7439, image.begin() + 7439 + 127, 'D');    // first sketch text
+    // Comment, material, bend 0 punch and first sketch text filled to the brim with 'A', 'B', 'C', 'D'.
+    const std::pair<std::size_t, std::size_t> fields[] = {{0, 255}, {259, 31}, {299 + 8, 25}, {7439, 127}};
+    std::vector<std::string> expected;
+    for (const auto& [offset, size] : fields) {
+        expected.emplace_back(size, static_cast<char>('A' + expected.size()));
+        std::copy(expected.back().begin(), expected.back().end(), image.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
     PartRecord p;
     DecodePart(p, image);
-    EXPECT_EQ(p.comment.str(), std::string(255, 'A'));
-    EXPECT_EQ(p.material.str(), std::string(31, 'B'));
-    EXPECT_EQ(p.bends[0].punch.str(), std::string(25, 'C'));
-    EXPECT_EQ(p.sketchTexts[0].str(), std::string(127, 'D'));
+    EXPECT_EQ((std::vector{p.comment.str(), p.material.str(), p.bends[0].punch.str(), p.sketchTexts[0].str()}), expected);
     EXPECT_EQ(EncodePart(p), image);
 }
 
 TEST(PartFileHardening, OversizedFileReadsOnlyTheRecord) {
     test::TempDir dir;
-    fs::create_directory(dir.path() / "Job");
-    Bytes image = RandomPartImage(17);
+    const Bytes image = RandomPartImage(17);
     Bytes file = image;
     file.resize(200000, 0xEE);
-    test::WriteAll((dir.path() / "Job" / "Big.pie").string(), file);
+    test::WriteAll(JobFile(dir, "Big.pie"), file);
     PartRecord p;
     EXPECT_TRUE(ReadPart(p, dir.folder(), "Job", "Big.pie"));
     EXPECT_EQ(EncodePart(p), image);

@@ -9,135 +9,94 @@ constexpr int kW = 201, kH = 449;
 
 OutlineElement Line(float x1, float y1, float x2, float y2) {
     OutlineElement e;
-    e.type = kLine;
-    e.colour = Rgb(0, 255, 0);
     e.name.assign("Authored");
-    e.x1 = x1;
-    e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
+    e.type = kLine, e.colour = Rgb(0, 255, 0), e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
     return e;
 }
 
-PunchRecord Punch(std::initializer_list<OutlineElement> elements) {
+DieRecord Die(OutlineElement first, OutlineElement second) {
+    DieRecord die;
+    die.height = 40, die.outline[0] = first, die.outline[1] = second, die.lastElement = 1;
+    return die;
+}
+
+// A punch of two lines whose start points are (-size, 0) and (a, b).
+PunchRecord Punch(float size, float a, float b) {
     PunchRecord p;
-    int i = 0;
-    for (const auto& e : elements) p.outline[static_cast<std::size_t>(i++)] = e;
-    p.lastElement = i - 1;
+    p.outline[0] = Line(-size, 0, size, 0);
+    p.outline[1] = Line(a, b, 0, 0);
+    p.lastElement = 1;
     return p;
 }
 
-double PixelsPerMm(const ViewTransform& t) { return t.viewportExtentX / t.worldExtentX; }
-
 TEST(FitToolView, ScaleIsTheLargestThatFitsWithinLimits) {
-    // Largest coordinate 5 mm: the width limits it to 100 / 5 = 20 px/mm.
-    ViewTransform t = LibraryStartTransform(kW, kH);
-    FitToolView(t, PrepareToolOutline(Punch({Line(-5, 0, 5, 0), Line(5, -5, 0, 0)})), ToolKind::Punch, kW, kH);
-    EXPECT_DOUBLE_EQ(PixelsPerMm(t), 20.0);
-    EXPECT_DOUBLE_EQ(t.viewportExtentY / t.worldExtentY, -20.0);
-
-    // A tool of 2 mm would fit at 50 px/mm; it is drawn at 32.
-    FitToolView(t, PrepareToolOutline(Punch({Line(-2, 0, 2, 0), Line(2, -2, 0, 0)})), ToolKind::Punch, kW, kH);
-    EXPECT_DOUBLE_EQ(PixelsPerMm(t), 32.0);
-
-    // One metre wide: 100 / 500 = 0.2 px/mm.
-    FitToolView(t, PrepareToolOutline(Punch({Line(-500, 0, 0, 0), Line(500, -10, 0, 0)})), ToolKind::Punch, kW, kH);
-    EXPECT_NEAR(PixelsPerMm(t), 0.2, 1e-6);
-
-    // Ten metres wide would need 1/50 px/mm; it is drawn at 1/32.
-    FitToolView(t, PrepareToolOutline(Punch({Line(-5000, 0, 0, 0), Line(5000, -10, 0, 0)})), ToolKind::Punch, kW,
-                kH);
-    EXPECT_DOUBLE_EQ(PixelsPerMm(t), 1.0 / 32);
-    EXPECT_DOUBLE_EQ(t.worldExtentX, 32000);
-    EXPECT_DOUBLE_EQ(t.viewportExtentY, -1000);
+    struct Row { PunchRecord punch; double pixelsPerMm; };
+    const Row rows[] = {
+        {Punch(5, 5, -5), 20.0},           // the width limits it: 100 / 5
+        {Punch(2, 2, -2), 32.0},           // would fit at 50: at most 32 px/mm
+        {Punch(500, 500, -10), 0.2},       // one metre wide
+        {Punch(5000, 5000, -10), 1.0 / 32},  // ten metres would need 1/50: at least 1/32
+        {Punch(0, 0, -112), 2.0},          // on its axis: the height alone limits it
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.pixelsPerMm);
+        ViewTransform t = LibraryStartTransform(kW, kH);
+        FitToolView(t, PrepareToolOutline(r.punch), ToolKind::Punch, kW, kH);
+        EXPECT_NEAR(t.viewportExtentX / t.worldExtentX, r.pixelsPerMm, 1e-6);
+        EXPECT_NEAR(t.viewportExtentY / t.worldExtentY, -r.pixelsPerMm, 1e-6);
+    }
 }
 
 TEST(FitToolView, PunchHangsFromTheTopEdgeDieSitsAtMidHeight) {
     ViewTransform t = LibraryStartTransform(kW, kH);
-    EXPECT_EQ(t.viewportOriginX, 100);
-    EXPECT_EQ(t.viewportOriginY, 224);
-    const PunchRecord punch = Punch({Line(-20, 0, 20, 0), Line(0, -100, -20, 0)});
-    FitToolView(t, PrepareToolOutline(punch), ToolKind::Punch, kW, kH);
-    EXPECT_EQ(t.viewportOriginX, 100);
-    EXPECT_EQ(t.viewportOriginY, 0);
-    EXPECT_EQ(t.mapY(0), 0);                     // the shank is on the top edge
-    EXPECT_EQ(t.mapY(-100), 224);                // the tip reaches mid-height
-    EXPECT_EQ(t.map(-20, 0), (ScreenPoint{56, 0}));  // 100 - trunc(20 * 2.24)
+    EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 224}));
+    // The library truncates before adding the origin: -0.5 stays on the axis.
+    EXPECT_EQ(t.mapX(-0.5), 100);
+    EXPECT_EQ(t.mapY(0.5), 224);
+    FitToolView(t, PrepareToolOutline(Punch(20, 0, -100)), ToolKind::Punch, kW, kH);
+    EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 0}));
+    EXPECT_EQ(t.mapY(-100), 224);                    // the tip reaches mid-height
+    EXPECT_EQ(t.map(-20, 0), (ScreenPoint{56, 0}));  // 100 - trunc(20 * 2.24), shank on the top edge
 
-    DieRecord die;
-    die.height = 40;
-    die.outline[0] = Line(-30, 40, 30, 40);  // top face
-    die.outline[1] = Line(-30, 0, 30, 0);    // foot
-    die.lastElement = 1;
-    FitToolView(t, PrepareToolOutline(die), ToolKind::Die, kW, kH);
-    EXPECT_EQ(t.viewportOriginX, 100);
-    EXPECT_EQ(t.viewportOriginY, 224);
+    // The die's top face and foot.
+    FitToolView(t, PrepareToolOutline(Die(Line(-30, 40, 30, 40), Line(-30, 0, 30, 0))), ToolKind::Die, kW, kH);
+    EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 224}));
     EXPECT_EQ(t.mapY(0), 224);  // the top face, lowered to y = 0, is at mid-height
 }
 
-TEST(FitToolView, LibraryMappingTruncatesBeforeAddingTheOrigin) {
-    const ViewTransform library = LibraryStartTransform(kW, kH);
-    ViewTransform other = library;
-    other.truncateBeforeOrigin = false;
-    EXPECT_EQ(library.mapX(-0.5), 100);
-    EXPECT_EQ(other.mapX(-0.5), 99);
-    EXPECT_EQ(library.mapY(0.5), 224);
-    EXPECT_EQ(other.mapY(0.5), 223);
-    EXPECT_EQ(library.mapX(0.5), other.mapX(0.5));
-}
-
 TEST(PrepareToolOutline, RecolourRelabelAndLowerTheDieOnlyInTheCopy) {
-    DieRecord die;
-    die.height = 40;
-    die.outline[0] = Line(-30, 40, 30, 35);
-    die.outline[1] = Line(10, 0, 30, 0);
+    DieRecord die = Die(Line(-30, 40, 30, 35), Line(10, 0, 30, 0));
     die.outline[2] = Line(99, 99, 99, 99);  // beyond the last index: not taken
-    die.lastElement = 1;
     const DieRecord before = die;
     const ToolOutlineView a = PrepareToolOutline(die);
-    const ToolOutlineView b = PrepareToolOutline(die);
     EXPECT_EQ(die, before);
     ASSERT_EQ(a.count, 2);
-    EXPECT_EQ(a.elements, b.elements);
-    EXPECT_FLOAT_EQ(a.elements[0].y1, 0);
-    EXPECT_FLOAT_EQ(a.elements[0].y2, -5);
-    EXPECT_FLOAT_EQ(a.elements[1].y1, -40);
+    EXPECT_EQ((std::array{a.elements[0].y2, a.elements[1].y1}), (std::array{-5.f, -40.f}));  // lowered by the height
     EXPECT_EQ(a.elements[0].name.str(), "Die");
     EXPECT_EQ(a.elements[1].colour, 255);
-    // Only the start points make the extent.
-    EXPECT_FLOAT_EQ(a.extent.minX, -30);
-    EXPECT_FLOAT_EQ(a.extent.maxX, 10);
-    EXPECT_FLOAT_EQ(a.extent.minY, -40);
-    EXPECT_FLOAT_EQ(a.extent.maxY, 0);
     EXPECT_EQ(a.elements[2], OutlineElement{});
+    // Only the start points make the extent.
+    EXPECT_EQ((std::array{a.extent.minX, a.extent.maxX, a.extent.minY, a.extent.maxY}), (std::array{-30.f, 10.f, -40.f, 0.f}));
 }
 
 TEST(FitToolView, OutlinesWithoutSizeLeaveTheMappingAlone) {
     const ViewTransform start = LibraryStartTransform(kW, kH);
-    for (int last : {0, -1, 25, 1000}) {
-        PunchRecord p = Punch({Line(-5, 0, 5, 0), Line(5, -5, 0, 0)});
-        p.lastElement = last;
-        const ToolOutlineView view = PrepareToolOutline(p);
-        EXPECT_EQ(view.count, 0) << last;
+    auto fit = [&](const PunchRecord& p, int w, int h) {
         ViewTransform t = start;
-        FitToolView(t, view, ToolKind::Punch, kW, kH);
-        EXPECT_EQ(t.worldExtentX, start.worldExtentX) << last;
-        EXPECT_EQ(t.viewportOriginY, start.viewportOriginY) << last;
+        FitToolView(t, PrepareToolOutline(p), ToolKind::Punch, w, h);
+        EXPECT_EQ(t.worldExtentX, start.worldExtentX);
+        EXPECT_EQ(t.viewportExtentX, start.viewportExtentX);
+        EXPECT_EQ(t.viewportOriginY, start.viewportOriginY);
+    };
+    for (int last : {0, -1, 25, 1000}) {
+        SCOPED_TRACE(last);
+        PunchRecord p = Punch(5, 5, -5);
+        p.lastElement = last;
+        EXPECT_EQ(PrepareToolOutline(p).count, 0);
+        fit(p, kW, kH);
     }
-    ViewTransform t = start;
-    FitToolView(t, PrepareToolOutline(Punch({Line(3, 3, 9, 9), Line(3, 3, -9, 0)})), ToolKind::Punch, kW, kH);
-    EXPECT_EQ(t.viewportOriginY, start.viewportOriginY);
-    EXPECT_EQ(t.viewportExtentX, start.viewportExtentX);
-    // A drawing area of no size gives no scale.
-    FitToolView(t, PrepareToolOutline(Punch({Line(-5, 0, 5, 0), Line(5, -5, 0, 0)})), ToolKind::Punch, 0, 0);
-    EXPECT_EQ(t.viewportOriginY, start.viewportOriginY);
-}
-
-TEST(FitToolView, ToolOnItsAxisUsesTheHeightAlone) {
-    // Every start point on x = 0: the width gives no limit (32), the height does.
-    ViewTransform t = LibraryStartTransform(kW, kH);
-    FitToolView(t, PrepareToolOutline(Punch({Line(0, 0, 10, -20), Line(0, -112, 10, -20)})), ToolKind::Punch, kW, kH);
-    EXPECT_DOUBLE_EQ(PixelsPerMm(t), 2.0);
+    fit(Punch(3, -3, 0), kW, kH);  // one start point only: no size
+    fit(Punch(5, 5, -5), 0, 0);  // a drawing area of no size gives no scale
 }
 
 }  // namespace

@@ -189,6 +189,42 @@ TEST_F(SequenceWindowTest, ThreeBendsWalkedThroughAndSaved) {
     EXPECT_EQ(reread.currentBend, 0);
 }
 
+// The whole program decided from the keyboard: function keys press the
+// buttons of their number, Enter the button that has the focus.
+TEST_F(SequenceWindowTest, KeyboardAlone) {
+    loadTools();
+    test::SetProfile(state.part, 2, {60, 100, 60}, {90, 135});
+    const int result = runModal([&] {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        QTest::keyClick(keys, Qt::Key_F6);  // hidden at the first bend: nothing
+        EXPECT_EQ(window.program().step(), 0);
+        QTest::keyClick(keys, Qt::Key_F4);
+        EXPECT_EQ(state.part.profile[0].pivot, 1);
+        EXPECT_EQ(status(), QStringLiteral("Piece pivoté"));
+        QTest::keyClick(keys, Qt::Key_F1);
+        EXPECT_EQ(state.part.profile[0].order, 0);
+        EXPECT_FALSE(button(1)->isEnabled());
+        QTest::keyClick(keys, Qt::Key_F4);  // disabled once validated
+        EXPECT_EQ(state.part.profile[0].pivot, 1);
+        QTest::keyClick(keys, Qt::Key_F7);
+        EXPECT_EQ(window.program().step(), 1);
+        EXPECT_FALSE(button(7)->isEnabled());
+        EXPECT_TRUE(button(6)->isEnabled());
+        button(1)->setFocus();
+        ASSERT_TRUE(button(1)->hasFocus());
+        QTest::keyClick(button(1), Qt::Key_Return);
+        EXPECT_EQ(state.part.profile[1].order, 0);
+        EXPECT_EQ(state.part.profile[0].order, 1);
+        EXPECT_FLOAT_EQ(state.part.bends[0].angle, 135);
+        EXPECT_FLOAT_EQ(state.part.bends[1].angle, 90);
+        QTest::keyClick(button(1), Qt::Key_F8);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(state.part.lastBend, 1);
+}
+
 TEST_F(SequenceWindowTest, EveryOpeningStartsAtTheFirstBend) {
     loadTools();
     test::SetProfile(state.part, 2, {60, 100, 60}, {90, 90});

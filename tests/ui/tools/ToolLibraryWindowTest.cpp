@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -227,6 +228,47 @@ TEST(ToolLibraryWindow, ValideHandsTheCaptionToTheHolderAndNothingElse) {
     });
     w.exec();
     EXPECT_EQ(lib.state.die.name, "OLD");
+}
+
+// Chosen from the keyboard alone, as the operator does when the sequence
+// window asks for a punch: F2 / F1 step, Enter is "Valide"; F8 leaves too.
+TEST(ToolLibraryWindow, KeyboardStepsAndValidates) {
+    Library lib;
+    lib.punch("P1.pun", VPunch(1, 60, 88));
+    lib.punch("P2.pun", VPunch(2, 70, 86));
+    lib.punch("P3.pun", VPunch(3, 80, 30));
+    lib.state.punch.selectionRequest = true;
+    lib.state.punch.name = "OLD";
+    ToolLibraryWindow w(lib.state, ToolKind::Punch, lib.messages);
+    std::vector<QString> names;
+    QTimer::singleShot(0, [&] {
+        QTabBar* tabs = Tabs(w);
+        for (int i = 0; i < tabs->count(); ++i) names.push_back(tabs->tabText(i));
+        QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+        QTest::keyClick(keys, Qt::Key_F2);
+        QTest::keyClick(keys, Qt::Key_F2);
+        EXPECT_EQ(tabs->currentIndex(), 2);
+        EXPECT_FALSE(Button(w, 2)->isEnabled());
+        EXPECT_TRUE(Button(w, 1)->isEnabled());
+        EXPECT_EQ(Text(w, QStringLiteral("Edit1")), names.empty() ? QString() : names[2].mid(1));
+        QTest::keyClick(keys, Qt::Key_F1);
+        EXPECT_EQ(tabs->currentIndex(), 1);
+        QTest::keyClick(keys, Qt::Key_Return);
+    });
+    EXPECT_EQ(w.exec(), QDialog::Rejected);
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(lib.state.punch.name, names[1].toStdString());
+
+    lib.state.punch.selectionRequest = false;
+    lib.state.punch.name = "OLD";
+    QTimer::singleShot(0, [&] {
+        QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+        QTest::keyClick(keys, Qt::Key_F2);
+        QTest::keyClick(keys, Qt::Key_F8);
+    });
+    w.exec();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(lib.state.punch.name, "OLD");
 }
 
 TEST(ToolLibraryWindow, DieTableAndDrawing) {

@@ -25,7 +25,6 @@ BendViewWidget::BendViewWidget(AppState& state, QWidget* parent)
     // The zoom rectangle follows the pointer between its two clicks, with no
     // button held.
     setMouseTracking(true);
-    m_buffer = QImage(kBendViewWidth, kBendViewHeight, QImage::Format_RGB32);
 }
 
 void BendViewWidget::rebuild() {
@@ -164,6 +163,9 @@ void BendViewWidget::invalidate() {
 }
 
 void BendViewWidget::renderBuffer() {
+    // The back buffer is made when the graphic view is first drawn: most
+    // sessions never leave the numeric view.
+    if (m_buffer.isNull()) m_buffer = QImage(kBendViewWidth, kBendViewHeight, QImage::Format_RGB32);
     ScenePainter painter(m_buffer, m_view);
     painter.fillBackground(kBackground);
     painter.drawElements(m_scene.elements, &m_scene);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -46,8 +47,9 @@ ParameterWindow::ParameterWindow(AppState& state, WindowSet& windows, MessageSer
     header(QStringLiteral("Valeur"), kColValue, 100);
     header(QStringLiteral("Unit\u00E9"), kColUnit, 100);
 
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
+    // The platform's fixed-pitch face: asking for a face that is not installed
+    // costs a font search at every start.
+    QFont courier = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     courier.setPointSize(10);
     for (int r = 1; r <= kRows; ++r) {
         const int y = kFirstRowTop + (r - 1) * kRowPitch;

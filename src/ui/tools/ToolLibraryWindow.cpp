@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QKeyEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -105,8 +106,9 @@ void ToolLibraryWindow::buildTable(QWidget* area) {
 
     const std::span<const RowText> rows =
         m_kind == ToolKind::Punch ? std::span<const RowText>(kPunchRows) : std::span<const RowText>(kDieRows);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
+    // The platform's fixed-pitch face: asking for a face that is not installed
+    // costs a font search at every start.
+    QFont courier = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     courier.setPointSize(10);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int y = kFirstRowTop + static_cast<int>(i) * kRowPitch;

@@ -14,20 +14,16 @@ namespace fs = std::filesystem;
 
 constexpr long long kNow = 1700000000;  // a fixed moment for the dated comment
 
+// Stands for the new-job dialog and the "overwrite?" question.
 struct FakePrompts final : NewPartPrompts {
     void openNewJob() override {
-        ++newJobOpened;
-        if (!jobToCreate.empty()) state->workspace.customer = jobToCreate;
+        if (++newJobOpened, !jobToCreate.empty()) state->workspace.customer = jobToCreate;
     }
-    bool confirmOverwrite() override {
-        ++overwriteAsked;
-        return overwrite;
-    }
+    bool confirmOverwrite() override { return ++overwriteAsked, overwrite; }
     AppState* state = nullptr;
     std::string jobToCreate;
     bool overwrite = false;
-    int newJobOpened = 0;
-    int overwriteAsked = 0;
+    int newJobOpened = 0, overwriteAsked = 0;
 };
 
 struct NewPartFixture : ::testing::Test {
@@ -43,10 +39,12 @@ struct NewPartFixture : ::testing::Test {
         state.part.bends[0].angle = 90.0f;
         prompts.state = &state;
     }
-    NewPartInput Input(const std::string& name, ProgramType type = ProgramType::NumericSequence) {
+    NewPartInput Input(const std::string& name, ProgramType type = ProgramType::NumericSequence,
+                       const std::string& comment = "") {
         NewPartInput in;
         in.name = name;
         in.type = type;
+        in.comment = comment;
         in.now = kNow;
         return in;
     }
@@ -64,9 +62,7 @@ TEST_F(NewPartFixture, FirstOkShowsTheDatedCommentSecondCreatesThePart) {
     EXPECT_EQ(state.workspace.part, "P2");
     EXPECT_FALSE(fs::exists(dir.path() / "J1" / "P2.pie"));
 
-    auto in = Input("P2");
-    in.comment = r.comment;  // what the comment box now holds
-    r = NewPartOk(state, flags, in, prompts);
+    r = NewPartOk(state, flags, Input("P2", ProgramType::NumericSequence, r.comment), prompts);  // as shown
     EXPECT_EQ(r.outcome, NewPartOutcome::Created);
     EXPECT_EQ(r.code, 82);
     EXPECT_EQ(prompts.newJobOpened, 0);
@@ -87,9 +83,7 @@ TEST_F(NewPartFixture, FirstOkShowsTheDatedCommentSecondCreatesThePart) {
 
 TEST_F(NewPartFixture, TypedCommentCreatesAtOnceCutToTheFieldOrEmpty) {
     flags.commentTyped = true;
-    auto in = Input("G", ProgramType::GraphicProfile);
-    in.comment = std::string(300, 'c');
-    const auto r = NewPartOk(state, flags, in, prompts);
+    const auto r = NewPartOk(state, flags, Input("G", ProgramType::GraphicProfile, std::string(300, 'c')), prompts);
     EXPECT_EQ(r.outcome, NewPartOutcome::Created);
     EXPECT_EQ(r.code, 80);
     const auto bytes = test::ReadAll(dir.file("J1/G.pie"));

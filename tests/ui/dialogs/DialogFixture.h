@@ -71,6 +71,16 @@ struct DialogFixture : ::testing::Test {
         return dialog.exec();
     }
 
+    // Checks the n-th message box shown: text, icon, caption and buttons.
+    void expectMessage(std::size_t n, const QString& text, QMessageBox::Icon icon, const QString& title,
+                       QMessageBox::StandardButtons buttons) const {
+        ASSERT_LT(n, messages.shown.size());
+        EXPECT_EQ(messages.shown[n].text, text);
+        EXPECT_EQ(messages.shown[n].icon, icon);
+        EXPECT_EQ(messages.shown[n].title, title);
+        EXPECT_EQ(messages.shown[n].buttons, buttons);
+    }
+
     TempDir dir;
     std::filesystem::path root;
     AppState state;

@@ -21,11 +21,8 @@ TEST_F(NewJob, FreshInstallationCannotLeaveWithoutCreatingAJob) {
     });
     EXPECT_TRUE(stayedAfterEscape && stayedAfterAnnuler);
     ASSERT_EQ(messages.shown.size(), 2u);
-    for (const auto& m : messages.shown) {
-        EXPECT_EQ(m.text, QStringLiteral("Nom d'affaire obligatoire"));
-        EXPECT_EQ(m.icon, QMessageBox::Warning);
-        EXPECT_EQ(m.title, QString());
-        EXPECT_EQ(m.buttons, QMessageBox::Ok);
+    for (std::size_t n : {0u, 1u}) {
+        expectMessage(n, QStringLiteral("Nom d'affaire obligatoire"), QMessageBox::Warning, QString(), QMessageBox::Ok);
     }
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(state.workspace.customer, "Atelier 7");
@@ -63,9 +60,7 @@ TEST_F(NewJob, ExistingJobClosesWithCancelAndKeepsTheCurrentJob) {
     });
     EXPECT_EQ(result, QDialog::Rejected);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Affaire existe"));
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Zelpor_2"));
-    EXPECT_EQ(messages.shown[0].icon, QMessageBox::Warning);
+    expectMessage(0, QStringLiteral("Affaire existe"), QMessageBox::Warning, QStringLiteral("Zelpor_2"), QMessageBox::Ok);
     EXPECT_EQ(state.workspace.customer, "Cuve");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root), std::filesystem::directory_iterator()), 2);
 }

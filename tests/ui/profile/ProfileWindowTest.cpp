@@ -74,6 +74,7 @@ struct Fixture {
 
 TEST(ProfileWindow, LayoutAndFirstPrompt) {
     Fixture f;
+    EXPECT_TRUE(f.window.bitmap().isNull());  // made when the window first opens
     f.window.show();
     EXPECT_EQ(f.window.windowTitle(), QStringLiteral("Zelpor2         Graphique"));
     EXPECT_EQ(f.window.size(), QSize(795, 571));

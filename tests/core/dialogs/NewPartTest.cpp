@@ -14,20 +14,16 @@ namespace fs = std::filesystem;
 
 constexpr long long kNow = 1700000000;  // a fixed moment for the dated comment
 
+// Stands for the new-job dialog and the "overwrite?" question.
 struct FakePrompts final : NewPartPrompts {
     void openNewJob() override {
-        ++newJobOpened;
-        if (!jobToCreate.empty()) state->workspace.customer = jobToCreate;
+        if (++newJobOpened, !jobToCreate.empty()) state->workspace.customer = jobToCreate;
     }
-    bool confirmOverwrite() override {
-        ++overwriteAsked;
-        return overwrite;
-    }
+    bool confirmOverwrite() override { return ++overwriteAsked, overwrite; }
     AppState* state = nullptr;
     std::string jobToCreate;
     bool overwrite = false;
-    int newJobOpened = 0;
-    int overwriteAsked = 0;
+    int newJobOpened = 0, overwriteAsked = 0;
 };
 
 struct NewPartFixture : ::testing::Test {
@@ -43,10 +39,12 @@ struct NewPartFixture : ::testing::Test {
         state.part.bends[0].angle = 90.0f;
         prompts.state = &state;
     }
-    NewPartInput Input(const std::string& name, ProgramType type = ProgramType::NumericSequence) {
+    NewPartInput Input(const std::string& name, ProgramType type = ProgramType::NumericSequence,
+                       const std::string& comment = "") {
         NewPartInput in;
         in.name = name;
         in.type = type;
+        in.comment = comment;
         in.now = kNow;
         return in;
     }
@@ -64,9 +62,7 @@ TEST_F(NewPartFixture, FirstOkShowsTheDatedCommentSecondCreatesThePart) {
     EXPECT_EQ(state.workspace.part, "P2");
     EXPECT_FALSE(fs::exists(dir.path() / "J1" / "P2.pie"));
 
-    auto in = Input("P2");
-    in.comment = r.comment;  // what the comment box now holds
-    r = NewPartOk(state, flags, in, prompts);
+    r = NewPartOk(state, flags, Input("P2", ProgramType::NumericSequence, r.comment), prompts);  // as shown
     EXPECT_EQ(r.outcome, NewPartOutcome::Created);
     EXPECT_EQ(r.code, 82);
     EXPECT_EQ(prompts.newJobOpened, 0);
@@ -74,9 +70,8 @@ TEST_F(NewPartFixture, FirstOkShowsTheDatedCommentSecondCreatesThePart) {
     const auto bytes = test::ReadAll(dir.file("J1/P2.pie"));
     ASSERT_EQ(bytes.size(), 10741u);
     const std::string date = CtimeText(kNow);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 25), date);
-    EXPECT_EQ(bytes[25], 0);
-    for (std::size_t i = 26; i < 255; ++i) ASSERT_EQ(bytes[i], '*') << i;
+    ASSERT_EQ(date.size(), 25u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 255), date + '\0' + std::string(229, '*'));
     // One bend, the thickness, material and bends of the part that was current.
     EXPECT_EQ(state.part.currentBend, 0);
     EXPECT_EQ(state.part.lastBend, 0);
@@ -86,32 +81,22 @@ TEST_F(NewPartFixture, FirstOkShowsTheDatedCommentSecondCreatesThePart) {
     EXPECT_FLOAT_EQ(state.part.bends[0].angle, 90.0f);
 }
 
-TEST_F(NewPartFixture, TypedCommentCreatesAtOnceAndLongCommentIsCut) {
+TEST_F(NewPartFixture, TypedCommentCreatesAtOnceCutToTheFieldOrEmpty) {
     flags.commentTyped = true;
-    auto in = Input("G", ProgramType::GraphicProfile);
-    in.comment = std::string(300, 'c');
-    const auto r = NewPartOk(state, flags, in, prompts);
+    const auto r = NewPartOk(state, flags, Input("G", ProgramType::GraphicProfile, std::string(300, 'c')), prompts);
     EXPECT_EQ(r.outcome, NewPartOutcome::Created);
     EXPECT_EQ(r.code, 80);
-    EXPECT_EQ(state.part.comment.str(), std::string(254, 'c'));
     const auto bytes = test::ReadAll(dir.file("J1/G.pie"));
     ASSERT_EQ(bytes.size(), 10741u);
-    EXPECT_EQ(bytes[253], 'c');
-    EXPECT_EQ(bytes[254], 0);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 255), std::string(254, 'c') + '\0');
     EXPECT_EQ(bytes[298], 1);  // graphic-profile flag
-}
 
-TEST_F(NewPartFixture, EmptiedCommentStaysEmpty) {
-    flags.commentTyped = true;
     NewPartOk(state, flags, Input("E"), prompts);
     EXPECT_EQ(state.part.comment.str(), "");
-}
-
-TEST_F(NewPartFixture, NoProgramTypeWritesButKeepsTheDialogOpen) {
-    flags.commentTyped = true;
-    const auto r = NewPartOk(state, flags, Input("N", ProgramType::None), prompts);
-    EXPECT_EQ(r.outcome, NewPartOutcome::NoProgramType);
-    EXPECT_EQ(r.code, 0);
+    // Without a program type the part is written but the dialog stays open.
+    const auto none = NewPartOk(state, flags, Input("N", ProgramType::None), prompts);
+    EXPECT_EQ(none.outcome, NewPartOutcome::NoProgramType);
+    EXPECT_EQ(none.code, 0);
     EXPECT_TRUE(fs::exists(dir.path() / "J1" / "N.pie"));
 }
 

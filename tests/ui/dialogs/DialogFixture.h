@@ -49,9 +49,8 @@ struct DialogFixture : ::testing::Test {
     void makeJob(const std::string& job) { std::filesystem::create_directories(root / job); }
 
     template <typename T>
-    static T* child(QWidget* w, const char* name) {
-        return w->findChild<T*>(QLatin1StringView(name));
-    }
+    static T* child(QWidget* w, const char* name) { return w->findChild<T*>(QLatin1StringView(name)); }
+    static QString label(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
 
     // Shows a dialog as the active window, as it is for the user: keys that
     // move between buttons look at the application's focus.
@@ -64,12 +63,22 @@ struct DialogFixture : ::testing::Test {
     // Runs `dialog.exec()` as the program does, with `steps` typed into the
     // running modal loop. A dialog still open after the steps is closed with
     // -1 so a failing test cannot hang.
-    static int execWith(QDialog& dialog, std::function<void()> steps) {
+    static int execWith(QDialog& dialog, const std::function<void()>& steps) {
         QTimer::singleShot(0, &dialog, [&dialog, steps] {
             steps();
             if (dialog.isVisible()) dialog.done(-1);
         });
         return dialog.exec();
+    }
+
+    // Checks the n-th message box shown: text, icon, caption and buttons.
+    void expectMessage(std::size_t n, const QString& text, QMessageBox::Icon icon, const QString& title,
+                       QMessageBox::StandardButtons buttons) const {
+        ASSERT_LT(n, messages.shown.size());
+        EXPECT_EQ(messages.shown[n].text, text);
+        EXPECT_EQ(messages.shown[n].icon, icon);
+        EXPECT_EQ(messages.shown[n].title, title);
+        EXPECT_EQ(messages.shown[n].buttons, buttons);
     }
 
     TempDir dir;

@@ -1,6 +1,6 @@
+#include <QAbstractButton>
 #include <QFrame>
-#include <QImage>
-#include <QListWidget>
+#include <QGroupBox>
 #include <QPixmap>
 
 #include "DialogFixture.h"
@@ -11,97 +11,82 @@ namespace {
 
 using Opening = DialogFixture;
 
+// The caption a user reads on a label, button or box.
+QString text(QWidget* dialog, const char* name) {
+    QWidget* w = dialog->findChild<QWidget*>(QLatin1StringView(name));
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    return qobject_cast<QGroupBox*>(w)->title();
+}
+
 // Each job and part dialog saves what the main window holds before anything
 // else, so that even a cancelled dialog cannot lose an edit.
 TEST_F(Opening, EveryJobAndPartDialogSavesTheCurrentPartEvenWhenCancelled) {
     makeJob("J");
     state.workspace.customer = "J";
     state.workspace.part = "P";
-    const std::vector<QDialog*> dialogs{newCustom.get(), newPart.get(), selectCustom.get(), selectPart.get()};
     float thickness = 1.0f;
-    for (QDialog* dialog : dialogs) {
+    for (QDialog* dialog : std::vector<QDialog*>{newCustom.get(), newPart.get(), selectCustom.get(), selectPart.get()}) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
         std::filesystem::remove(partPath("J", "P"));
-        thickness += 1.0f;
-        state.part.thickness = thickness;
+        state.part.thickness = thickness += 1.0f;
         execWith(*dialog, [&] {
             QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Escape);
         });
-        EXPECT_FALSE(dialog->isVisible()) << dialog->objectName().toStdString();
+        EXPECT_FALSE(dialog->isVisible());
         const auto bytes = ReadAll(partPath("J", "P"));
-        ASSERT_EQ(bytes.size(), 10741u) << dialog->objectName().toStdString();
+        ASSERT_EQ(bytes.size(), 10741u);
         PartRecord read;
         DecodePart(read, bytes);
-        EXPECT_FLOAT_EQ(read.thickness, thickness) << dialog->objectName().toStdString();
+        EXPECT_FLOAT_EQ(read.thickness, thickness);
     }
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(Opening, AboutBoxShowsTheProgramAndSavesNothing) {
+TEST_F(Opening, CaptionsAndTexts) {
     makeJob("J");
     state.workspace.customer = "J";
     state.workspace.part = "P";
-    const int r = execWith(*about, [&] {
-        EXPECT_EQ(about->windowTitle(), QStringLiteral("A propos"));
-        EXPECT_EQ(child<QLabel>(about.get(), "ProductName")->text(), QStringLiteral("Zelpor_2"));
-        EXPECT_EQ(child<QLabel>(about.get(), "Version")->text(), QStringLiteral("Version 1.0"));
-        auto* comments = child<QLabel>(about.get(), "Comments");
-        EXPECT_EQ(comments->text(),
-                  QStringLiteral("Programme pr\u00e9paration au pliage de t\u00f4le avec une presse plieuse"));
-        EXPECT_TRUE(comments->wordWrap());
-        EXPECT_EQ(child<QFrame>(about.get(), "Panel1")->frameShadow(), QFrame::Sunken);
-        const QPixmap icon = child<QLabel>(about.get(), "ProgramIcon")->pixmap();
-        EXPECT_EQ(icon.size(), QSize(64, 64));
-        QTest::keyClick(about.get(), Qt::Key_Return);
-    });
-    EXPECT_EQ(r, QDialog::Accepted);
+    const QString jobs = QString::fromStdString(state.workspace.pathCustomers);
+    for (QDialog* dialog : std::vector<QDialog*>{newCustom.get(), newPart.get(), selectCustom.get(), selectPart.get()}) {
+        EXPECT_EQ(child<QPushButton>(dialog, "OKBtn")->text(), QStringLiteral("OK"));
+        EXPECT_TRUE(child<QPushButton>(dialog, "OKBtn")->isDefault());
+        EXPECT_EQ(child<QPushButton>(dialog, "CancelBtn")->text(), QStringLiteral("Annuler"));
+        dialog->show();  // fills the labels
+        dialog->done(QDialog::Rejected);
+    }
+    const struct { QWidget* w; const char* name; QString text; } texts[] = {
+        {newCustom.get(), nullptr, QStringLiteral("Nouvelle Affaire")},
+        {newPart.get(), nullptr, QStringLiteral("Nouvelle piece")},
+        {selectCustom.get(), nullptr, QStringLiteral("Selection Affaire")},
+        {selectPart.get(), nullptr, QStringLiteral("Selection Piece")},
+        {about.get(), nullptr, QStringLiteral("A propos")},
+        {newCustom.get(), "Label2", jobs + QStringLiteral("J")},
+        {newPart.get(), "Label2", jobs + QStringLiteral("J")},
+        {selectCustom.get(), "Label2", jobs},
+        {selectPart.get(), "Label2", jobs + QStringLiteral("J")},
+        {newCustom.get(), "Label3", kHelpLine}, {newPart.get(), "Label3", kHelpLine},
+        {selectPart.get(), "Label3", kHelpLine},
+        {newPart.get(), "RadioButton1", QStringLiteral("profil de piece graphique")},
+        {newPart.get(), "RadioButton2", QStringLiteral("Profil de piece en tableau")},
+        {newPart.get(), "RadioButton3", QStringLiteral("sequence de pliage num\u00e9rique")},
+        {newPart.get(), "RadioGroup1", QStringLiteral("Type de programme")},
+        {newPart.get(), "CheckBox1", QStringLiteral("Affaire :J")},
+        {about.get(), "ProductName", QStringLiteral("Zelpor_2")},
+        {about.get(), "Version", QStringLiteral("Version 1.0")},
+        {about.get(), "Comments",
+         QStringLiteral("Programme pr\u00e9paration au pliage de t\u00f4le avec une presse plieuse")},
+    };
+    for (const auto& t : texts) {
+        EXPECT_EQ(t.name ? text(t.w, t.name) : t.w->windowTitle(), t.text) << t.w->objectName().toStdString()
+                                                                           << " " << (t.name ? t.name : "");
+    }
+    EXPECT_EQ(child<QFrame>(about.get(), "Panel1")->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(child<QLabel>(about.get(), "ProgramIcon")->pixmap().size(), QSize(64, 64));
+    // The about box closes with Enter and, unlike the others, saves nothing.
+    std::filesystem::remove(partPath("J", "P"));
+    EXPECT_EQ(execWith(*about, [&] { QTest::keyClick(about.get(), Qt::Key_Return); }), QDialog::Accepted);
     EXPECT_FALSE(std::filesystem::exists(partPath("J", "P")));
-}
-
-TEST_F(Opening, DialogsCarryTheirCaptionsAndButtons) {
-    const std::vector<std::pair<QDialog*, QString>> captions{
-        {newCustom.get(), QStringLiteral("Nouvelle Affaire")},
-        {newPart.get(), QStringLiteral("Nouvelle piece")},
-        {selectCustom.get(), QStringLiteral("Selection Affaire")},
-        {selectPart.get(), QStringLiteral("Selection Piece")},
-    };
-    for (const auto& [dialog, caption] : captions) {
-        EXPECT_EQ(dialog->windowTitle(), caption);
-        auto* ok = child<QPushButton>(dialog, "OKBtn");
-        auto* cancel = child<QPushButton>(dialog, "CancelBtn");
-        ASSERT_TRUE(ok && cancel) << caption.toStdString();
-        EXPECT_EQ(ok->text(), QStringLiteral("OK"));
-        EXPECT_TRUE(ok->isDefault());
-        EXPECT_EQ(cancel->text(), QStringLiteral("Annuler"));
-    }
-}
-
-// Renders each dialog the way the user sees it into ZELPOR_SCREENSHOTS, when set.
-TEST_F(Opening, Screenshots) {
-    const QString folder = qEnvironmentVariable("ZELPOR_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "set ZELPOR_SCREENSHOTS to a folder to render the dialogs";
-    for (const char* job : {"Atelier", "Bati-12", "Cuve inox", "Platine"}) makeJob(job);
-    for (const char* part : {"Bride.pie", "Cornier 40.pie", "Equerre.pie", "notes.txt"}) {
-        WriteAll((root / "Bati-12" / part).string(), {0});
-    }
-    // Label2 shows where the dialogs work: a path as a shop would have it.
-    state.workspace.pathCustomers = (root / "").string();
-    state.workspace.customer = "Bati-12";
-    state.workspace.part = "Equerre";
-    const auto shoot = [&](QDialog* dialog, const char* file) {
-        dialog->show();
-        QApplication::processEvents();
-        EXPECT_TRUE(dialog->grab().save(folder + QLatin1Char('/') + QLatin1StringView(file)));
-        dialog->reject();
-    };
-    child<QLineEdit>(newCustom.get(), "Edit1")->setText(QStringLiteral("Cuve inox"));
-    shoot(newCustom.get(), "dialog-new-job.png");
-    newPart->show();
-    QTest::keyClicks(child<QLineEdit>(newPart.get(), "Edit1"), QStringLiteral("Platine 3"));
-    QTest::keyClick(child<QLineEdit>(newPart.get(), "Edit1"), Qt::Key_Return);  // shows the dated comment
-    shoot(newPart.get(), "dialog-new-part.png");
-    shoot(selectCustom.get(), "dialog-select-job.png");
-    shoot(selectPart.get(), "dialog-select-part.png");
-    shoot(about.get(), "about.png");
 }
 
 }  // namespace

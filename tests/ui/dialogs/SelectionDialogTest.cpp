@@ -29,37 +29,25 @@ TEST_F(Selection, PartListShowsEveryFileWithoutExtensionAndOkReadsThePart) {
     state.workspace.customer = "J";
     state.workspace.part = "bride";  // another case than on disk
     state.part.thickness = 9.0f;
+    auto* list = child<QListWidget>(selectPart.get(), "ListBox1");
+    // Annuler after moving leaves the part alone.
+    EXPECT_EQ(execWith(*selectPart, [&] {
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Escape);
+    }), QDialog::Rejected);
+    EXPECT_EQ(state.workspace.part, "bride");
+    EXPECT_FLOAT_EQ(state.part.thickness, 9.0f);
 
     selectPart->show();
-    auto* list = child<QListWidget>(selectPart.get(), "ListBox1");
     EXPECT_EQ(texts(list), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bride"), QStringLiteral("notes")}));
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(selectPart->focusWidget(), list);
-    EXPECT_EQ(child<QLabel>(selectPart.get(), "Label2")->text(), QString::fromStdString(state.workspace.pathCustomers + "J"));
-    EXPECT_EQ(child<QLabel>(selectPart.get(), "Label3")->text(), kHelpLine);
-
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_FALSE(selectPart->isVisible());
     EXPECT_EQ(state.workspace.part, "Alpha");
     EXPECT_FLOAT_EQ(state.part.thickness, 1.5f);
     EXPECT_EQ(state.part.comment.str(), "Alpha");
-}
-
-TEST_F(Selection, AnnulerLeavesJobAndPartAlone) {
-    makePart("J", "Alpha", 1.5f);
-    makePart("J", "Bride", 3.0f);
-    state.workspace.customer = "J";
-    state.workspace.part = "Alpha";
-    state.part.thickness = 7.0f;
-    const int r = execWith(*selectPart, [&] {
-        auto* list = child<QListWidget>(selectPart.get(), "ListBox1");
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Escape);
-    });
-    EXPECT_EQ(r, QDialog::Rejected);
-    EXPECT_EQ(state.workspace.part, "Alpha");
-    EXPECT_FLOAT_EQ(state.part.thickness, 7.0f);
 }
 
 TEST_F(Selection, JobListLeavesOutReadOnlyJobsAndDoubleClickChoosesOne) {
@@ -76,8 +64,6 @@ TEST_F(Selection, JobListLeavesOutReadOnlyJobsAndDoubleClickChoosesOne) {
     auto* list = child<QListWidget>(selectCustom.get(), "ListBox1");
     EXPECT_EQ(texts(list), (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta")}));
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(child<QLabel>(selectCustom.get(), "Label2")->text(), QString::fromStdString(state.workspace.pathCustomers));
-
     const QRect rect = list->visualItemRect(list->item(1));
     // A real double click: the first click, then the second one the system reports as double.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
@@ -87,7 +73,7 @@ TEST_F(Selection, JobListLeavesOutReadOnlyJobsAndDoubleClickChoosesOne) {
     EXPECT_FLOAT_EQ(state.part.thickness, 2.0f);
 }
 
-TEST_F(Selection, ChosenJobWithoutThePartGivesTheHeaderDefaults) {
+TEST_F(Selection, ChosenJobWithoutThePartGivesTheHeaderDefaultsAndWritesNothing) {
     makePart("Alpha", "P", 5.0f);
     makeJob("Vide");
     state.workspace.customer = "Alpha";
@@ -95,28 +81,24 @@ TEST_F(Selection, ChosenJobWithoutThePartGivesTheHeaderDefaults) {
     state.part.thickness = 5.0f;
     state.part.currentBend = 3;
     state.part.lastBend = 4;
-    const int r = execWith(*selectCustom, [&] {
+    EXPECT_EQ(execWith(*selectCustom, [&] {
         auto* list = child<QListWidget>(selectCustom.get(), "ListBox1");
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
-    });
-    EXPECT_EQ(r, QDialog::Accepted);
+    }), QDialog::Accepted);
     EXPECT_EQ(state.workspace.customer, "Vide");
     EXPECT_EQ(state.workspace.part, "P");
     EXPECT_FLOAT_EQ(state.part.thickness, 0.1f);
     EXPECT_EQ(state.part.currentBend, 0);
     EXPECT_EQ(state.part.lastBend, 0);
-    // Nothing was written into the chosen job by reading.
     EXPECT_TRUE(std::filesystem::is_empty(root / "Vide"));
-}
 
-TEST_F(Selection, EmptyListClosesWithoutChange) {
+    // With no job at all the part list is empty and Enter changes nothing.
     state.workspace.customer = "?";
-    state.workspace.part = "P";
     selectPart->show();
-    auto* list = child<QListWidget>(selectPart.get(), "ListBox1");
-    EXPECT_EQ(list->count(), 0);
-    QTest::keyClick(list, Qt::Key_Return);
+    auto* parts = child<QListWidget>(selectPart.get(), "ListBox1");
+    EXPECT_EQ(parts->count(), 0);
+    QTest::keyClick(parts, Qt::Key_Return);
     EXPECT_FALSE(selectPart->isVisible());
     EXPECT_EQ(state.workspace.customer, "?");
     EXPECT_EQ(state.workspace.part, "P");

@@ -18,47 +18,31 @@
 namespace zelpor {
 namespace {
 
-struct Spec {
-    int number;
-    const char* designation;
-    const char* unit;
-    int decimals;
-    float value, lower, upper;
-    bool modifiable = true;
-    bool yesNo = false;
-};
-
 // Twelve entries as an installation would ship them (row 10 unused), with
 // random bytes everywhere the editor must not touch.
 ParameterTable SampleTable() {
     ParameterTable t;
     DecodeParameterTable(t, test::RandomBytes(ParameterTable::kFileSize, 7));
-    const Spec specs[] = {
-        {1, "Version du logiciel", "", 0, 2, 0, 100, false},
-        {2, "Longueur maxi de pliage", "mm", 1, 3000, 0, 4000},
-        {3, "Course maxi axe Y", "mm", 2, 120, -10, 250},
-        {4, "Force maxi de la presse", "T", 1, 100, 0, 1000},
-        {5, "Vitesse d'approche", "mm/s", 1, 12, 0, 200},
-        {6, "Temporisation en bas", "s", 2, 0.5f, 0, 10},
-        {7, "Bombage automatique", "", 0, 1, 0, 9, true, true},
-        {8, "Recul axe X", "mm", 5000, 5, 0, 100},
-        {9, "Nombre de cycles", "", -7, 12345, 0, 99999},
-        {0, "inutilis\xE9", "", 0, 0, 0, 0},
-        {11, "D\xE9" "compression", "mm", 2, 1.25f, 0, 5},
-        {12, "Graissage", "", 0, 0, 0, 1, true, true},
+    const struct { int number; const char* designation; const char* unit; int decimals; float value, lower, upper;
+                   bool modifiable = true, yesNo = false; } specs[] = {
+        {1, "Version du logiciel", "", 0, 2, 0, 100, false}, {2, "Longueur maxi de pliage", "mm", 1, 3000, 0, 4000},
+        {3, "Course maxi axe Y", "mm", 2, 120, -10, 250}, {4, "Force maxi de la presse", "T", 1, 100, 0, 1000},
+        {5, "Vitesse d'approche", "mm/s", 1, 12, 0, 200}, {6, "Temporisation en bas", "s", 2, 0.5f, 0, 10},
+        {7, "Bombage automatique", "", 0, 1, 0, 9, true, true}, {8, "Recul axe X", "mm", 5000, 5, 0, 100},
+        {9, "Nombre de cycles", "", -7, 12345, 0, 99999}, {0, "inutilis\xE9", "", 0, 0, 0, 0},
+        {11, "D\xE9" "compression", "mm", 2, 1.25f, 0, 5}, {12, "Graissage", "", 0, 0, 0, 1, true, true},
     };
     for (std::size_t i = 0; i < std::size(specs); ++i) {
         MachineParameter& e = t.entries[i];
-        const Spec& s = specs[i];
-        e.number = s.number;
-        e.designation.assign(s.designation);
-        e.unit.assign(s.unit);
-        e.decimals = s.decimals;
-        e.value = s.value;
-        e.lower = s.lower;
-        e.upper = s.upper;
-        e.modifiable = s.modifiable ? 1 : 0;
-        e.yesNo = s.yesNo ? 1 : 0;
+        e.number = specs[i].number;
+        e.designation.assign(specs[i].designation);
+        e.unit.assign(specs[i].unit);
+        e.decimals = specs[i].decimals;
+        e.value = specs[i].value;
+        e.lower = specs[i].lower;
+        e.upper = specs[i].upper;
+        e.modifiable = specs[i].modifiable ? 1 : 0;
+        e.yesNo = specs[i].yesNo ? 1 : 0;
     }
     return t;
 }
@@ -71,180 +55,138 @@ struct Editor {
     std::vector<std::uint8_t> original;
     ParameterWindow window{state, windows, messages};
 
-    Editor() {
-        state.workspace.pathTools = dir.folder();
+    explicit Editor(bool withFile = true) {
+        state.workspace.pathTools = (dir.path() / "Tools" / "").string();
         original = EncodeParameterTable(SampleTable());
-        test::WriteAll(paramFile(), original);
-        EXPECT_TRUE(window.loadTable());
+        if (withFile) {
+            std::filesystem::create_directory(dir.path() / "Tools");
+            test::WriteAll(paramFile(), original);
+        }
+        EXPECT_EQ(window.loadTable(), withFile);
     }
-    std::string paramFile() const { return dir.file("Param.dat"); }
+    std::string paramFile() const { return (dir.path() / "Tools" / "Param.dat").string(); }
     void open() {
         window.show();
         QApplication::setActiveWindow(&window);
-        window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
     QLineEdit* field(int row) { return window.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(row)); }
-    QString label(const char* name, int row) {
-        return window.findChild<QLabel*>(QString::fromLatin1(name) + QString::number(row))->text();
+    QString text(const char* name, int row) {
+        const QString objectName = QString::fromLatin1(name) + QString::number(row);
+        if (auto* edit = window.findChild<QLineEdit*>(objectName)) return edit->text();
+        return window.findChild<QLabel*>(objectName)->text();
     }
     QString status() { return window.findChild<StatusPanel*>()->text(); }
     float value(int row) { return window.table().entries[static_cast<std::size_t>(row - 1)].value; }
     QToolButton* button(int n) { return window.findChild<QToolButton*>(QStringLiteral("Bouton%1").arg(n)); }
-    // Moves the focus from row 1 down to `row` with the arrow key.
+    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
+    // Moves the focus from row 1 down to `row` with the arrow key, as the user does.
     void goTo(int row) {
-        for (int r = 1; r < row; ++r) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        for (int r = 1; r < row; ++r) key(Qt::Key_Down);
         ASSERT_EQ(QApplication::focusWidget(), field(row));
     }
     void type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text)); }
 };
 
-TEST(ParameterWindow, ShowsTheFirstTwelveEntries) {
+TEST(ParameterWindow, ShowsTheFirstTwelveEntriesWithTheirLimits) {
     Editor ed;
     ed.open();
     EXPECT_EQ(ed.window.windowTitle(), QStringLiteral("Zelpor_2       Parametres"));
-    EXPECT_EQ(ed.window.size(), QSize(795, 572));
-    EXPECT_EQ(ed.button(1)->text(), QStringLiteral("Page suivante"));
-    EXPECT_EQ(ed.button(2)->text(), QStringLiteral("Page precedante"));
-    EXPECT_EQ(ed.button(8)->text(), QStringLiteral("Retour"));
-    EXPECT_FALSE(ed.button(1)->isEnabled());
-    EXPECT_FALSE(ed.button(2)->isEnabled());
-    EXPECT_TRUE(ed.button(8)->isEnabled());
+    const struct { const char* name; int row; QString text; } shown[] = {
+        {"Bouton", 1, QStringLiteral("Page suivante")}, {"Bouton", 2, QStringLiteral("Page precedante")},
+        {"Bouton", 8, QStringLiteral("Retour")}, {"Numero", 2, QStringLiteral("2")},
+        {"Designation", 2, QStringLiteral("Longueur maxi de pliage")},
+        {"Designation", 11, QStringLiteral("D\u00E9compression")}, {"Unite", 5, QStringLiteral("mm/s")},
+        {"Edit", 2, QStringLiteral("3000.0")}, {"Edit", 3, QStringLiteral("120.00")}, {"Edit", 6, QStringLiteral("0.50")},
+        {"Edit", 7, QStringLiteral("1")}, {"Edit", 8, QStringLiteral("5.000000")},  // absurd decimals: at most 6
+        {"Edit", 9, QStringLiteral("12345")}, {"Numero", 10, QString()}, {"Edit", 10, QString()},  // unused entry
+    };
+    for (const auto& s : shown) {
+        if (QString::fromLatin1(s.name) == QStringLiteral("Bouton")) {
+            EXPECT_EQ(ed.button(s.row)->text(), s.text);
+        } else {
+            EXPECT_EQ(ed.text(s.name, s.row), s.text) << s.name << s.row;
+        }
+    }
+    EXPECT_FALSE(ed.button(1)->isEnabled() || ed.button(2)->isEnabled());
     for (int n = 3; n <= 7; ++n) EXPECT_TRUE(ed.button(n)->isHidden());
 
-    EXPECT_EQ(ed.label("Numero", 2), QStringLiteral("2"));
-    EXPECT_EQ(ed.label("Designation", 2), QStringLiteral("Longueur maxi de pliage"));
-    EXPECT_EQ(ed.label("Designation", 11), QStringLiteral("D\u00E9compression"));
-    EXPECT_EQ(ed.label("Unite", 5), QStringLiteral("mm/s"));
-    EXPECT_EQ(ed.field(2)->text(), QStringLiteral("3000.0"));
-    EXPECT_EQ(ed.field(3)->text(), QStringLiteral("120.00"));
-    EXPECT_EQ(ed.field(6)->text(), QStringLiteral("0.50"));
-    EXPECT_EQ(ed.field(7)->text(), QStringLiteral("1"));
-    // Decimal counts outside any sense are shown with 0 to 6 decimals.
-    EXPECT_EQ(ed.field(8)->text(), QStringLiteral("5.000000"));
-    EXPECT_EQ(ed.field(9)->text(), QStringLiteral("12345"));
-    // The unused entry leaves its row empty.
-    EXPECT_EQ(ed.label("Numero", 10), QString());
-    EXPECT_EQ(ed.field(10)->text(), QString());
-
-    // The first field has the focus, in teal, with its message.
+    // The focused field is teal and the status line gives its limits.
     EXPECT_EQ(QApplication::focusWidget(), ed.field(1));
     EXPECT_EQ(ed.field(1)->palette().color(QPalette::Base), QColor(0, 128, 128));
-    EXPECT_EQ(ed.status(), QStringLiteral("\tlecture seulement"));
-    QTest::keyClick(ed.field(1), Qt::Key_Down);
+    const QString limits[] = {QStringLiteral("\tlecture seulement"), QStringLiteral("Mini : 0.0\t\tMaxi : 4000.0"),
+                              QStringLiteral("Mini : -10.00\t\tMaxi : 250.00"), QStringLiteral("Mini : 0\t\tMaxi : 1000"),
+                              QStringLiteral("Mini : 0\t\tMaxi : 200"), QStringLiteral("Mini : 0\t\tMaxi : 10"),
+                              QStringLiteral("0 pour Non \t\t1 pour Oui")};
+    for (int row = 1; row <= 7; ++row) {
+        EXPECT_EQ(QApplication::focusWidget(), ed.field(row));
+        EXPECT_EQ(ed.status(), limits[row - 1]) << row;
+        ed.key(Qt::Key_Down);
+    }
     EXPECT_NE(ed.field(1)->palette().color(QPalette::Base), QColor(0, 128, 128));
-    EXPECT_EQ(ed.status(), QStringLiteral("Mini : 0.0\t\tMaxi : 4000.0"));
-    QTest::keyClick(ed.field(2), Qt::Key_Down);
-    QTest::keyClick(ed.field(3), Qt::Key_Down);
-    EXPECT_EQ(ed.status(), QStringLiteral("Mini : 0\t\tMaxi : 1000"));
-    QTest::keyClick(ed.field(4), Qt::Key_Down);
-    QTest::keyClick(ed.field(5), Qt::Key_Down);
-    QTest::keyClick(ed.field(6), Qt::Key_Down);
-    EXPECT_EQ(ed.status(), QStringLiteral("0 pour Non \t\t1 pour Oui"));
     ed.window.close();
 }
 
-TEST(ParameterWindow, TypingPastTheUpperLimitShowsTheLimitAndKeepsTheLastValue) {
+TEST(ParameterWindow, TypedValuesAreCheckedAsTheyAreTyped) {
     Editor ed;
     ed.open();
-    ed.goTo(4);
-    ed.type("1");
-    EXPECT_EQ(ed.field(4)->text(), QStringLiteral("1"));  // typing at the start replaced "100.0"
-    EXPECT_FLOAT_EQ(ed.value(4), 1);
-    ed.type("50");
+    ed.type("5");  // row 1 is read-only
+    ed.key(Qt::Key_Backspace);
+    EXPECT_EQ(ed.field(1)->text(), QStringLiteral("2"));
+
+    ed.goTo(2);
+    ed.type(".");
+    EXPECT_FLOAT_EQ(ed.value(2), 0);
+    EXPECT_EQ(ed.status(), QStringLiteral("d\u00E9faut de convertion EConvertError "));
+    EXPECT_EQ(ed.field(2)->text(), QStringLiteral("0.00"));
+
+    ed.key(Qt::Key_Down);
+    ed.type("12-a,+");  // a minus inside the text, letters and signs are refused
+    EXPECT_EQ(ed.field(3)->text(), QStringLiteral("12"));
+    EXPECT_FLOAT_EQ(ed.value(3), 12);
+    ed.key(Qt::Key_Home);
+    ed.type("-50");  // at the start the minus begins a new value
+    EXPECT_EQ(ed.field(3)->text(), QStringLiteral("-10.00"));
+    EXPECT_EQ(ed.status(), QStringLiteral("valeur limite basse "));
+    EXPECT_FLOAT_EQ(ed.value(3), -5);
+
+    ed.key(Qt::Key_Down);
+    ed.type("150");  // typing at the start replaced "100.0"
     EXPECT_FLOAT_EQ(ed.value(4), 150);
     EXPECT_EQ(ed.status(), QString());
     ed.type("0");
     EXPECT_EQ(ed.field(4)->text(), QStringLiteral("1000.00"));
     EXPECT_EQ(ed.status(), QStringLiteral("valeur limite haute "));
     EXPECT_FLOAT_EQ(ed.value(4), 150);
-    // The caret went back to the start: the next digit starts a new value.
-    ed.type("7");
+    ed.type("7");  // the caret went back to the start: a new value begins
     EXPECT_EQ(ed.field(4)->text(), QStringLiteral("7"));
-    EXPECT_FLOAT_EQ(ed.value(4), 7);
-    ed.window.close();
-}
 
-TEST(ParameterWindow, PointAloneStoresZeroWithTheConversionMessage) {
-    Editor ed;
-    ed.open();
-    ed.goTo(2);
-    ed.type(".");
-    EXPECT_FLOAT_EQ(ed.value(2), 0);
-    EXPECT_EQ(ed.status(), QStringLiteral("d\u00E9faut de convertion EConvertError "));
-    EXPECT_EQ(ed.field(2)->text(), QStringLiteral("0.00"));
-    ed.window.close();
-}
-
-TEST(ParameterWindow, MinusOnlyAtTheStartAndNoLetters) {
-    Editor ed;
-    ed.open();
-    ed.goTo(3);
-    ed.type("12-");
-    EXPECT_EQ(ed.field(3)->text(), QStringLiteral("12"));
-    EXPECT_FLOAT_EQ(ed.value(3), 12);
-    ed.type("a,+");
-    EXPECT_EQ(ed.field(3)->text(), QStringLiteral("12"));
-    // At the start the minus begins a new value; nothing is stored until a digit follows.
-    QTest::keyClick(ed.field(3), Qt::Key_Home);
-    ed.type("-");
-    EXPECT_EQ(ed.field(3)->text(), QStringLiteral("-"));
-    EXPECT_FLOAT_EQ(ed.value(3), 12);
-    ed.type("5");
-    EXPECT_FLOAT_EQ(ed.value(3), -5);
-    ed.type("0");
-    EXPECT_EQ(ed.field(3)->text(), QStringLiteral("-10.00"));
-    EXPECT_EQ(ed.status(), QStringLiteral("valeur limite basse "));
-    EXPECT_FLOAT_EQ(ed.value(3), -5);
-    ed.window.close();
-}
-
-TEST(ParameterWindow, ReadOnlyRowIgnoresEverything) {
-    Editor ed;
-    ed.open();
-    ed.type("5");
-    QTest::keyClick(ed.field(1), Qt::Key_Backspace);
-    QTest::keyClick(ed.field(1), Qt::Key_Delete);
-    EXPECT_EQ(ed.field(1)->text(), QStringLiteral("2"));
-    EXPECT_FLOAT_EQ(ed.value(1), 2);
-    ed.window.close();
-}
-
-TEST(ParameterWindow, YesNoRowSevenTurnsOtherNumbersIntoZero) {
-    Editor ed;
-    ed.open();
-    ed.goTo(7);
+    for (int r = 4; r < 7; ++r) ed.key(Qt::Key_Down);
     ed.type("5");
     EXPECT_FLOAT_EQ(ed.value(7), 0);
     EXPECT_EQ(ed.field(7)->text(), QStringLiteral("0"));
-    ed.type("1");
-    EXPECT_FLOAT_EQ(ed.value(7), 1);
-    EXPECT_EQ(ed.field(7)->text(), QStringLiteral("1"));
+    ed.field(11)->setFocus(Qt::OtherFocusReason);
+    ed.type("7");  // display-only row: neither checked nor stored
+    EXPECT_FLOAT_EQ(ed.value(11), 1.25f);
+    EXPECT_EQ(ed.field(11)->text(), QStringLiteral("1.25"));
     ed.window.close();
 }
 
 TEST(ParameterWindow, ArrowsAndEnterWrapBetweenRows) {
     Editor ed;
     ed.open();
-    QTest::keyClick(ed.field(1), Qt::Key_Up);
+    ed.key(Qt::Key_Up);
     EXPECT_EQ(QApplication::focusWidget(), ed.field(12));
-    // Rows 8 to 12 have no handlers: Enter stays, the message of row 1 went away.
-    QTest::keyClick(ed.field(12), Qt::Key_Return);
+    ed.key(Qt::Key_Return);  // rows 8 to 12 have no handlers: Enter stays
     EXPECT_EQ(QApplication::focusWidget(), ed.field(12));
     EXPECT_EQ(ed.status(), QString());
-    ed.field(7)->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(ed.field(7), Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), ed.field(8));
-    ed.field(5)->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(ed.field(5), Qt::Key_Up);
-    EXPECT_EQ(QApplication::focusWidget(), ed.field(4));
-    QTest::keyClick(ed.field(4), Qt::Key_Enter);
-    EXPECT_EQ(QApplication::focusWidget(), ed.field(5));
-    // Typed text in a display-only row is neither checked nor stored.
-    ed.field(11)->setFocus(Qt::OtherFocusReason);
-    ed.type("7");
-    EXPECT_FLOAT_EQ(ed.value(11), 1.25f);
-    EXPECT_EQ(ed.field(11)->text(), QStringLiteral("1.25"));
+    const struct { int from; Qt::Key key; int to; } moves[] = {
+        {7, Qt::Key_Return, 8}, {5, Qt::Key_Up, 4}, {4, Qt::Key_Enter, 5}};
+    for (const auto& m : moves) {
+        ed.field(m.from)->setFocus(Qt::OtherFocusReason);
+        ed.key(m.key);
+        EXPECT_EQ(QApplication::focusWidget(), ed.field(m.to)) << m.from;
+    }
     ed.window.close();
 }
 
@@ -260,47 +202,37 @@ TEST(ParameterWindow, F8RightAfterOpeningRewritesTheSameBytes) {
     EXPECT_EQ(test::ReadAll(ed.paramFile()), ed.original);
 }
 
-TEST(ParameterWindow, EveryCloseSavesTheEdits) {
+TEST(ParameterWindow, SystemCloseAndRetourBothSave) {
     Editor ed;
     ed.open();
     ed.goTo(5);
     ed.type("42");
-    ed.window.close();  // the system close
+    ed.window.close();
     ParameterTable saved;
-    ASSERT_TRUE(LoadParameterTable(saved, ed.dir.folder()));
+    ASSERT_TRUE(LoadParameterTable(saved, ed.state.workspace.pathTools));
     EXPECT_FLOAT_EQ(saved.entries[4].value, 42);
 
-    // Reopened, the edit is still there; "Retour" saves again.
     ed.open();
     EXPECT_EQ(ed.field(5)->text(), QStringLiteral("42.0"));
     ed.goTo(6);
     ed.type("3");
     QTest::mouseClick(ed.button(8), Qt::LeftButton);
     EXPECT_FALSE(ed.window.isVisible());
-    ASSERT_TRUE(LoadParameterTable(saved, ed.dir.folder()));
+    ASSERT_TRUE(LoadParameterTable(saved, ed.state.workspace.pathTools));
     EXPECT_FLOAT_EQ(saved.entries[5].value, 3);
     EXPECT_TRUE(ed.messages.shown.empty());
 }
 
-TEST(ParameterWindow, MissingFileGivesEmptyRowsAndIsCreatedOnClose) {
-    test::TempDir dir;
-    AppState state;
-    state.workspace.pathTools = (dir.path() / "Tools" / "").string();
-    WindowSet windows;
-    test::ScriptedMessages messages;
-    ParameterWindow w(state, windows, messages);
-    EXPECT_FALSE(w.loadTable());
-    w.show();
-    EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QString());
-    w.close();
-    EXPECT_EQ(test::ReadAll((dir.path() / "Tools" / "Param.dat").string()),
-              std::vector<std::uint8_t>(ParameterTable::kFileSize, 0));
-}
+TEST(ParameterWindow, MissingFileIsCreatedOnCloseAndUnwritableOneIsReported) {
+    Editor ed(false);
+    ed.window.show();
+    EXPECT_EQ(ed.field(1)->text(), QString());
+    ed.window.close();
+    EXPECT_EQ(test::ReadAll(ed.paramFile()), std::vector<std::uint8_t>(ParameterTable::kFileSize, 0));
+    EXPECT_TRUE(ed.messages.shown.empty());
 
-TEST(ParameterWindow, UnwritableFileIsReported) {
-    Editor ed;
     std::filesystem::remove(ed.paramFile());
-    std::filesystem::create_directory(ed.paramFile());  // a folder where the file should be
+    std::filesystem::create_directory(ed.paramFile());  // a folder where the file goes
     ed.window.show();
     ed.window.close();
     ASSERT_EQ(ed.messages.shown.size(), 1u);

@@ -61,46 +61,32 @@ TEST(FitSketchView, FillsThreeQuartersCentredWithScalesWithin32) {
     const double s = 803.0 / 100 * 0.75;  // narrower than 457 / 50 * 0.75
     EXPECT_DOUBLE_EQ(v.viewportExtentX, 1000 * s);
     EXPECT_DOUBLE_EQ(v.viewportExtentY, -1000 * s);
-    EXPECT_EQ(v.worldOriginX, 50);
-    EXPECT_EQ(v.worldOriginY, 25);
-    EXPECT_EQ(v.viewportOriginX, 401);
-    EXPECT_EQ(v.viewportOriginY, 229);
-    EXPECT_EQ(v.mapX(0), 99);  // corners symmetric about the centre
-    EXPECT_EQ(v.mapX(100), 702);
+    EXPECT_EQ((std::array{v.worldOriginX, v.worldOriginY}), (std::array<double, 2>{50, 25}));
+    EXPECT_EQ((std::array{v.mapX(0), v.mapX(100), v.mapY(25)}), (std::array{99, 702, 229}));  // symmetric
 
     // Large sketches shrink the world side, tiny ones grow the screen side, both capped at 32.
-    struct Row {
-        float size;
-        double worldX, viewportX;
-    };
-    for (Row r : {Row{4000, 1000 / (803.0 / 4000 * 0.75), 1000}, Row{1e6f, 32000, 1000}, Row{0.5f, 1000, 32000}}) {
-        SCOPED_TRACE(r.size);
-        PartRecord p = SketchOf({{0, 0, r.size, r.size == 0.5f ? 0.5f : 0}});
+    const double rows[][3] = {{4000, 1000 / (803.0 / 4000 * 0.75), 1000}, {1e6, 32000, 1000}, {0.5, 1000, 32000}};
+    for (const auto& r : rows) {
+        PartRecord p = SketchOf({{0, 0, float(r[0]), r[0] == 0.5 ? 0.5f : 0}});
         FitSketchView(p, DrawingArea{}, v);
-        EXPECT_DOUBLE_EQ(v.worldExtentX, r.worldX);
-        EXPECT_DOUBLE_EQ(v.viewportExtentX, r.viewportX);
-        EXPECT_DOUBLE_EQ(v.viewportExtentY, -r.viewportX);
+        EXPECT_DOUBLE_EQ(v.worldExtentX, r[1]) << r[0];
+        EXPECT_DOUBLE_EQ(v.viewportExtentX, r[2]) << r[0];
     }
 }
 
 TEST(FitSketchView, ExtentOnlyGrowsTextCountsByItsAnchorEmptyKeepsTheView) {
-    PartRecord part = SketchOf({{0, 0, 10, 10}});
+    PartRecord part = SketchOf({{0, 0, 10, 10}, {20, 0, 500, 500}});
+    part.sketch[1].type = kText;
     part.sketchExtent = {-50, -50, 5, 5};
-    SketchEntity& t = part.sketch[1];
-    t.type = kText;
-    t.x1 = 20, t.y1 = 0, t.x2 = 500, t.y2 = 500;
-    part.sketchLast = 1;
     ViewTransform v;
     FitSketchView(part, DrawingArea{}, v);
     EXPECT_EQ(part.sketchExtent, (std::array<float, 4>{-50, -50, 20, 10}));
-
     for (PartRecord p : {SketchOf({}), SketchOf({{3, 3, 3, 3}})}) {
         ViewTransform kept;
         kept.worldOriginX = 7;
-        const double extent = kept.viewportExtentX;
         FitSketchView(p, DrawingArea{}, kept);
         EXPECT_EQ(kept.worldOriginX, 7);
-        EXPECT_EQ(kept.viewportExtentX, extent);
+        EXPECT_EQ(kept.viewportExtentX, ViewTransform{}.viewportExtentX);
     }
 }
 

@@ -203,20 +203,5 @@ TEST_F(SequenceWindowTest, MissingDieOpensTheDieLibraryAndGoesOnWithoutOne) {
     EXPECT_EQ(partLines, 4);
 }
 
-// Worked backwards from the finished channel, back on the base bend: the part
-// lies flat on the die with the two earlier bends made. Kept for the README.
-TEST_F(SequenceWindowTest, BaseBendAfterTheOthers) {
-    loadDie();
-    test::SetProfile(state.part, 2, {60, 100, 60, 20}, {90, 90, 135});
-    ComputeSequenceCorrections(state.part, 16);
-    runModal([&] {
-        for (int b : {7, 1, 7, 1, 6, 6, 1, 7}) click(b);
-        EXPECT_EQ(window.program().scene().scene.texts, (std::vector<std::string>{"3/3", "1/3", "2/3"}));
-        const QByteArray target = qgetenv("ZELPOR_SCREENSHOT_DIR");
-        if (!target.isEmpty()) window.grab().save(QString::fromLocal8Bit(target) + QStringLiteral("/sequence-3.png"));
-        click(8);
-    });
-}
-
 }  // namespace
 }  // namespace zelpor

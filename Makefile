@@ -2,7 +2,7 @@
 # make test  installs what is missing, builds and runs every test
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps sanitize clean bench fuzz
+.PHONY: run test build deps sanitize clean bench fuzz package
 
 deps:
 	@scripts/ensure-deps.sh
@@ -22,10 +22,17 @@ sanitize: deps
 	cmake --build --preset sanitize -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
+# Benchmarks and start-up against a bare Qt window; writes docs/performance.md.
 bench: deps
+	@scripts/ensure-deps.sh --bench
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
-	./build-bench/bin/zelpor_bench
+	python3 bench/perf_report.py --bin build-bench/bin --out docs/performance.md
+
+# The Debian package (build/zelpor_<version>_<arch>.deb), unpacked and started.
+package: build
+	@scripts/ensure-deps.sh --package
+	scripts/check-package.sh build
 
 fuzz:
 	scripts/run-fuzzers.sh

@@ -12,6 +12,8 @@ packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools 
 case "${1:-}" in
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --screenshots) packages+=(xvfb xauth imagemagick) ;;
+    --bench) packages+=(python3 xvfb) ;;
+    --package) packages+=(dpkg-dev desktop-file-utils) ;;
 esac
 
 missing=()

@@ -2,6 +2,7 @@
 #include <QStandardPaths>
 
 #include "app/Application.h"
+#include "app/FirstPaintProbe.h"
 #include "app/TerminationSignals.h"
 #include "mainwindow/MainWindow.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zelpor_2"));
     zelpor::Application program(QCoreApplication::applicationFilePath().toStdString(),
                                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+    zelpor::FirstPaintProbe::InstallIfRequested();
     program.start();
     zelpor::CloseOnTerminationSignals(program.windows().main);
     return QApplication::exec();

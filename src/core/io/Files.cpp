@@ -35,8 +35,9 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-    std::ifstream in(ResolveCaseInsensitive(path), std::ios::binary);
+// Reads a file whose name has already been resolved.
+static std::optional<std::vector<std::uint8_t>> ReadResolvedBytes(const std::string& actual, std::size_t maxBytes) {
+    std::ifstream in(actual, std::ios::binary);
     if (!in) return std::nullopt;
     std::vector<std::uint8_t> bytes;
     constexpr std::size_t kChunk = 64 * 1024;
@@ -52,29 +53,49 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
     return bytes;
 }
 
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    return ReadResolvedBytes(ResolveCaseInsensitive(path), maxBytes);
+}
+
 std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error,
                                                           std::size_t maxBytes) {
-    const std::string actual = ResolveCaseInsensitive(path);
+    // One look at the file answers "there?", "a file?" and "writable?"; the
+    // folder is searched for another case only when the exact name is absent.
+    // A part is read at every bend and job change: each extra look at the disk
+    // costs as much as reading its 10741 bytes.
+    std::string actual = path;
     std::error_code ec;
-    if (!fs::is_regular_file(actual, ec)) {
+    fs::file_status st = fs::status(actual, ec);
+    if (!fs::exists(st)) {
+        actual = ResolveCaseInsensitive(path);
+        st = fs::status(actual, ec);
+    }
+    if (!fs::is_regular_file(st)) {
         SetError(error, FileError::NotFound);
         return std::nullopt;
     }
-    if (!OwnerMayWrite(actual)) {
+    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) {
         SetError(error, FileError::NotWritable);
         return std::nullopt;
     }
-    auto bytes = ReadFileBytes(actual, maxBytes);
+    auto bytes = ReadResolvedBytes(actual, maxBytes);
     SetError(error, bytes ? FileError::None : FileError::ReadFailed);
     return bytes;
 }
 
 bool WriteOverFileStart(const std::string& path, const std::vector<std::uint8_t>& bytes, FileError* error) {
-    const std::string actual = ResolveCaseInsensitive(path);
+    // As for reading: one look at the file, the folder searched only when the
+    // exact name is absent.
+    std::string actual = path;
+    std::error_code statusError;
+    fs::file_status st = fs::status(actual, statusError);
+    if (!fs::exists(st)) {
+        actual = ResolveCaseInsensitive(path);
+        st = fs::status(actual, statusError);
+    }
     // A read-only file stays untouched even for a user the system would let
     // write it anyway (root): read-only is how a shop protects a file.
-    std::error_code existsError;
-    if (fs::exists(actual, existsError) && !OwnerMayWrite(actual)) {
+    if (fs::exists(st) && (st.permissions() & fs::perms::owner_write) == fs::perms::none) {
         SetError(error, FileError::NotWritable);
         return false;
     }

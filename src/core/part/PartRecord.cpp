@@ -106,7 +106,15 @@ std::vector<std::uint8_t> EncodePart(const PartRecord& p) {
 }
 
 void DecodePart(PartRecord& p, std::span<const std::uint8_t> fileBytes) {
-    const auto image = OverlayImage(EncodePart(p), fileBytes);
+    // Only a short file needs the part's own image underneath it (the bytes it
+    // lacks keep their values); a complete file is read as it is, without
+    // encoding the whole part first.
+    std::vector<std::uint8_t> overlay;
+    std::span<const std::uint8_t> image = fileBytes;
+    if (fileBytes.size() < PartRecord::kFileSize) {
+        overlay = OverlayImage(EncodePart(p), fileBytes);
+        image = overlay;
+    }
     ByteReader r(image);
     p.comment.read(r);
     p.thickness = r.f32();
@@ -145,14 +153,25 @@ std::string PartFilePath(const std::string& root, const std::string& job, const 
 
 int WritePart(const PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
     if (fileName == ".pie") return -1;
+    const auto image = EncodePart(part);
+    // Saving the part of an existing job, the usual case, needs no folder
+    // checks: the file is written over at once. Only when that fails are the
+    // folders made and the job's name looked up without regard to case.
+    if (WriteOverFileStart(root + job + kPathSeparator + fileName, image)) return 1;
     if (!FolderExists(root)) CreateFolder(root);
     const std::string jobFolder = ResolveCaseInsensitive(root + job);
     if (!FolderExists(jobFolder)) CreateFolder(jobFolder);
-    return WriteOverFileStart(PartFilePath(root, job, fileName), EncodePart(part)) ? 1 : 0;
+    return WriteOverFileStart(PartFilePath(root, job, fileName), image) ? 1 : 0;
 }
 
 bool ReadPart(PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
-    auto bytes = ReadWritableFile(PartFilePath(root, job, fileName), nullptr, PartRecord::kFileSize);
+    // The job folder is searched for another case only when the name as
+    // stored does not lead to the file: the usual read costs one look at the
+    // disk before the bytes themselves.
+    FileError error = FileError::None;
+    auto bytes = ReadWritableFile(root + job + kPathSeparator + fileName, &error, PartRecord::kFileSize);
+    if (!bytes && error == FileError::NotFound)
+        bytes = ReadWritableFile(PartFilePath(root, job, fileName), nullptr, PartRecord::kFileSize);
     if (!bytes) {
         part.comment.assign("");
         part.thickness = 0.1f;

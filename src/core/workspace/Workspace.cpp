@@ -46,12 +46,24 @@ bool SaveWorkspace(const Workspace& ws, const std::string& iniPath) {
     return ini.save(iniPath);
 }
 
+bool IsInstalledProgram(const std::string& executablePath) {
+    namespace fs = std::filesystem;
+    const fs::path exe(executablePath);
+    const fs::path bin = exe.parent_path();
+    if (bin.filename() != "bin") return false;
+    std::error_code ec;
+    return fs::is_regular_file(bin.parent_path() / "share" / "applications" / (exe.stem().string() + ".desktop"), ec);
+}
+
 std::string ConfigFilePath(const std::string& executablePath, const std::string& userConfigFolder) {
     namespace fs = std::filesystem;
     fs::path exe(executablePath);
     fs::path ini = exe;
     ini.replace_extension(".INI");
-    if (FolderWritable(exe.parent_path().string()) || userConfigFolder.empty()) return ini.string();
+    // An installed program is shared by every user of the machine: its settings
+    // never go beside it, even where root could write /usr/bin.
+    const bool besideProgram = FolderWritable(exe.parent_path().string()) && !IsInstalledProgram(executablePath);
+    if (besideProgram || userConfigFolder.empty()) return ini.string();
     std::error_code ec;
     fs::create_directories(userConfigFolder, ec);
     return (fs::path(userConfigFolder) / ini.filename()).string();

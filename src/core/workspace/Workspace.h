@@ -41,6 +41,11 @@ bool SaveWorkspace(const Workspace& ws, const std::string& iniPath);
 // The configuration file: the executable's path with its extension replaced
 // by ".INI". When the executable's folder cannot be written (an installed
 // program), `userConfigFolder` + the same file name is used instead.
+// An installed program also uses `userConfigFolder`, whoever runs it.
 std::string ConfigFilePath(const std::string& executablePath, const std::string& userConfigFolder);
+
+// True for <prefix>/bin/<name> with its desktop entry
+// <prefix>/share/applications/<name>.desktop, as the package installs it.
+bool IsInstalledProgram(const std::string& executablePath);
 
 }  // namespace zelpor

@@ -1,10 +1,50 @@
 #include "common/FunctionPanel.h"
 
+#include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOption>
 #include <QToolButton>
 
 namespace zelpor {
+namespace {
+
+// A style glyph that is read from the style's images when first painted.
+// Every window is built at start-up, and most of their buttons are not seen
+// before the user opens the window: decoding all their images up front was a
+// visible share of the start-up time.
+class DeferredGlyphEngine final : public QIconEngine {
+public:
+    DeferredGlyphEngine(QStyle* style, QStyle::StandardPixmap glyph) : m_style(style), m_glyph(glyph) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QIconEngine* clone() const override { return new DeferredGlyphEngine(*this); }
+    QString key() const override { return QStringLiteral("zelpor-deferred-glyph"); }
+    bool isNull() override { return false; }
+
+private:
+    const QIcon& icon() {
+        if (m_icon.isNull() && m_style) m_icon = m_style->standardIcon(m_glyph);
+        return m_icon;
+    }
+
+    QPointer<QStyle> m_style;
+    QStyle::StandardPixmap m_glyph;
+    QIcon m_icon;
+};
+
+}  // namespace
 
 StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
@@ -50,7 +90,7 @@ FunctionButtonPanel::FunctionButtonPanel(QWidget* parent) : QWidget(parent) {
 void FunctionButtonPanel::setButton(int n, const QString& caption, QStyle::StandardPixmap glyph, bool enabled) {
     QToolButton* b = button(n);
     b->setText(caption);
-    b->setIcon(style()->standardIcon(glyph));
+    b->setIcon(QIcon(new DeferredGlyphEngine(style(), glyph)));
     b->setEnabled(enabled);
     b->setVisible(true);
 }

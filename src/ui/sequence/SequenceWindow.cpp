@@ -76,12 +76,12 @@ SequenceWindow::SequenceWindow(AppState& state, WindowSet& windows, MessageServi
     m_statusBar->setSizeGripEnabled(false);
     m_statusBar->setGeometry(0, kBottomPanelHeight - 21, kClientWidth, 21);
 
-    m_bitmap = QImage(m_panel2->size(), QImage::Format_RGB32);
-    m_bitmap.fill(QColor(128, 128, 128));
     FormCreate();
 }
 
-void SequenceWindow::FormCreate() { showState(); }
+// Buttons and status only: the picture is painted when the window opens, so
+// a window that is never opened costs neither the paint nor its back buffer.
+void SequenceWindow::FormCreate() { showButtons(); }
 
 int SequenceWindow::exec() {
     FormActivate();
@@ -130,6 +130,11 @@ void SequenceWindow::Bouton8Click() { done(QDialog::Accepted); }
 
 // Buttons, status bar and picture from the program's state.
 void SequenceWindow::showState() {
+    showButtons();
+    FormPaint();
+}
+
+void SequenceWindow::showButtons() {
     const SequenceButtons& b = m_program.buttons();
     const std::pair<int, ButtonState> states[] = {
         {0, b.validate}, {1, {}}, {2, {}}, {3, b.pivot}, {4, {}}, {5, b.previous}, {6, b.next}, {7, b.back}};
@@ -138,7 +143,6 @@ void SequenceWindow::showState() {
         m_buttons[index]->setEnabled(state.enabled);
     }
     m_statusBar->showMessage(QString::fromStdString(m_program.statusText()));
-    FormPaint();
 }
 
 // The operator works from the keyboard: each function key presses the button
@@ -163,6 +167,7 @@ void SequenceWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void SequenceWindow::FormPaint() {
+    if (m_bitmap.isNull()) m_bitmap = QImage(m_panel2->size(), QImage::Format_RGB32);
     PaintSequenceScene(m_bitmap, m_program.scene());
     update();
 }

@@ -50,6 +50,7 @@ private:
     void FormCreate();
     void FormPaint();
     void showState();
+    void showButtons();
     void chooseDie();
     void choosePunch();
 

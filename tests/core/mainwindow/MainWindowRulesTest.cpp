@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "mainwindow/BendCursor.h"
@@ -19,23 +18,6 @@ PartRecord PartWithBends(int current, int last) {
     return p;
 }
 
-TEST(BendCursor, ThreeBendsAtTheEnd) {
-    PartRecord p = PartWithBends(2, 2);
-    EXPECT_EQ(BendPositionText(p), "3/3");
-    EXPECT_FALSE(NextBend(p));
-    EXPECT_EQ(BendPositionText(p), "3/3");
-    EXPECT_TRUE(InsertBend(p));
-    EXPECT_EQ(BendPositionText(p), "4/4");
-    EXPECT_TRUE(PreviousBend(p));
-    EXPECT_EQ(BendPositionText(p), "3/4");
-    EXPECT_TRUE(FirstBend(p));
-    EXPECT_EQ(BendPositionText(p), "1/4");
-    EXPECT_FALSE(FirstBend(p));
-    EXPECT_FALSE(PreviousBend(p));
-    EXPECT_TRUE(NextBend(p));
-    EXPECT_EQ(BendPositionText(p), "2/4");
-}
-
 TEST(BendCursor, InsertStopsAtTwentyFiveAndKeepsTheSlot) {
     PartRecord p = PartWithBends(23, 23);
     p.bends[24].angle = 123.5f;
@@ -43,120 +25,58 @@ TEST(BendCursor, InsertStopsAtTwentyFiveAndKeepsTheSlot) {
     EXPECT_EQ(BendPositionText(p), "25/25");
     EXPECT_EQ(p.bends[24].angle, 123.5f);  // the new last slot keeps what it held
     EXPECT_FALSE(InsertBend(p));
-    EXPECT_EQ(p.lastBend, 24);
-    EXPECT_EQ(p.currentBend, 24);
+    EXPECT_EQ(BendPositionText(p), "25/25");
     // Insert moves both indexes on by one, wherever the cursor was.
     PartRecord q = PartWithBends(0, 3);
+    EXPECT_FALSE(PreviousBend(q));
     EXPECT_TRUE(InsertBend(q));
     EXPECT_EQ(BendPositionText(q), "2/5");
+    PartRecord none = PartWithBends(-1, -1);
+    EXPECT_FALSE(NextBend(none) || FirstBend(none) || PreviousBend(none));
+    EXPECT_EQ(BendPositionText(none), "pas de pli ");
 }
 
-TEST(BendCursor, NoBendShowsPasDePliThenInsertGivesOne) {
-    PartRecord p = PartWithBends(-1, -1);
-    EXPECT_EQ(BendPositionText(p), "pas de pli ");
-    EXPECT_FALSE(NextBend(p));
-    EXPECT_FALSE(FirstBend(p));
-    EXPECT_TRUE(InsertBend(p));
-    EXPECT_EQ(BendPositionText(p), "1/1");
-}
-
-TEST(FunctionButtons, PerFocusLevel) {
-    PartRecord p = PartWithBends(0, 2);
-    auto job = FunctionButtons(FocusLevel::Job, p, ViewMode::Numeric, true);
-    EXPECT_EQ(job[0].caption, "Charger Affaire");
-    EXPECT_EQ(job[1].caption, "Nouvelle Affaire");
-    for (int i = 2; i < 8; ++i) EXPECT_FALSE(job[i].visible) << i;
-
-    auto part = FunctionButtons(FocusLevel::Part, p, ViewMode::Numeric, true);
-    EXPECT_EQ(part[0].caption, "Charger Piece");
-    EXPECT_EQ(part[1].caption, "Nouvelle Piece");
-    EXPECT_TRUE(part[2].visible);
-    EXPECT_EQ(part[2].caption, "Supprime Piece");
-    EXPECT_FALSE(part[7].visible);
-    EXPECT_FALSE(FunctionButtons(FocusLevel::Part, p, ViewMode::Numeric, false)[2].visible);
-
-    auto bend = FunctionButtons(FocusLevel::Bend, p, ViewMode::Numeric, true);
-    EXPECT_EQ(bend[0].caption, "Premier Pli");
-    EXPECT_EQ(bend[1].caption, "Pli Précédent");
-    EXPECT_EQ(bend[2].caption, "Pli Suivant");
-    EXPECT_EQ(bend[3].caption, "Insérer Pli");
-    EXPECT_EQ(bend[7].caption, "Graphique");
-    EXPECT_FALSE(bend[0].enabled);  // already at the first bend
-    EXPECT_FALSE(bend[1].enabled);
-    EXPECT_TRUE(bend[2].enabled);
-    EXPECT_TRUE(bend[3].enabled);
-    for (int i = 4; i < 7; ++i) EXPECT_FALSE(bend[i].visible) << i;
-
-    p.currentBend = 2;
-    auto atEnd = FunctionButtons(FocusLevel::Bend, p, ViewMode::Graphic, true);
-    EXPECT_TRUE(atEnd[0].enabled);
-    EXPECT_FALSE(atEnd[2].enabled);
-    EXPECT_EQ(atEnd[7].caption, "Numérique");
-
-    for (auto level : {FocusLevel::Thickness, FocusLevel::Length, FocusLevel::Material}) {
-        auto f = FunctionButtons(level, p, ViewMode::Numeric, true);
-        for (int i = 0; i < 7; ++i) EXPECT_FALSE(f[i].visible);
-        EXPECT_TRUE(f[7].visible);
-        EXPECT_EQ(f[7].caption, "Graphique");
+TEST(FunctionButtons, CaptionsAndStatesPerFocusLevel) {
+    const PartRecord first = PartWithBends(0, 2), last = PartWithBends(2, 2);
+    // Visible buttons, "-" before a disabled one.
+    struct Row { FocusLevel level; const PartRecord* part; ViewMode mode; const char* captions; };
+    const Row rows[] = {
+        {FocusLevel::Job, &first, ViewMode::Numeric, "Charger Affaire|Nouvelle Affaire|"},
+        {FocusLevel::Part, &first, ViewMode::Numeric, "Charger Piece|Nouvelle Piece|Supprime Piece|"},
+        {FocusLevel::Bend, &first, ViewMode::Numeric, "-Premier Pli|-Pli Précédent|Pli Suivant|Insérer Pli|Graphique|"},
+        {FocusLevel::Bend, &last, ViewMode::Graphic, "Premier Pli|Pli Précédent|-Pli Suivant|Insérer Pli|Numérique|"},
+        {FocusLevel::Thickness, &first, ViewMode::Numeric, "Graphique|"},
+        {FocusLevel::Length, &first, ViewMode::Numeric, "Graphique|"},
+        {FocusLevel::Material, &first, ViewMode::Numeric, "Graphique|"},
+        {FocusLevel::Punch, &first, ViewMode::Numeric, "Liste Poinçons|Graphique|"},
+        {FocusLevel::Die, &first, ViewMode::Numeric, "Liste Matrice|Graphique|"},
+    };
+    for (const Row& row : rows) {
+        std::string shown;
+        for (const auto& b : FunctionButtons(row.level, *row.part, row.mode, true))
+            if (b.visible) shown += (b.enabled ? "" : "-") + std::string(b.caption) + "|";
+        EXPECT_EQ(shown, row.captions);
     }
-    auto punch = FunctionButtons(FocusLevel::Punch, p, ViewMode::Numeric, true);
-    EXPECT_EQ(punch[0].caption, "Liste Poinçons");
-    EXPECT_EQ(FunctionButtons(FocusLevel::Die, p, ViewMode::Numeric, true)[0].caption, "Liste Matrice");
-    EXPECT_FALSE(punch[1].visible);
-    EXPECT_TRUE(punch[7].visible);
+    // Nothing to delete in an empty job folder.
+    EXPECT_FALSE(FunctionButtons(FocusLevel::Part, first, ViewMode::Numeric, false)[2].visible);
 }
 
-TEST(SettingFields, TableIsComplete) {
-    std::set<std::string> names;
-    for (const auto& f : kSettingFields) names.insert(f.name);
-    ASSERT_EQ(names.size(), 11u);
-    for (const auto& f : kSettingFields) {
-        for (const char* n : {f.down, f.up, f.left}) EXPECT_TRUE(names.count(n) || std::string(n) == "Edit3") << n;
-        if (f.right) {
-            EXPECT_TRUE(names.count(f.right)) << f.right;
-        }
-    }
-    EXPECT_EQ(FindSettingField("Eangle")->fallback, 180.0f);
-    EXPECT_EQ(FindSettingField("Eaxey")->fallback, 180.0f);
-    EXPECT_EQ(FindSettingField("Epmh")->fallback, 100.0f);
-    EXPECT_EQ(FindSettingField("Evitesse")->fallback, 10.0f);
-    EXPECT_EQ(FindSettingField("Etemps_force")->fallback, 0.3f);
-    EXPECT_EQ(FindSettingField("Edecompress")->fallback, 0.3f);
-    EXPECT_EQ(FindSettingField("Evit_decomp")->fallback, 10.0f);
-    EXPECT_EQ(FindSettingField("Eaxe1")->fallback, 0.0f);
+TEST(SettingFields, FallbacksAndSideKeys) {
+    const std::pair<const char*, float> fallbacks[] = {
+        {"Eangle", 180}, {"Eaxey", 180}, {"Epmh", 100}, {"Evitesse", 10}, {"Etemps_force", 0.3f},
+        {"Edecompress", 0.3f}, {"Evit_decomp", 10}, {"Eaxe1", 0}};
+    for (const auto& [name, value] : fallbacks) EXPECT_EQ(FindSettingField(name)->fallback, value) << name;
     EXPECT_EQ(FindSettingField("Eforce")->member, &BendRecord::force);
     EXPECT_EQ(FindSettingField("Etemps_next")->member, &BendRecord::delay);
-}
 
-TEST(SettingFields, EnterWalksAllElevenAndWrapsUpWalksBack) {
-    std::string path;
-    const SettingField* f = FindSettingField("Eangle");
-    for (int i = 0; i < 11; ++i) {
-        f = FindSettingField(SettingFieldTarget(*f, NavKey::Enter, false));
-        path += std::string(f->name) + " ";
-    }
-    EXPECT_EQ(path, "Eaxey Epmh Eaxe1 Eretract Etemps_next Eforce Evitesse Etemps_force Edecompress Evit_decomp Eangle ");
-    path.clear();
-    for (int i = 0; i < 11; ++i) {
-        f = FindSettingField(SettingFieldTarget(*f, NavKey::Up, false));
-        path += std::string(f->name) + " ";
-    }
-    EXPECT_EQ(path, "Evit_decomp Edecompress Etemps_force Evitesse Eforce Etemps_next Eretract Eaxe1 Epmh Eaxey Eangle ");
-}
-
-TEST(SettingFields, SideKeysAndTheEmptyDepth) {
-    const SettingField& y = *FindSettingField("Eaxey");
-    EXPECT_EQ(SettingFieldTarget(y, NavKey::Enter, true), nullptr);
-    EXPECT_EQ(SettingFieldTarget(y, NavKey::Down, true), nullptr);
-    EXPECT_STREQ(SettingFieldTarget(y, NavKey::Up, true), "Eangle");
-    EXPECT_STREQ(SettingFieldTarget(*FindSettingField("Epmh"), NavKey::Enter, true), "Eaxe1");
-    for (const char* n : {"Eangle", "Eaxey", "Epmh", "Eaxe1", "Eretract", "Etemps_next"})
-        EXPECT_STREQ(SettingFieldTarget(*FindSettingField(n), NavKey::Left, false), "Edit3") << n;
-    for (const char* n : {"Eforce", "Evitesse", "Etemps_force", "Edecompress", "Evit_decomp"})
-        EXPECT_EQ(SettingFieldTarget(*FindSettingField(n), NavKey::Right, false), nullptr) << n;
-    EXPECT_STREQ(SettingFieldTarget(*FindSettingField("Evit_decomp"), NavKey::Left, false), "Etemps_next");
-    EXPECT_STREQ(SettingFieldTarget(*FindSettingField("Eangle"), NavKey::Right, false), "Eforce");
-    EXPECT_STREQ(SettingFieldTarget(*FindSettingField("Eaxe1"), NavKey::Right, false), "Etemps_force");
+    auto target = [](const char* from, NavKey k, bool empty = false) {
+        const char* to = SettingFieldTarget(*FindSettingField(from), k, empty);
+        return std::string(to ? to : "-");
+    };
+    EXPECT_EQ(target("Epmh", NavKey::Enter, true), "Eaxe1");  // only an empty Y holds the focus
+    EXPECT_EQ(target("Evit_decomp", NavKey::Left), "Etemps_next");
+    EXPECT_EQ(target("Eaxe1", NavKey::Right), "Etemps_force");
+    EXPECT_EQ(target("Evit_decomp", NavKey::Right), "-");
 }
 
 TEST(NumberEntry, AcceptsDigitsPointBackspaceOnly) {

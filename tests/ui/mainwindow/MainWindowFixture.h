@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -11,8 +12,10 @@
 #include <QTimer>
 #include <cstring>
 #include <memory>
+#include <tuple>
 
 #include "app/Application.h"
+#include "calc/Formulas.h"
 #include "mainwindow/MainWindow.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
@@ -37,8 +40,8 @@ protected:
 
     std::string partPath() const { return PartFilePath(m_ws.pathCustomers, m_ws.customer, m_ws.part + ".pie"); }
 
-    // A part of `bends` bends (current = last) at thickness 2, each with die V16
-    // and punch P88-67, angle 120, length 1000.
+    // A part of `bends` bends (current = last) at thickness 2 of "Acier", each
+    // with die V16 and punch P88-67, angle 120, length 1000.
     static PartRecord SamplePart(int bends) {
         PartRecord p;
         p.comment.assign("Support moteur");
@@ -55,24 +58,33 @@ protected:
         return p;
     }
 
-    void writePart(const PartRecord& p) { WritePart(p, m_ws.pathCustomers, m_ws.customer, m_ws.part + ".pie"); }
-
     void writeDie(const std::string& name, float v, float angle, float radius) {
         DieRecord d;
         d.version = d.versionIndex = 1;
-        d.height = 60;
-        d.vOpening = v;
-        d.vAngle = angle;
-        d.entryRadius = radius;
+        std::tie(d.height, d.vOpening, d.vAngle, d.entryRadius) = std::tuple(60.0f, v, angle, radius);
         WriteAll(m_ws.pathTools + name, EncodeDie(d));
     }
     void writePunch(const std::string& name, float angle) {
         PunchRecord p;
-        p.height = 67;
-        p.angle = angle;
+        std::tie(p.height, p.angle) = std::tuple(67.0f, angle);
         WriteAll(m_ws.pathTools + name, EncodePunch(p));
     }
+    // Two punches, two dies and "Acier" at 225: 16.09 t for 1000 mm of 2 mm on a V16.
+    void writeTools() {
+        writePunch("P88-67.PUN", 88);
+        writePunch("P30-67.PUN", 30);
+        writeDie("V16.DIE", 16, 88, 2);
+        writeDie("V24.DIE", 24, 88, 3);
+        std::array<MaterialRecord, kMaterialRecords> table{};
+        table[0].name.assign("Acier");
+        table[0].coefficient = 225;
+        WriteAll(m_ws.pathTools + "material.dat", EncodeMaterialTable(table));
+    }
 
+    void start(const PartRecord& p) {
+        WritePart(p, m_ws.pathCustomers, m_ws.customer, m_ws.part + ".pie");
+        start();
+    }
     void start() {
         SaveWorkspace(m_ws, m_dir.file("zelpor.INI"));
         m_app = std::make_unique<Application>(m_dir.file("zelpor"), "", &m_messages);
@@ -84,6 +96,11 @@ protected:
         main()->close();
         m_app.reset();
     }
+    // Jobs field, then `downs` times Down.
+    void fromJob(int downs) {
+        key(Qt::Key_Up, 2);
+        key(Qt::Key_Down, downs);
+    }
 
     MainWindow* main() { return m_app->windows().main; }
     AppState& state() { return m_app->state(); }
@@ -94,13 +111,23 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
+    QAction* action(const char* name) { return find<QAction>(name); }
+    QPushButton* button(int n) { return find<QPushButton>(("Button" + std::to_string(n)).c_str()); }
     QString text(const char* name) { return find(name)->text(); }
     QString focused() { return main()->focusWidget() ? main()->focusWidget()->objectName() : QString(); }
 
-    void key(Qt::Key k) { QTest::keyClick(main()->focusWidget(), k); }
+    void key(Qt::Key k, int times = 1) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(main()->focusWidget(), k);
+    }
     void keys(const char* typed) { QTest::keyClicks(main()->focusWidget(), QLatin1String(typed)); }
-    void keysTo(std::initializer_list<Qt::Key> ks) {
-        for (Qt::Key k : ks) key(k);
+    // Focus names met after each key.
+    QStringList walk(Qt::Key k, int times) {
+        QStringList path;
+        for (int i = 0; i < times; ++i) {
+            key(k);
+            path << focused();
+        }
+        return path;
     }
 
     // Closes the next modal window with `code` as soon as it runs.

@@ -1,6 +1,3 @@
-#include <QAction>
-#include <QMenu>
-
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {
@@ -8,86 +5,84 @@ namespace {
 
 using Flow = MainWindowTest;
 
-// F2 in the part field: a part whose profile was drawn comes back to the part
-// field with its name shown, like every other outcome of the new-part flow.
-TEST_F(Flow, NewGraphicPartFromTheKeyComesBackToThePart) {
-    writePart(SamplePart(3));
-    start();
-    ASSERT_EQ(focused(), "Edit2");
-    AnswerModal(80);
-    QTimer::singleShot(50, [] { AnswerModal(QDialog::Accepted); });  // the profile window
-    key(Qt::Key_F2);
-    EXPECT_EQ(state().part.currentBend, -1);
-    EXPECT_EQ(state().part.lastBend, -1);
-    EXPECT_EQ(text("Edit3"), "pas de pli ");
-    EXPECT_EQ(focused(), "Edit2");
-    EXPECT_EQ(main()->focusLevel(), FocusLevel::Part);
-    EXPECT_EQ(text("Edit2"), "P1");
-    EXPECT_EQ(find<QPushButton>("Button1")->text(), "Charger Piece");
-    EXPECT_TRUE(find<QPushButton>("Button1")->isVisible());
-    EXPECT_EQ(main()->statusText(), "Commentaire : Support moteur");
+// The new-part dialog on a part of three bends: from F2 every outcome comes
+// back to the part field with the part's name; from the menu the operator
+// goes on with the bends just drawn.
+TEST_F(Flow, NewPartOutcomes) {
+    struct Row {
+        bool fromMenu;
+        int code;
+        const char* bends;
+        const char* focus;
+    };
+    for (const Row& row : {Row{false, 80, "pas de pli ", "Edit2"}, Row{false, 82, "1/1", "Edit2"},
+                           Row{false, 2, "3/3", "Edit2"}, Row{true, 80, "pas de pli ", "Edit3"}}) {
+        SCOPED_TRACE(row.code);
+        start(SamplePart(3));
+        AnswerModal(row.code);
+        if (row.code == 80) QTimer::singleShot(50, [] { AnswerModal(QDialog::Accepted); });  // the profile
+        row.fromMenu ? action("NouvelleGraphique1")->trigger() : key(Qt::Key_F2);
+        EXPECT_EQ(text("Edit3"), row.bends);
+        EXPECT_EQ(focused(), row.focus);
+        EXPECT_EQ(text("Edit2"), "P1");
+        if (!row.fromMenu) {
+            EXPECT_EQ(button(1)->text(), "Charger Piece");
+        }
+        closeWindow();
+    }
 }
 
-// In the drawing, Right is no way out of the thickness or the length field:
-// the key moves the caret, so what is typed next goes after the first digit.
-TEST_F(Flow, RightInTheDrawingMovesTheCaretOfThicknessAndLength) {
-    writePart(SamplePart(1));
-    start();
-    key(Qt::Key_Down);
-    key(Qt::Key_F8);
-    ASSERT_EQ(main()->viewMode(), ViewMode::Graphic);
-    key(Qt::Key_Down);
-    ASSERT_EQ(focused(), "Edit4");
-    key(Qt::Key_Right);
-    EXPECT_EQ(focused(), "Edit4");
-    keys("5");
-    EXPECT_EQ(text("Edit4"), "25.00");
-    EXPECT_EQ(state().part.thickness, 25.0f);
-    key(Qt::Key_Down);
-    ASSERT_EQ(focused(), "Edit5");
-    key(Qt::Key_Right);
-    keys("7");
-    EXPECT_EQ(text("Edit5"), "17000");
-    EXPECT_EQ(bend(0).length, 17000.0f);
-}
-
-// A bend that has no drawing shows its message without refitting the view, so
-// a zoom to a rectangle can still be undone with "Zoom Tout".
-TEST_F(Flow, BendWithoutDrawingKeepsZoomToutAsItWas) {
-    writePart(SamplePart(2));
-    start();
-    key(Qt::Key_Down);
-    key(Qt::Key_F8);
-    auto* zoomTout = main()->findChild<QAction*>(QStringLiteral("ZoomTout1"));
-    ASSERT_FALSE(zoomTout->isEnabled());
-    main()->findChild<QAction*>(QStringLiteral("ZoomFenetre1"))->trigger();
-    QWidget* paintBox = find<QWidget>("PaintBox1");
-    QTest::mouseClick(paintBox, Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
-    QTest::mouseClick(paintBox, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
-    ASSERT_TRUE(zoomTout->isEnabled());
-    key(Qt::Key_F2);  // the previous bend, shown on coming back to the field
-    key(Qt::Key_Up);
-    key(Qt::Key_Down);
-    ASSERT_EQ(text("Edit3"), "1/2");
-    EXPECT_TRUE(zoomTout->isEnabled());
-}
-
-// The menus answer their accelerators from the fields: Alt+P opens
-// "Piéces", G runs "nouvelle Graphique", which without a thickness only
-// sends the operator to the thickness field.
+// Alt+P opens "Piéces", G runs "nouvelle Graphique", which without a
+// thickness only sends the operator to the thickness field.
 TEST_F(Flow, AcceleratorsReachNewGraphicPartFromThePartField) {
     PartRecord p = SamplePart(1);
     p.thickness = 0;
-    writePart(p);
-    start();
+    start(p);
     QTest::keyClick(main()->focusWidget(), Qt::Key_P, Qt::AltModifier);
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->objectName(), "Pieces1");
     QTest::keyClick(popup, Qt::Key_G);
     EXPECT_EQ(focused(), "Edit4");
-    EXPECT_EQ(main()->focusLevel(), FocusLevel::Thickness);
     EXPECT_EQ(state().part.lastBend, 0);
+}
+
+TEST_F(Flow, LoadingAJobComesBackToTheJobField) {
+    start(SamplePart(1));
+    key(Qt::Key_Up);
+    AnswerModal(QDialog::Accepted);
+    key(Qt::Key_F1);
+    EXPECT_EQ(focused(), "Edit1");
+    EXPECT_EQ(button(1)->text(), "Charger Affaire");
+}
+
+TEST_F(Flow, DeletingAPartAsksFirst) {
+    start(SamplePart(1));
+    m_messages.answers.push_back(QMessageBox::Cancel);
+    button(3)->click();
+    ASSERT_EQ(m_messages.shown.size(), 1u);
+    EXPECT_EQ(m_messages.shown[0].text, "Confirmer la suppression ");
+    EXPECT_EQ(m_messages.shown[0].title, "P1");
+    EXPECT_EQ(m_messages.shown[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_TRUE(std::filesystem::exists(partPath()));
+    EXPECT_EQ(focused(), "Edit2");
+
+    button(3)->click();  // answered OK
+    EXPECT_FALSE(std::filesystem::exists(partPath()));
+    EXPECT_EQ(text("Edit2"), "");
+    EXPECT_EQ(state().workspace.part, "");
+    EXPECT_EQ(focused(), "Edit2");
+    EXPECT_FALSE(button(3)->isVisible());  // nothing left to delete
+}
+
+TEST_F(Flow, APartNameLeadingOutOfTheJobIsNeverDeleted) {
+    const std::string outside = m_ws.pathCustomers + "victim.pie";
+    WriteAll(outside, {1, 2, 3});
+    WriteAll(m_ws.pathCustomers + "JOB/other.pie", {1});
+    m_ws.part = "../victim";
+    start();
+    button(3)->click();  // confirmed
+    EXPECT_TRUE(std::filesystem::exists(outside));
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ struct Fixture {
 
 TEST(ProfileWindow, CaptionsAndFirstPrompt) {
     Fixture f;
+    EXPECT_TRUE(f.window.bitmap().isNull());  // made when the window first opens
     f.window.show();
     EXPECT_EQ(f.window.windowTitle(), QStringLiteral("Zelpor2         Graphique"));
     EXPECT_EQ(f.window.size(), QSize(795, 571));

@@ -74,12 +74,14 @@ TEST_F(SequenceWindowTest, ThreeBendsWalkedThroughAndSaved) {
     EXPECT_EQ(window.objectName(), QStringLiteral("TFormSequence"));
     EXPECT_EQ(button(8)->text(), QStringLiteral("Retour"));
     for (int i = 1; i <= 7; ++i) EXPECT_TRUE(button(i)->isHidden()) << i;  // before the first opening
+    EXPECT_TRUE(window.bitmap().isNull());  // the back buffer is made when the window first opens
     loadDie();
     // A U-channel with a lip: side 60, base 100, side 60, lip 20.
     test::SetProfile(state.part, 2, {60, 100, 60, 20}, {90, 90, 135});
     ComputeSequenceCorrections(state.part, 16);  // from an earlier opening
 
     const int result = runModal([&] {
+        EXPECT_EQ(window.bitmap().size(), QSize(803, 457));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Zelpor2     Sequence -> CAPOT"));
         EXPECT_EQ(status(), QStringLiteral("Longueur développée: 230.74mm"));
         const std::pair<int, const char*> captions[] = {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <span>
+#include <string>
+
 #include "profile/ProfileDrawing.h"
 #include "tools/ToolRecords.h"
 
@@ -7,19 +10,13 @@ namespace zelpor {
 namespace {
 
 TEST(VectorDirection, AxesAreExactAndResultIsNeverNegative) {
-    EXPECT_EQ(VectorDirection(0, 0), 0);
-    EXPECT_EQ(VectorDirection(5, 0), 0);
-    EXPECT_EQ(VectorDirection(0, 5), 90);
-    EXPECT_EQ(VectorDirection(-5, 0), 180);
-    EXPECT_EQ(VectorDirection(0, -5), 270);
-    EXPECT_DOUBLE_EQ(VectorDirection(1, 1), 45);
-    EXPECT_DOUBLE_EQ(VectorDirection(-1, 1), 135);
-    EXPECT_DOUBLE_EQ(VectorDirection(-1, -1), 225);
-    EXPECT_DOUBLE_EQ(VectorDirection(1, -1), 315);
+    const double rows[][3] = {{0, 0, 0},   {5, 0, 0},    {0, 5, 90},    {-5, 0, 180}, {0, -5, 270},
+                              {1, 1, 45}, {-1, 1, 135}, {-1, -1, 225}, {1, -1, 315}};
+    for (const auto& r : rows) EXPECT_DOUBLE_EQ(VectorDirection(r[0], r[1]), r[2]) << r[0] << "," << r[1];
 }
 
-// Arc and shown value for each range of d = current - reference, with the
-// reference at 30 degrees.
+// Arc and value shown in Edit2 for each range of d = current - reference,
+// with the reference at 30 degrees.
 TEST(MarkAngle, TableOfTheFourRanges) {
     struct Row {
         double d;
@@ -56,7 +53,7 @@ PartRecord SketchOf(std::initializer_list<std::array<float, 4>> lines) {
     return part;
 }
 
-TEST(FitSketchView, FillsThreeQuartersAndCentres) {
+TEST(FitSketchView, FillsThreeQuartersCentredWithScalesWithin32) {
     PartRecord part = SketchOf({{0, 0, 100, 0}, {100, 0, 100, 50}});
     ViewTransform v;
     FitSketchView(part, DrawingArea{}, v);
@@ -64,101 +61,71 @@ TEST(FitSketchView, FillsThreeQuartersAndCentres) {
     const double s = 803.0 / 100 * 0.75;  // narrower than 457 / 50 * 0.75
     EXPECT_DOUBLE_EQ(v.viewportExtentX, 1000 * s);
     EXPECT_DOUBLE_EQ(v.viewportExtentY, -1000 * s);
-    EXPECT_EQ(v.worldExtentX, 1000);
-    EXPECT_EQ(v.worldOriginX, 50);
-    EXPECT_EQ(v.worldOriginY, 25);
-    EXPECT_EQ(v.viewportOriginX, 401);
-    EXPECT_EQ(v.viewportOriginY, 229);
-    // The sketch's corners land symmetrically around the centre of the area.
-    EXPECT_EQ(v.mapX(0), 99);  // trunc(401 - 301.125)
-    EXPECT_EQ(v.mapX(100), 702);
+    EXPECT_EQ((std::array{v.worldOriginX, v.worldOriginY}), (std::array<double, 2>{50, 25}));
+    EXPECT_EQ((std::array{v.mapX(0), v.mapX(100), v.mapY(25)}), (std::array{99, 702, 229}));  // symmetric
+
+    // Large sketches shrink the world side, tiny ones grow the screen side, both capped at 32.
+    const double rows[][3] = {{4000, 1000 / (803.0 / 4000 * 0.75), 1000}, {1e6, 32000, 1000}, {0.5, 1000, 32000}};
+    for (const auto& r : rows) {
+        PartRecord p = SketchOf({{0, 0, float(r[0]), r[0] == 0.5 ? 0.5f : 0}});
+        FitSketchView(p, DrawingArea{}, v);
+        EXPECT_DOUBLE_EQ(v.worldExtentX, r[1]) << r[0];
+        EXPECT_DOUBLE_EQ(v.viewportExtentX, r[2]) << r[0];
+    }
 }
 
-TEST(FitSketchView, LargeSketchesShrinkAndScalesStayWithin32) {
-    PartRecord large = SketchOf({{0, 0, 4000, 0}});
-    ViewTransform v;
-    FitSketchView(large, DrawingArea{}, v);
-    // Height 0: its scale counts as 32, the width decides.
-    const double s = 1 / (803.0 / 4000 * 0.75);
-    EXPECT_DOUBLE_EQ(v.worldExtentX, 1000 * s);
-    EXPECT_EQ(v.viewportExtentX, 1000);
-    EXPECT_EQ(v.viewportExtentY, -1000);
-
-    PartRecord huge = SketchOf({{0, 0, 1e6f, 0}});
-    FitSketchView(huge, DrawingArea{}, v);
-    EXPECT_EQ(v.worldExtentX, 32000);
-
-    PartRecord tiny = SketchOf({{0, 0, 0.5f, 0.5f}});
-    FitSketchView(tiny, DrawingArea{}, v);
-    EXPECT_EQ(v.worldExtentX, 1000);
-    EXPECT_EQ(v.viewportExtentX, 32000);
-    EXPECT_EQ(v.viewportExtentY, -32000);
-}
-
-TEST(FitSketchView, ExtentOnlyGrowsAndEmptySketchKeepsTheView) {
-    PartRecord part = SketchOf({{0, 0, 10, 10}});
+TEST(FitSketchView, ExtentOnlyGrowsTextCountsByItsAnchorEmptyKeepsTheView) {
+    PartRecord part = SketchOf({{0, 0, 10, 10}, {20, 0, 500, 500}});
+    part.sketch[1].type = kText;
     part.sketchExtent = {-50, -50, 5, 5};
     ViewTransform v;
     FitSketchView(part, DrawingArea{}, v);
-    EXPECT_EQ(part.sketchExtent, (std::array<float, 4>{-50, -50, 10, 10}));
-
-    PartRecord empty = SketchOf({});
-    ViewTransform before;
-    before.worldOriginX = 7;
-    ViewTransform after = before;
-    FitSketchView(empty, DrawingArea{}, after);
-    EXPECT_EQ(after.worldOriginX, 7);
-    EXPECT_EQ(after.viewportExtentX, before.viewportExtentX);
-
-    PartRecord point = SketchOf({{3, 3, 3, 3}});
-    FitSketchView(point, DrawingArea{}, after);
-    EXPECT_EQ(after.worldOriginX, 7);
+    EXPECT_EQ(part.sketchExtent, (std::array<float, 4>{-50, -50, 20, 10}));
+    for (PartRecord p : {SketchOf({}), SketchOf({{3, 3, 3, 3}})}) {
+        ViewTransform kept;
+        kept.worldOriginX = 7;
+        FitSketchView(p, DrawingArea{}, kept);
+        EXPECT_EQ(kept.worldOriginX, 7);
+        EXPECT_EQ(kept.viewportExtentX, ViewTransform{}.viewportExtentX);
+    }
 }
 
-TEST(FitSketchView, TextContributesOnlyItsAnchor) {
-    PartRecord part = SketchOf({{0, 0, 10, 10}});
-    SketchEntity& t = part.sketch[1];
-    t.type = kText;
-    t.x1 = 20, t.y1 = 0, t.x2 = 500, t.y2 = 500;
-    part.sketchLast = 1;
-    ViewTransform v;
-    FitSketchView(part, DrawingArea{}, v);
-    EXPECT_EQ(part.sketchExtent, (std::array<float, 4>{0, 0, 20, 10}));
-}
-
+// Keys typed into the entry field per step: accepted, replaced, or clearing the proposal first.
 TEST(EntryKeys, FilterPerMode) {
+    struct Row {
+        char key;
+        const char* text;
+        int caret;
+        bool accept, clearFirst;
+        char becomes;
+    };
     PartRecord part;
     ProfileDrawing d(part);
-    d.activate();  // thickness
-
-    auto k = d.filterKey(',', "1", 1);
-    EXPECT_TRUE(k.accept);
-    EXPECT_EQ(k.key, '.');
-    EXPECT_FALSE(k.clearFirst);
-    EXPECT_FALSE(d.filterKey('.', "1.5", 3).accept);
-    EXPECT_TRUE(d.filterKey('.', "15", 2).accept);
-    EXPECT_FALSE(d.filterKey('.', "0.1", 0).clearFirst);  // a point never clears
-    // A comma after a point still becomes a point; Enter then refuses the text.
-    EXPECT_TRUE(d.filterKey(',', "1.5", 3).accept);
-    EXPECT_FALSE(d.filterKey('a', "", 0).accept);
-    EXPECT_FALSE(d.filterKey('+', "", 0).accept);
-    k = d.filterKey('7', "0.1", 0);
-    EXPECT_TRUE(k.accept && k.clearFirst);
-    k = d.filterKey('7', "0.1", 3);
-    EXPECT_TRUE(k.accept && !k.clearFirst);
-    EXPECT_TRUE(d.filterKey('-', "0.1", 0).clearFirst);
-    EXPECT_TRUE(d.filterKey('\b', "0.1", 0).clearFirst);
-
-    ASSERT_EQ(d.submit("1"), ProfileDrawing::Result::Accepted);  // orientation: signed, clearing
-    EXPECT_TRUE(d.filterKey('-', "0", 0).accept);
-    EXPECT_TRUE(d.filterKey('-', "0", 0).clearFirst);
-
-    ASSERT_EQ(d.submit("0"), ProfileDrawing::Result::Accepted);  // length: no sign, no clearing
-    EXPECT_FALSE(d.filterKey('-', "", 0).accept);
-    k = d.filterKey('5', "12", 0);
-    EXPECT_TRUE(k.accept && !k.clearFirst);
-    EXPECT_EQ(d.filterKey(',', "12", 2).key, '.');
-    EXPECT_FALSE(d.filterKey('x', "12", 2).accept);
+    d.activate();  // thickness: unsigned, a digit at position 0 replaces the proposal
+    const Row thickness[] = {{',', "1", 1, true, false, '.'},    {'.', "1.5", 3, false, false, 0},
+                             {'.', "15", 2, true, false, '.'},   {'.', "0.1", 0, false, false, 0},
+                             {',', "1.5", 3, true, false, '.'},  {'a', "", 0, false, false, 0},
+                             {'+', "", 0, false, false, 0},      {'7', "0.1", 0, true, true, '7'},
+                             {'7', "0.1", 3, true, false, '7'},  {'\b', "0.1", 0, true, true, '\b'},
+                             {'-', "0.1", 0, true, true, '-'}};
+    const Row orientation[] = {{'-', "0", 0, true, true, '-'}};
+    const Row length[] = {{'-', "", 0, false, false, 0}, {'5', "12", 0, true, false, '5'},
+                          {',', "12", 2, true, false, '.'}, {'x', "12", 2, false, false, 0}};
+    auto check = [&](std::span<const Row> rows) {
+        for (const Row& r : rows) {
+            SCOPED_TRACE(std::string(1, r.key) + " in \"" + r.text + "\"");
+            const auto k = d.filterKey(r.key, r.text, r.caret);
+            EXPECT_EQ(k.accept, r.accept);
+            if (!r.accept) continue;
+            EXPECT_EQ(k.clearFirst, r.clearFirst);
+            EXPECT_EQ(k.key, r.becomes);
+        }
+    };
+    check(thickness);
+    ASSERT_EQ(d.submit("1"), ProfileDrawing::Result::Accepted);
+    check(orientation);
+    ASSERT_EQ(d.submit("0"), ProfileDrawing::Result::Accepted);
+    check(length);
 }
 
 }  // namespace

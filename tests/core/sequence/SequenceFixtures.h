@@ -1,54 +1,12 @@
 #pragma once
 
 #include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include "part/PartRecord.h"
-#include "tools/ToolRecords.h"
+#include "support/SampleTools.h"
 
 namespace zelpor::test {
-
-// Closed polyline as an outline of lines; last element index = count - 1.
-template <typename Record>
-void SetPolyline(Record& r, std::initializer_list<std::pair<float, float>> points) {
-    const std::vector<std::pair<float, float>> p(points);
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        OutlineElement& e = r.outline[i];
-        e = {};
-        e.type = kLine;
-        e.colour = Rgb(255, 0, 0);
-        e.x1 = p[i].first;
-        e.y1 = p[i].second;
-        e.x2 = p[(i + 1) % p.size()].first;
-        e.y2 = p[(i + 1) % p.size()].second;
-    }
-    r.lastElement = static_cast<std::int32_t>(p.size()) - 1;
-}
-
-// Straight 88 degree punch, 67 high: hangs from y = 0, tip at y = -67.
-inline PunchRecord PunchP88_67() {
-    PunchRecord p;
-    p.version = 1;
-    p.versionIndex = 1;
-    p.height = 67;
-    p.angle = 88;
-    SetPolyline(p, {{-13, 0}, {13, 0}, {13, -53.54f}, {0, -67}, {-13, -53.54f}});
-    return p;
-}
-
-// Die V16, 88 degrees, 60 high, entry radius 2: stands on y = 0.
-inline DieRecord DieV16() {
-    DieRecord d;
-    d.version = 1;
-    d.versionIndex = 1;
-    d.height = 60;
-    d.vAngle = 88;
-    d.vOpening = 16;
-    d.entryRadius = 2;
-    SetPolyline(d, {{-25, 0}, {25, 0}, {25, 50}, {17, 60}, {8, 60}, {0, 51.72f}, {-8, 60}, {-17, 60}, {-25, 50}});
-    return d;
-}
 
 // A finished profile as the drawing window leaves it: segments with their
 // lengths, the bends between them, nothing placed yet, no bend in the list.

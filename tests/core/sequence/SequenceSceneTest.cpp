@@ -15,11 +15,11 @@ constexpr double kRadToDeg = 180.0 / 3.14159265358979323846;
 
 struct SceneTest : ::testing::Test {
     PartRecord part;
-    PunchRecord punch = test::PunchP88_67();
-    DieRecord die = test::DieV16();
+    PunchRecord punch = test::SamplePunchP88_67();
+    DieRecord die = test::SampleDieV16();
 
-    SequenceScene build(int step) {
-        return BuildSequenceScene(part, punch, die, step, kSequenceAreaWidth, kSequenceAreaHeight, 0,
+    SequenceScene build(int step, float previousDepth = 0) {
+        return BuildSequenceScene(part, punch, die, step, kSequenceAreaWidth, kSequenceAreaHeight, previousDepth,
                                   SequenceStartView(kSequenceAreaWidth, kSequenceAreaHeight));
     }
 };
@@ -34,17 +34,21 @@ std::vector<OutlineElement> Lines(const Scene& s, std::int32_t colour) {
 double Direction(const OutlineElement& e) { return std::atan2(e.y2 - e.y1, e.x2 - e.x1) * kRadToDeg; }
 double Length(const OutlineElement& e) { return std::hypot(e.x2 - e.x1, e.y2 - e.y1); }
 
-// Type and name of every element, in list order: "Die" "Pun" "butee" "Piece" and
-// "#k/n" for a bend number.
-std::vector<std::string> Layout(const Scene& s) {
-    std::vector<std::string> out;
-    for (const auto& e : s.elements) {
-        if (e.type == kText) out.push_back("#" + s.textOf(e));
-        else if (e.type == kFill) out.push_back("fill");
-        else if (e.colour == kSequenceFlatColour) out.push_back("green");
-        else out.push_back(e.name.str());
+float PunchTip(const Scene& s) {
+    float tip = 1e9f;
+    for (const auto& e : s.elements)
+        if (e.name.str() == "Pun") tip = std::min(tip, e.y1);
+    return tip;
+}
+
+// Expects the directions (and lengths when given) of the part's lines, in order.
+void ExpectFlanges(const std::vector<OutlineElement>& lines, std::vector<double> directions,
+                   std::vector<double> lengths = {}) {
+    ASSERT_EQ(lines.size(), directions.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_NEAR(std::remainder(Direction(lines[i]) - directions[i], 360), 0, 1e-4) << i;  // 180 == -180
+        if (i < lengths.size()) EXPECT_NEAR(Length(lines[i]), lengths[i], 1e-3) << i;
     }
-    return out;
 }
 
 TEST_F(SceneTest, RightAngleNotYetValidatedOpensBothFlangesAboutThePunchAxis) {
@@ -54,40 +58,24 @@ TEST_F(SceneTest, RightAngleNotYetValidatedOpensBothFlangesAboutThePunchAxis) {
     const double depth = ComputeYDepth(90, 2, 2, 16, 88);
     EXPECT_NEAR(r.punchDepth, 4.118, 0.001);
     EXPECT_NEAR(r.punchDepth, depth, 1e-5);
-    ASSERT_TRUE(r.status.has_value());
-    EXPECT_EQ(*r.status, "");
+    EXPECT_EQ(r.status, std::optional<std::string>(""));
 
+    // Flange A (100 mm) rises left at 135 degrees, flange B (50 mm) right at 45,
+    // both from the vertex at T - depth, where the punch tip is.
     const auto blue = Lines(r.scene, kSequencePartColour);
-    ASSERT_EQ(blue.size(), 2u);
-    // Flange A (segment 0, 100 mm) rises to the left at 135 degrees, flange B
-    // (segment 1, 50 mm) to the right at 45, both from the vertex at T - depth.
+    ExpectFlanges(blue, {135, 45}, {100, 50});
     EXPECT_FLOAT_EQ(blue[0].x1, 0);
     EXPECT_NEAR(blue[0].y1, 2 - depth, 1e-5);
-    EXPECT_NEAR(Direction(blue[0]), 135, 1e-4);
-    EXPECT_NEAR(Length(blue[0]), 100, 1e-3);
     EXPECT_NEAR(blue[1].y1, 2 - depth, 1e-5);
-    EXPECT_NEAR(Direction(blue[1]), 45, 1e-4);
-    EXPECT_NEAR(Length(blue[1]), 50, 1e-3);
+    EXPECT_NEAR(PunchTip(r.scene), 2 - depth, 1e-4);
 
     // The sheet before the bend lies flat on the die at height T, cut at the V.
     const auto green = Lines(r.scene, kSequenceFlatColour);
     ASSERT_EQ(green.size(), 2u);
-    EXPECT_FLOAT_EQ(green[0].x1, -8);
-    EXPECT_FLOAT_EQ(green[0].x2, -100);
-    EXPECT_FLOAT_EQ(green[0].y1, 2);
-    EXPECT_FLOAT_EQ(green[0].y2, 2);
-    EXPECT_FLOAT_EQ(green[1].x1, 8);
-    EXPECT_FLOAT_EQ(green[1].x2, 50);
-    EXPECT_FLOAT_EQ(green[1].y2, 2);
-
-    // The punch tip reaches the bend vertex; the die top is at y = 0.
-    float tip = 1e9f, dieTop = -1e9f;
-    for (const auto& e : r.scene.elements) {
-        if (e.name.str() == "Pun") tip = std::min(tip, e.y1);
-        if (e.name.str() == "Die") dieTop = std::max(dieTop, e.y1);
-    }
-    EXPECT_NEAR(tip, 2 - depth, 1e-4);
-    EXPECT_FLOAT_EQ(dieTop, 0);
+    const float flat[2][4] = {{-8, 2, -100, 2}, {8, 2, 50, 2}};
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ((std::array{green[i].x1, green[i].y1, green[i].x2, green[i].y2}),
+                  (std::array{flat[i][0], flat[i][1], flat[i][2], flat[i][3]}));
 
     // The stop's left face is where flange B ends after the correction.
     const auto stop = Lines(r.scene, kSequenceStopColour);
@@ -99,45 +87,37 @@ TEST_F(SceneTest, RightAngleNotYetValidatedOpensBothFlangesAboutThePunchAxis) {
     EXPECT_EQ(stop[0].name.str(), "butee");
 }
 
-TEST_F(SceneTest, TurnedBendLooksTheSameButTheOtherBendsTurnTheOtherWay) {
+TEST_F(SceneTest, TurnedAndPivotedBends) {
     test::SetProfile(part, 2, {100, 50, 30}, {90, 90});
     const SequenceScene upright = build(0);
+    ExpectFlanges(Lines(upright.scene, kSequencePartColour), {135, 45, 135});  // a U
     part.profile[0].angle = -90;
     const SequenceScene turned = build(0);
-    ASSERT_TRUE(turned.status.has_value());
-    EXPECT_EQ(*turned.status, "Piece tourné");
+    EXPECT_EQ(turned.status, std::optional<std::string>("Piece tourné"));
     EXPECT_NEAR(turned.punchDepth, upright.punchDepth, 1e-6);
+    ExpectFlanges(Lines(turned.scene, kSequencePartColour), {135, 45, -45});  // a Z once turned over
 
-    const auto a = Lines(upright.scene, kSequencePartColour);
-    const auto b = Lines(turned.scene, kSequencePartColour);
-    ASSERT_EQ(a.size(), 3u);
-    ASSERT_EQ(b.size(), 3u);
-    EXPECT_NEAR(Direction(b[0]), 135, 1e-4);
-    EXPECT_NEAR(Direction(b[1]), 45, 1e-4);
-    // Segment 2 after bend 1: a U upright, a Z once turned over.
-    EXPECT_NEAR(Direction(a[2]), 135, 1e-4);
-    EXPECT_NEAR(Direction(b[2]), -45, 1e-4);
-}
-
-TEST_F(SceneTest, PivotSwapsTheFlangesAndMovesTheStop) {
-    test::SetProfile(part, 2, {100, 50, 30}, {90, 90});
+    // Pivoted: flange A is segment 1 then 2, flange B against the stop is segment 0.
+    part.profile[0].angle = 90;
     part.profile[0].correction = -4;
     part.profile[0].pivot = 1;
-    const SequenceScene r = build(0);
-    EXPECT_EQ(*r.status, "Piece pivoté");
-    const auto blue = Lines(r.scene, kSequencePartColour);
-    ASSERT_EQ(blue.size(), 3u);
-    // Flange A is now segment 1 (50), followed by segment 2 (30); flange B,
-    // against the stop, is segment 0.
-    EXPECT_NEAR(Length(blue[0]), 50, 1e-3);
-    EXPECT_NEAR(Length(blue[1]), 30, 1e-3);
-    EXPECT_NEAR(Length(blue[2]), 100, 1e-3);
-    EXPECT_NEAR(Direction(blue[2]), 45, 1e-4);
-    const auto stop = Lines(r.scene, kSequenceStopColour);
-    EXPECT_FLOAT_EQ(stop[0].x1, 100 - 2);
-
+    const SequenceScene pivoted = build(0);
+    EXPECT_EQ(pivoted.status, std::optional<std::string>("Piece pivoté"));
+    ExpectFlanges(Lines(pivoted.scene, kSequencePartColour), {135, 45, 45}, {50, 30, 100});
+    EXPECT_FLOAT_EQ(Lines(pivoted.scene, kSequenceStopColour)[0].x1, 100 - 2);
     part.profile[0].angle = -90;
-    EXPECT_EQ(*build(0).status, "Piece pivoté et tourné");
+    EXPECT_EQ(build(0).status, std::optional<std::string>("Piece pivoté et tourné"));
+}
+
+// Type and name of every element, in list order; "#k/n" for a bend number.
+std::vector<std::string> Layout(const Scene& s) {
+    std::vector<std::string> out;
+    for (const auto& e : s.elements) {
+        if (e.type == kText) out.push_back("#" + s.textOf(e));
+        else if (e.type == kFill) out.push_back("fill");
+        else out.push_back(e.name.str());
+    }
+    return out;
 }
 
 TEST_F(SceneTest, ValidatedBendLaterInTheProgramIsShownFlatWithItsNumber) {
@@ -151,12 +131,7 @@ TEST_F(SceneTest, ValidatedBendLaterInTheProgramIsShownFlatWithItsNumber) {
     part.bends[0].opening = 25;
     part.bends[1].opening = 99;
     const SequenceScene r = build(1);
-
-    // Open punch: raised by the opening of bend 1 of the program.
-    float tip = 1e9f;
-    for (const auto& e : r.scene.elements)
-        if (e.name.str() == "Pun") tip = std::min(tip, e.y1);
-    EXPECT_FLOAT_EQ(tip, 2 + 25);
+    EXPECT_FLOAT_EQ(PunchTip(r.scene), 2 + 25);  // open: raised by the opening of program bend 1
 
     const std::vector<std::string> expected = {
         "Die", "Die", "Die", "Die", "Die", "Die", "Die", "Die", "Die",  //
@@ -166,37 +141,24 @@ TEST_F(SceneTest, ValidatedBendLaterInTheProgramIsShownFlatWithItsNumber) {
         "Piece", "#3/3", "Piece",                                       // flange A, then bend 0 and segment 0
         "Piece", "#1/3", "Piece"};                                      // flange B, then bend 2 and segment 3
     EXPECT_EQ(Layout(r.scene), expected);
-    EXPECT_FLOAT_EQ(r.scene.elements[19].x1, 0);
-    EXPECT_FLOAT_EQ(r.scene.elements[19].y1, 2);
-    EXPECT_EQ(r.scene.elements[19].colour, kSequenceNumberColour);
-    EXPECT_FLOAT_EQ(r.scene.elements[19].h, 10);
-
-    const auto blue = Lines(r.scene, kSequencePartColour);
-    ASSERT_EQ(blue.size(), 4u);
+    const OutlineElement& number = r.scene.elements[19];
+    EXPECT_EQ((std::array{number.x1, number.y1, number.h}), (std::array{0.f, 2.f, 10.f}));
+    EXPECT_EQ(number.colour, kSequenceNumberColour);
     // Flat at this bend and at bend 0 (done later); bend 2 is already bent.
-    EXPECT_NEAR(Direction(blue[0]), 180, 1e-4);
+    const auto blue = Lines(r.scene, kSequencePartColour);
+    ExpectFlanges(blue, {180, 180, 0, 90});
     EXPECT_FLOAT_EQ(blue[0].y1, 2);
-    EXPECT_NEAR(std::fabs(Direction(blue[1])), 180, 1e-4);
-    EXPECT_NEAR(Direction(blue[2]), 0, 1e-4);
-    EXPECT_NEAR(Direction(blue[3]), 90, 1e-4);
     EXPECT_TRUE(Lines(r.scene, kSequenceFlatColour).empty());
-}
 
-TEST_F(SceneTest, FirstBendOfTheProgramIsOpenedByItsOwnOpening) {
+    // The first bend of the program is opened by its own opening; the depth is kept.
     test::SetProfile(part, 2, {100, 50}, {90});
     part.profile[0].order = 0;
     part.lastBend = 0;
-    part.currentBend = 0;
     part.bends[0].opening = 10;
-    const SequenceScene r = BuildSequenceScene(part, punch, die, 0, kSequenceAreaWidth, kSequenceAreaHeight, 3.5f,
-                                               SequenceStartView(kSequenceAreaWidth, kSequenceAreaHeight));
-    float tip = 1e9f;
-    for (const auto& e : r.scene.elements)
-        if (e.name.str() == "Pun") tip = std::min(tip, e.y1);
-    EXPECT_FLOAT_EQ(tip, 2 + 10);
-    EXPECT_FLOAT_EQ(r.punchDepth, 3.5f);  // kept from the step before
-    ASSERT_EQ(r.scene.texts.size(), 1u);
-    EXPECT_EQ(r.scene.texts[0], "1/1");
+    const SequenceScene first = build(0, 3.5f);
+    EXPECT_FLOAT_EQ(PunchTip(first.scene), 2 + 10);
+    EXPECT_FLOAT_EQ(first.punchDepth, 3.5f);
+    EXPECT_EQ(first.scene.texts, std::vector<std::string>{"1/1"});
 }
 
 TEST_F(SceneTest, OnlyTheMiddleBendValidatedViewingTheFirst) {
@@ -204,63 +166,47 @@ TEST_F(SceneTest, OnlyTheMiddleBendValidatedViewingTheFirst) {
     part.profile[1].order = 0;
     part.lastBend = 0;
     const SequenceScene r = build(0);
-    const auto blue = Lines(r.scene, kSequencePartColour);
-    ASSERT_EQ(blue.size(), 4u);
-    // Flange B (segment 1) at 45 degrees, straight on through the flat middle
-    // bend (segment 2), then turned by the third bend (segment 3).
-    EXPECT_NEAR(Direction(blue[1]), 45, 1e-4);
-    EXPECT_NEAR(Direction(blue[2]), 45, 1e-4);
-    EXPECT_NEAR(Direction(blue[3]), 135, 1e-4);
-    ASSERT_EQ(r.scene.texts.size(), 1u);
-    EXPECT_EQ(r.scene.texts[0], "1/1");
-    // The green sheet shows the same state flat at the current bend.
+    // Flange B at 45, straight on through the flat middle bend, then turned by the third.
+    ExpectFlanges(Lines(r.scene, kSequencePartColour), {135, 45, 45, 135});
+    EXPECT_EQ(r.scene.texts, std::vector<std::string>{"1/1"});
     const auto green = Lines(r.scene, kSequenceFlatColour);
     ASSERT_EQ(green.size(), 4u);
     EXPECT_NEAR(Direction(green[2]), 0, 1e-4);
     EXPECT_NEAR(Direction(green[3]), 90, 1e-4);
 }
 
-TEST_F(SceneTest, WithoutASketchOnlyTheToolsAndTheStopAreShown) {
+// Without a sketch, or without a bend, only the tools and the stop are shown;
+// stale values beyond the only segment are never read.
+TEST_F(SceneTest, ToolsAndStopOnlyWithoutASketchOrABend) {
     test::SetProfile(part, 2, {100, 50}, {90});
     part.sketchLast = 0;
-    const SequenceScene r = build(0);
+    SequenceScene r = build(0);
     EXPECT_FALSE(r.status.has_value());
     EXPECT_EQ(r.scene.elements.size(), 9u + 5u + 5u);
-    EXPECT_TRUE(Lines(r.scene, kSequencePartColour).empty());
-}
 
-TEST_F(SceneTest, ProfileWithoutBendsNeverReadsPastItsOnlySegment) {
     test::SetProfile(part, 2, {120}, {});
-    part.profile[1].length = 1e30f;  // left over from an older profile
+    part.profile[1].length = 1e30f;
     part.profile[0].correction = 1e30f;
-    const SequenceScene r = build(0);
+    r = build(0);
     EXPECT_FALSE(r.status.has_value());
     EXPECT_EQ(r.scene.elements.size(), 9u + 5u + 5u);
-    const auto stop = Lines(r.scene, kSequenceStopColour);
-    EXPECT_FLOAT_EQ(stop[0].x1, 120);
+    EXPECT_FLOAT_EQ(Lines(r.scene, kSequenceStopColour)[0].x1, 120);
     EXPECT_LT(r.scene.extent.maxX, 200);
 }
 
-TEST_F(SceneTest, FitPutsTheBendAndTheDieTopAtTheCentre) {
+TEST_F(SceneTest, FitPutsTheBendAtTheCentreAndScalesLargePartsDown) {
     test::SetProfile(part, 2, {100, 50}, {90});
-    const SequenceScene r = build(0);
+    SequenceScene r = build(0);
     EXPECT_EQ(r.view.mapX(0), 401);
     EXPECT_EQ(r.view.mapY(0), 228);
-    // The farthest point (flange A's end, about 100 mm away) just fits.
     const auto ext = r.scene.extent;
     EXPECT_GE(r.view.mapX(ext.minX), 0);
     EXPECT_LE(r.view.mapX(ext.maxX), kSequenceAreaWidth);
-    EXPECT_GE(r.view.mapY(ext.maxY), 0);
     EXPECT_LE(r.view.mapY(ext.minY), kSequenceAreaHeight);
-    // The tight axis is y: the highest point (flange A's end, above the die's
-    // 60 mm depth) lands on the top row.
-    ASSERT_GT(ext.maxY, -ext.minY);
-    EXPECT_EQ(r.view.mapY(ext.maxY), 0);
-}
+    EXPECT_EQ(r.view.mapY(ext.maxY), 0);  // y is the tight axis: the highest point is on the top row
 
-TEST_F(SceneTest, LargePartIsScaledDown) {
     test::SetProfile(part, 2, {3000, 1500}, {90});
-    const SequenceScene r = build(0);
+    r = build(0);
     EXPECT_FLOAT_EQ(static_cast<float>(r.view.viewportExtentX), 1000);
     EXPECT_GT(r.view.worldExtentX, 1000);
     EXPECT_GE(r.view.mapX(r.scene.extent.minX), 0);

@@ -8,9 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <algorithm>
-#include <map>
-
+#include "support/SampleTools.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "tools/ToolLibraryWindow.h"
@@ -22,17 +20,6 @@ namespace {
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kGrey = qRgb(128, 128, 128);
 
-OutlineElement Line(float x1, float y1, float x2, float y2) {
-    OutlineElement e;
-    e.type = kLine;
-    e.colour = Rgb(0, 0, 255);  // drawn red whatever is stored
-    e.x1 = x1;
-    e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
-    return e;
-}
-
 // A V punch of the given height hanging from y = 0.
 PunchRecord VPunch(int version, float height, float angle) {
     PunchRecord p;
@@ -40,10 +27,7 @@ PunchRecord VPunch(int version, float height, float angle) {
     p.versionIndex = 2;
     p.height = height;
     p.angle = angle;
-    p.outline[0] = Line(-20, 0, 20, 0);
-    p.outline[1] = Line(20, 0, 0, -height);
-    p.outline[2] = Line(0, -height, -20, 0);
-    p.lastElement = 2;
+    p.lastElement = test::OutlinePolyline(p.outline, {{-20, 0}, {20, 0}, {0, -height}});
     return p;
 }
 
@@ -56,31 +40,38 @@ DieRecord BlockDie(float height, float opening) {
     d.vAngle = 86;
     d.vOpening = opening;
     d.entryRadius = 1.5f;
-    d.outline[0] = Line(-30, 0, 30, 0);
-    d.outline[1] = Line(30, 0, 30, height);
-    d.outline[2] = Line(30, height, opening / 2, height);
-    d.outline[3] = Line(opening / 2, height, -opening / 2, height);
-    d.outline[4] = Line(-opening / 2, height, -30, height);
-    d.outline[5] = Line(-30, height, -30, 0);
-    d.lastElement = 5;
+    d.lastElement = test::OutlinePolyline(
+        d.outline, {{-30, 0}, {30, 0}, {30, height}, {opening / 2, height}, {-opening / 2, height}, {-30, height}});
     return d;
 }
 
+// A tools folder and the library window over it.
 struct Library {
     test::TempDir dir;
     AppState state;
     test::ScriptedMessages messages;
+    std::unique_ptr<ToolLibraryWindow> window;
     Library() { state.workspace.pathTools = dir.folder(); }
     void punch(const std::string& name, const PunchRecord& p) { test::WriteAll(dir.file(name), EncodePunch(p)); }
     void die(const std::string& name, const DieRecord& d) { test::WriteAll(dir.file(name), EncodeDie(d)); }
+    ToolLibraryWindow& open(ToolKind kind) {
+        window = std::make_unique<ToolLibraryWindow>(state, kind, messages);
+        return *window;
+    }
+    QToolButton* button(int n) { return window->findChild<QToolButton*>(QStringLiteral("Bouton%1").arg(n)); }
+    QString text(const char* name) {
+        if (auto* e = window->findChild<QLineEdit*>(QString::fromLatin1(name))) return e->text();
+        return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    QTabBar* tabs() { return window->findChild<QTabBar*>(); }
+    // Previous / next enabled, and the tab shown.
+    void expectAt(int tab, bool previous, bool next) {
+        EXPECT_EQ(tabs()->currentIndex(), tab);
+        EXPECT_EQ(button(1)->isEnabled(), previous) << tab;
+        EXPECT_EQ(button(2)->isEnabled(), next) << tab;
+    }
+    QWidget* keys() { return QApplication::focusWidget() ? QApplication::focusWidget() : window.get(); }
 };
-
-QToolButton* Button(QWidget& w, int n) { return w.findChild<QToolButton*>(QStringLiteral("Bouton%1").arg(n)); }
-QString Text(QWidget& w, const QString& name) {
-    if (auto* e = w.findChild<QLineEdit*>(name)) return e->text();
-    return w.findChild<QLabel*>(name)->text();
-}
-QTabBar* Tabs(QWidget& w) { return w.findChild<QTabBar*>(); }
 
 int Count(const QImage& img, QRgb colour, QRect area) {
     int n = 0;
@@ -89,34 +80,44 @@ int Count(const QImage& img, QRgb colour, QRect area) {
     return n;
 }
 
-TEST(ToolLibraryWindow, OneToolShowsItsValuesAndDisablesBothSteps) {
-    Library lib;
-    lib.punch("P88.pun", VPunch(3, 95.5f, 88));
-    ToolLibraryWindow w(lib.state, ToolKind::Punch, lib.messages);
-    w.show();
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Zelpor_2       Liste Poincon"));
-    EXPECT_EQ(w.objectName(), QStringLiteral("TFormListPoincon"));
-    ASSERT_EQ(Tabs(w)->count(), 1);
-    EXPECT_EQ(Tabs(w)->tabText(0), QStringLiteral("P88"));
-    EXPECT_EQ(Button(w, 1)->text(), QStringLiteral("Outil precedante"));
-    EXPECT_EQ(Button(w, 2)->text(), QStringLiteral("Outil suivante"));
-    EXPECT_EQ(Button(w, 8)->text(), QStringLiteral("Retour"));
-    EXPECT_FALSE(Button(w, 1)->isEnabled());
-    EXPECT_FALSE(Button(w, 2)->isEnabled());
-    for (int n = 3; n <= 7; ++n) EXPECT_TRUE(Button(w, n)->isHidden()) << n;
-
-    EXPECT_EQ(Text(w, QStringLiteral("Edit1")), QStringLiteral("3"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit2")), QStringLiteral("2"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit3")), QStringLiteral("95.50"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit4")), QStringLiteral("88.00"));
-    EXPECT_EQ(Text(w, QStringLiteral("Designation4")), QStringLiteral("Angle du poin\u00E7on"));
-    EXPECT_EQ(Text(w, QStringLiteral("Unite4")), QStringLiteral("\u00B0"));
-    EXPECT_EQ(Text(w, QStringLiteral("Unite3")), QStringLiteral("mm"));
-    EXPECT_EQ(Text(w, QStringLiteral("Unite1")), QString());
-    EXPECT_EQ(Text(w, QStringLiteral("Numero4")), QStringLiteral("4"));
-    EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Edit5")), nullptr);
-    EXPECT_TRUE(w.findChild<QLineEdit*>(QStringLiteral("Edit4"))->font().bold());
-    EXPECT_EQ(w.size(), QSize(795, 572));
+// Captions and rows of both libraries, each showing one tool: both steps disabled.
+TEST(ToolLibraryWindow, CaptionsAndRowsOfOneTool) {
+    struct Row {
+        ToolKind kind;
+        const char* title;
+        const char* objectName;
+        std::vector<std::pair<const char*, const char*>> texts;
+        bool boldRow4;
+    };
+    const Row rows[] = {
+        {ToolKind::Punch, "Zelpor_2       Liste Poincon", "TFormListPoincon",
+         {{"Edit1", "3"}, {"Edit2", "2"}, {"Edit3", "95.50"}, {"Edit4", "88.00"}, {"Designation4", "Angle du poinçon"},
+          {"Unite4", "°"}, {"Unite3", "mm"}, {"Unite1", ""}, {"Numero4", "4"}},
+         true},
+        {ToolKind::Die, "Zelpor_2       Liste Matice", "TFormListMatrice",
+         {{"Edit2", "4"}, {"Edit4", "86.00"}, {"Edit5", "16.00"}, {"Edit6", "1.50"}, {"Designation4", "Angle du Vé"},
+          {"Designation5", "Ouverture du vé"}, {"Designation6", "Rayon entrée matrice"}, {"Unite6", "mm"}},
+         false}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.objectName);
+        Library lib;
+        lib.punch("P88.pun", VPunch(3, 95.5f, 88));
+        lib.die("V16.die", BlockDie(40, 16));
+        ToolLibraryWindow& w = lib.open(r.kind);
+        w.show();
+        EXPECT_EQ(w.windowTitle(), QString::fromUtf8(r.title));
+        EXPECT_EQ(w.objectName(), QString::fromUtf8(r.objectName));
+        EXPECT_EQ(w.size(), QSize(795, 572));
+        ASSERT_EQ(lib.tabs()->count(), 1);
+        EXPECT_EQ(lib.tabs()->tabText(0), r.kind == ToolKind::Punch ? QStringLiteral("P88") : QStringLiteral("V16"));
+        const std::pair<int, const char*> buttons[] = {{1, "Outil precedante"}, {2, "Outil suivante"}, {8, "Retour"}};
+        for (const auto& [n, caption] : buttons) EXPECT_EQ(lib.button(n)->text(), QString::fromUtf8(caption));
+        lib.expectAt(0, false, false);
+        for (int n = 3; n <= 7; ++n) EXPECT_TRUE(lib.button(n)->isHidden()) << n;
+        for (const auto& [name, text] : r.texts) EXPECT_EQ(lib.text(name), QString::fromUtf8(text)) << name;
+        EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Edit5")) == nullptr, r.kind == ToolKind::Punch);
+        EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Edit4"))->font().bold(), r.boldRow4);
+    }
 }
 
 TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {
@@ -125,64 +126,43 @@ TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {
     lib.punch("B.pun", VPunch(2, 70, 60));
     lib.punch("C.pun", VPunch(3, 80, 88));
     lib.punch("not-a-punch.die", VPunch(9, 9, 9));
-    ToolLibraryWindow w(lib.state, ToolKind::Punch, lib.messages);
+    ToolLibraryWindow& w = lib.open(ToolKind::Punch);
     w.show();
-    QTabBar* tabs = Tabs(w);
-    ASSERT_EQ(tabs->count(), 3);
-    const std::map<QString, QString> heights{{QStringLiteral("A"), QStringLiteral("60.00")},
-                                             {QStringLiteral("B"), QStringLiteral("70.00")},
-                                             {QStringLiteral("C"), QStringLiteral("80.00")}};
-    EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_EQ(Text(w, QStringLiteral("Edit3")), heights.at(tabs->tabText(0)));
-    EXPECT_FALSE(Button(w, 1)->isEnabled());
-    EXPECT_TRUE(Button(w, 2)->isEnabled());
-
-    QTest::mouseClick(Button(w, 2), Qt::LeftButton);
-    EXPECT_EQ(tabs->currentIndex(), 1);
-    EXPECT_EQ(Text(w, QStringLiteral("Edit3")), heights.at(tabs->tabText(1)));
-    EXPECT_TRUE(Button(w, 1)->isEnabled());
-    EXPECT_TRUE(Button(w, 2)->isEnabled());
-
-    QTest::mouseClick(Button(w, 2), Qt::LeftButton);
-    EXPECT_EQ(tabs->currentIndex(), 2);
-    EXPECT_EQ(Text(w, QStringLiteral("Edit3")), heights.at(tabs->tabText(2)));
-    EXPECT_TRUE(Button(w, 1)->isEnabled());
-    EXPECT_FALSE(Button(w, 2)->isEnabled());
-
-    QTest::mouseClick(Button(w, 1), Qt::LeftButton);
-    QTest::mouseClick(Button(w, 1), Qt::LeftButton);
-    EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_FALSE(Button(w, 1)->isEnabled());
-    EXPECT_TRUE(Button(w, 2)->isEnabled());
-
-    // The keyboard on the tabs does the same as the buttons.
-    QTest::keyClick(tabs, Qt::Key_Right);
-    EXPECT_EQ(tabs->currentIndex(), 1);
-    EXPECT_EQ(Text(w, QStringLiteral("Edit3")), heights.at(tabs->tabText(1)));
-    EXPECT_TRUE(Button(w, 1)->isEnabled());
-
+    ASSERT_EQ(lib.tabs()->count(), 3);
+    auto height = [&] { return QStringLiteral("%1.00").arg(60 + 10 * (lib.tabs()->tabText(lib.tabs()->currentIndex())[0].unicode() - 'A')); };
+    lib.expectAt(0, false, true);
+    EXPECT_EQ(lib.text("Edit3"), height());
+    QTest::mouseClick(lib.button(2), Qt::LeftButton);
+    lib.expectAt(1, true, true);
+    EXPECT_EQ(lib.text("Edit3"), height());
+    QTest::mouseClick(lib.button(2), Qt::LeftButton);
+    lib.expectAt(2, true, false);
+    EXPECT_EQ(lib.text("Edit3"), height());
+    QTest::mouseClick(lib.button(1), Qt::LeftButton);
+    QTest::mouseClick(lib.button(1), Qt::LeftButton);
+    lib.expectAt(0, false, true);
+    QTest::keyClick(lib.tabs(), Qt::Key_Right);  // the keyboard on the tabs does the same
+    lib.expectAt(1, true, true);
+    EXPECT_EQ(lib.text("Edit3"), height());
     // Closing and reopening lists each tool once, the first one selected.
     w.hide();
     w.show();
-    EXPECT_EQ(tabs->count(), 3);
-    EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_FALSE(Button(w, 1)->isEnabled());
+    EXPECT_EQ(lib.tabs()->count(), 3);
+    lib.expectAt(0, false, true);
 }
 
 TEST(ToolLibraryWindow, ValideOnAnEmptyLibraryWarnsAndLeavesTheHolder) {
     for (ToolKind kind : {ToolKind::Punch, ToolKind::Die}) {
         Library lib;
-        lib.state.punch.name = "KEEP";
-        lib.state.die.name = "KEEP";
+        lib.state.punch.name = lib.state.die.name = "KEEP";
         lib.state.punch.selectionRequest = lib.state.die.selectionRequest = true;
-        ToolLibraryWindow w(lib.state, kind, lib.messages);
+        ToolLibraryWindow& w = lib.open(kind);
         QTimer::singleShot(0, [&] {
-            EXPECT_EQ(Button(w, 8)->text(), QStringLiteral("Valide"));
-            EXPECT_EQ(Tabs(w)->count(), 0);
-            EXPECT_FALSE(Button(w, 1)->isEnabled());
-            EXPECT_FALSE(Button(w, 2)->isEnabled());
-            EXPECT_EQ(Text(w, QStringLiteral("Edit1")), QString());  // blank, never read
-            QTest::mouseClick(Button(w, 8), Qt::LeftButton);
+            EXPECT_EQ(lib.button(8)->text(), QStringLiteral("Valide"));
+            EXPECT_EQ(lib.tabs()->count(), 0);
+            lib.expectAt(-1, false, false);
+            EXPECT_EQ(lib.text("Edit1"), QString());  // blank, never read
+            QTest::mouseClick(lib.button(8), Qt::LeftButton);
         });
         EXPECT_EQ(w.exec(), QDialog::Rejected);
         ASSERT_EQ(lib.messages.shown.size(), 1u);
@@ -191,7 +171,6 @@ TEST(ToolLibraryWindow, ValideOnAnEmptyLibraryWarnsAndLeavesTheHolder) {
                                                : QStringLiteral("Votre biblioteque de matrice est vide"));
         EXPECT_EQ(lib.state.punch.name, "KEEP");
         EXPECT_EQ(lib.state.die.name, "KEEP");
-        EXPECT_TRUE(lib.state.punch.selectionRequest);
     }
 }
 
@@ -203,19 +182,17 @@ TEST(ToolLibraryWindow, ValideHandsTheCaptionToTheHolderAndNothingElse) {
     lib.state.die.name = "OLD";
     lib.state.die.record = BlockDie(99, 99);
     const DieRecord inUse = lib.state.die.record;
-    ToolLibraryWindow w(lib.state, ToolKind::Die, lib.messages);
+    ToolLibraryWindow& w = lib.open(ToolKind::Die);
     QString chosen;
     QTimer::singleShot(0, [&] {
-        QTabBar* tabs = Tabs(w);
-        QTest::keyClick(tabs, Qt::Key_Right);
-        chosen = tabs->tabText(tabs->currentIndex());
-        EXPECT_EQ(Text(w, QStringLiteral("Edit5")),
-                  chosen == QStringLiteral("V12") ? QStringLiteral("12.00") : QStringLiteral("25.00"));
-        QTest::mouseClick(Button(w, 8), Qt::LeftButton);
+        QTest::keyClick(lib.tabs(), Qt::Key_Right);
+        chosen = lib.tabs()->tabText(lib.tabs()->currentIndex());
+        EXPECT_EQ(lib.text("Edit5"), chosen == QStringLiteral("V12") ? QStringLiteral("12.00") : QStringLiteral("25.00"));
+        QTest::mouseClick(lib.button(8), Qt::LeftButton);
     });
     EXPECT_EQ(w.exec(), QDialog::Rejected);
-    EXPECT_EQ(lib.state.die.name, chosen.toStdString());
     EXPECT_FALSE(chosen.isEmpty());
+    EXPECT_EQ(lib.state.die.name, chosen.toStdString());
     EXPECT_EQ(lib.state.die.record, inUse);
     EXPECT_TRUE(lib.messages.shown.empty());
 
@@ -223,8 +200,8 @@ TEST(ToolLibraryWindow, ValideHandsTheCaptionToTheHolderAndNothingElse) {
     lib.state.die.selectionRequest = false;
     lib.state.die.name = "OLD";
     QTimer::singleShot(0, [&] {
-        EXPECT_EQ(Button(w, 8)->text(), QStringLiteral("Retour"));
-        QTest::mouseClick(Button(w, 8), Qt::LeftButton);
+        EXPECT_EQ(lib.button(8)->text(), QStringLiteral("Retour"));
+        QTest::mouseClick(lib.button(8), Qt::LeftButton);
     });
     w.exec();
     EXPECT_EQ(lib.state.die.name, "OLD");
@@ -239,90 +216,67 @@ TEST(ToolLibraryWindow, KeyboardStepsAndValidates) {
     lib.punch("P3.pun", VPunch(3, 80, 30));
     lib.state.punch.selectionRequest = true;
     lib.state.punch.name = "OLD";
-    ToolLibraryWindow w(lib.state, ToolKind::Punch, lib.messages);
-    std::vector<QString> names;
+    ToolLibraryWindow& w = lib.open(ToolKind::Punch);
+    QString second;
     QTimer::singleShot(0, [&] {
-        QTabBar* tabs = Tabs(w);
-        for (int i = 0; i < tabs->count(); ++i) names.push_back(tabs->tabText(i));
-        QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
-        QTest::keyClick(keys, Qt::Key_F2);
-        QTest::keyClick(keys, Qt::Key_F2);
-        EXPECT_EQ(tabs->currentIndex(), 2);
-        EXPECT_FALSE(Button(w, 2)->isEnabled());
-        EXPECT_TRUE(Button(w, 1)->isEnabled());
-        EXPECT_EQ(Text(w, QStringLiteral("Edit1")), names.empty() ? QString() : names[2].mid(1));
-        QTest::keyClick(keys, Qt::Key_F1);
-        EXPECT_EQ(tabs->currentIndex(), 1);
-        QTest::keyClick(keys, Qt::Key_Return);
+        QTest::keyClick(lib.keys(), Qt::Key_F2);
+        QTest::keyClick(lib.keys(), Qt::Key_F2);
+        lib.expectAt(2, true, false);
+        EXPECT_EQ(lib.text("Edit1"), lib.tabs()->tabText(2).mid(1));
+        QTest::keyClick(lib.keys(), Qt::Key_F1);
+        lib.expectAt(1, true, true);
+        second = lib.tabs()->tabText(1);
+        QTest::keyClick(lib.keys(), Qt::Key_Return);
     });
     EXPECT_EQ(w.exec(), QDialog::Rejected);
-    ASSERT_EQ(names.size(), 3u);
-    EXPECT_EQ(lib.state.punch.name, names[1].toStdString());
+    EXPECT_EQ(QString::fromStdString(lib.state.punch.name), second);
 
     lib.state.punch.selectionRequest = false;
     lib.state.punch.name = "OLD";
     QTimer::singleShot(0, [&] {
-        QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
-        QTest::keyClick(keys, Qt::Key_F2);
-        QTest::keyClick(keys, Qt::Key_F8);
+        QTest::keyClick(lib.keys(), Qt::Key_F2);
+        QTest::keyClick(lib.keys(), Qt::Key_F8);
     });
     w.exec();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(lib.state.punch.name, "OLD");
 }
 
-TEST(ToolLibraryWindow, DieTableAndDrawing) {
+TEST(ToolLibraryWindow, DieStandsBelowTheMiddlePunchHangsFromTheTop) {
     Library lib;
     lib.die("V16.DIE.die", BlockDie(40, 16));  // listed as V16, looked for as V16.die
     lib.die("V16.die", BlockDie(40, 16));
-    ToolLibraryWindow w(lib.state, ToolKind::Die, lib.messages);
-    w.show();
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Zelpor_2       Liste Matice"));
-    EXPECT_EQ(Tabs(w)->count(), 2);
-    EXPECT_EQ(Text(w, QStringLiteral("Designation4")), QStringLiteral("Angle du V\u00E9"));
-    EXPECT_EQ(Text(w, QStringLiteral("Designation5")), QStringLiteral("Ouverture du v\u00E9"));
-    EXPECT_EQ(Text(w, QStringLiteral("Designation6")), QStringLiteral("Rayon entr\u00E9e matrice"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit2")), QStringLiteral("4"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit4")), QStringLiteral("86.00"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit5")), QStringLiteral("16.00"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit6")), QStringLiteral("1.50"));
-    EXPECT_EQ(Text(w, QStringLiteral("Unite6")), QStringLiteral("mm"));
-    EXPECT_FALSE(w.findChild<QLineEdit*>(QStringLiteral("Edit4"))->font().bold());
-
-    // Top face at mid-height, the die below it, nothing above.
-    const QImage img = w.renderDrawing();
+    lib.punch("P.pun", VPunch(1, 100, 30));
+    ToolLibraryWindow& die = lib.open(ToolKind::Die);
+    die.show();
+    EXPECT_EQ(lib.tabs()->count(), 2);
+    QImage img = die.renderDrawing();
     ASSERT_EQ(img.size(), QSize(201, 449));
-    EXPECT_GT(Count(img, kRed, QRect(0, 224, 201, 1)), 100);
+    EXPECT_GT(Count(img, kRed, QRect(0, 224, 201, 1)), 100);  // top face at mid-height
     EXPECT_EQ(Count(img, kRed, QRect(0, 0, 201, 223)), 0);
     EXPECT_GT(Count(img, kRed, QRect(0, 225, 201, 224)), 100);
     EXPECT_EQ(img.pixel(100, 300), kGrey);
-    // Drawing twice (a repaint) does not lower the die again.
-    EXPECT_EQ(w.renderDrawing(), img);
-    w.ShowTool();
-    EXPECT_EQ(w.renderDrawing(), img);
+    die.ShowTool();  // drawing again does not lower the die again
+    EXPECT_EQ(die.renderDrawing(), img);
+
+    ToolLibraryWindow& punch = lib.open(ToolKind::Punch);
+    punch.show();
+    img = punch.renderDrawing();
+    EXPECT_GT(Count(img, kRed, QRect(0, 0, 201, 1)), 80);     // the shank on the top edge
+    EXPECT_EQ(Count(img, kRed, QRect(0, 226, 201, 223)), 0);  // the lower half stays empty
+    EXPECT_GT(Count(img, kRed, QRect(95, 200, 11, 25)), 0);   // the tip near mid-height
 }
 
-TEST(ToolLibraryWindow, PunchHangsFromTheTopEdge) {
-    Library lib;
-    lib.punch("P.pun", VPunch(1, 100, 30));
-    ToolLibraryWindow w(lib.state, ToolKind::Punch, lib.messages);
-    w.show();
-    const QImage img = w.renderDrawing();
-    EXPECT_GT(Count(img, kRed, QRect(0, 0, 201, 1)), 80);      // the shank on the top edge
-    EXPECT_EQ(Count(img, kRed, QRect(0, 226, 201, 223)), 0);   // the lower half stays empty
-    EXPECT_GT(Count(img, kRed, QRect(95, 200, 11, 25)), 0);    // the tip near mid-height
-}
-
-TEST(ToolLibraryWindow, OutOfRangeOutlineDrawsNothing) {
+TEST(ToolLibraryWindow, DamagedOrUnreadableFilesAreSafe) {
     Library lib;
     PunchRecord bad = VPunch(5, 50, 45);
     bad.lastElement = 4000;
     lib.punch("BAD.pun", bad);
-    ToolLibraryWindow w(lib.state, ToolKind::Punch, lib.messages);
+    ToolLibraryWindow& w = lib.open(ToolKind::Punch);
     w.show();
-    EXPECT_EQ(Text(w, QStringLiteral("Edit1")), QStringLiteral("5"));
+    EXPECT_EQ(lib.text("Edit1"), QStringLiteral("5"));
     const QImage img = w.renderDrawing();
-    EXPECT_EQ(Count(img, kGrey, img.rect()), 201 * 449);
+    EXPECT_EQ(Count(img, kGrey, img.rect()), 201 * 449);  // out-of-range outline: nothing drawn
 
     // A read-only file is not listed.
     lib.punch("AAA.pun", VPunch(7, 70, 30));
@@ -330,25 +284,20 @@ TEST(ToolLibraryWindow, OutOfRangeOutlineDrawsNothing) {
                                  std::filesystem::perm_options::remove);
     w.hide();
     w.show();
-    ASSERT_EQ(Tabs(w)->count(), 1);
-    EXPECT_EQ(Text(w, QStringLiteral("Edit1")), QStringLiteral("7"));
-}
-
-TEST(ToolLibraryWindow, TabWithoutReadableFileKeepsThePreviousTool) {
-    Library lib;
-    lib.punch("AAA.pun", VPunch(7, 70, 30));
-    lib.punch("ZZZ.old.pun", VPunch(9, 90, 30));  // listed as ZZZ, looked for as ZZZ.pun
-    ToolLibraryWindow w(lib.state, ToolKind::Punch, lib.messages);
-    w.show();
-    QTabBar* tabs = Tabs(w);
-    ASSERT_EQ(tabs->count(), 2);
-    const int aaa = tabs->tabText(0) == QStringLiteral("AAA") ? 0 : 1;
-    tabs->setCurrentIndex(aaa);
+    ASSERT_EQ(lib.tabs()->count(), 1);
     const QImage shown = w.renderDrawing();
-    tabs->setCurrentIndex(1 - aaa);
-    EXPECT_EQ(tabs->tabText(1 - aaa), QStringLiteral("ZZZ"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit1")), QStringLiteral("7"));
-    EXPECT_EQ(Text(w, QStringLiteral("Edit3")), QStringLiteral("70.00"));
+
+    // A tab whose file cannot be found keeps the previous tool on screen.
+    lib.punch("ZZZ.old.pun", VPunch(9, 90, 30));  // listed as ZZZ, looked for as ZZZ.pun
+    w.hide();
+    w.show();
+    ASSERT_EQ(lib.tabs()->count(), 2);
+    const int zzz = lib.tabs()->tabText(0) == QStringLiteral("ZZZ") ? 0 : 1;  // the listing order is the folder's
+    lib.tabs()->setCurrentIndex(1 - zzz);
+    lib.tabs()->setCurrentIndex(zzz);
+    EXPECT_EQ(lib.tabs()->tabText(zzz), QStringLiteral("ZZZ"));
+    EXPECT_EQ(lib.text("Edit1"), QStringLiteral("7"));
+    EXPECT_EQ(lib.text("Edit3"), QStringLiteral("70.00"));
     EXPECT_EQ(w.renderDrawing(), shown);
 }
 

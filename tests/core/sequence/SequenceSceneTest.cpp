@@ -47,7 +47,9 @@ void ExpectFlanges(const std::vector<OutlineElement>& lines, std::vector<double>
     ASSERT_EQ(lines.size(), directions.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         EXPECT_NEAR(std::remainder(Direction(lines[i]) - directions[i], 360), 0, 1e-4) << i;  // 180 == -180
-        if (i < lengths.size()) EXPECT_NEAR(Length(lines[i]), lengths[i], 1e-3) << i;
+        if (i < lengths.size()) {
+            EXPECT_NEAR(Length(lines[i]), lengths[i], 1e-3) << i;
+        }
     }
 }
 

@@ -119,8 +119,9 @@ TEST(ScenePainter, TextDrawsInItsPlaceAndOnlyWithAKnownIndex) {
     e.textIndex = 0;
     EXPECT_EQ(Draw(e).drawn(), 0);  // no text table (a loaded tool's empty slots)
 
-    if (QFontDatabase::families().contains(QStringLiteral("osifont"), Qt::CaseInsensitive))
+    if (QFontDatabase::families().contains(QStringLiteral("osifont"), Qt::CaseInsensitive)) {
         EXPECT_EQ(LetteringFontFamily().toLower(), QStringLiteral("osifont"));
+    }
     EXPECT_FALSE(LetteringFontFamily().isEmpty());
 }
 

@@ -44,9 +44,10 @@ std::vector<std::uint8_t> EncodeParameterTable(const ParameterTable& t) {
 }
 
 void DecodeParameterTable(ParameterTable& t, std::span<const std::uint8_t> bytes) {
-    const auto image = OverlayImage(EncodeParameterTable(t), bytes);
-    ByteReader r(image);
-    for (auto& e : t.entries) e.read(r);
+    ReadOverImage(bytes, ParameterTable::kFileSize, [&] { return EncodeParameterTable(t); },
+                  [&](ByteReader& r) {
+                      for (auto& e : t.entries) e.read(r);
+                  });
 }
 
 std::string ParameterFilePath(const std::string& folder) { return folder + kPathSeparator + "Param.dat"; }

@@ -1,9 +1,13 @@
 #include "app/Application.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QStyle>
 #include <QLocale>
 #include <clocale>
 
+#include "app/FocusReturn.h"
+#include "app/KeyboardMenuStyle.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/NewCustomDialog.h"
 #include "dialogs/NewPartDialog.h"
@@ -25,6 +29,8 @@ Application::Application(const std::string& executablePath, const std::string& u
         m_messages = m_ownMessages.get();
     }
     UsePointDecimalSeparator();
+    if (!dynamic_cast<KeyboardMenuStyle*>(QApplication::style()))
+        QApplication::setStyle(new KeyboardMenuStyle(QApplication::style()->name()));
     QCoreApplication::setApplicationName(QStringLiteral("Zelpor_2"));
     m_state.iniPath = ConfigFilePath(executablePath, userConfigFolder);
 
@@ -45,6 +51,7 @@ Application::Application(const std::string& executablePath, const std::string& u
     w.punchLibrary = new ToolLibraryWindow(m_state, ToolKind::Punch, msg, w.main);
     w.dieLibrary = new ToolLibraryWindow(m_state, ToolKind::Die, msg, w.main);
     w.sequence = new SequenceWindow(m_state, w, msg, w.main);
+    new FocusReturn(w.main);
 }
 
 Application::~Application() { delete m_windows.main; }

@@ -38,6 +38,8 @@ void BendViewWidget::rebuild() {
     invalidate();
 }
 
+void BendViewWidget::resetView() { m_view = InitialBendView(); }
+
 void BendViewWidget::ZoomFenetre1Click() {
     m_zoomArmed = true;
     setCursor(ZoomCursor());

@@ -24,6 +24,9 @@ public:
     // fits the view and repaints. Call it whenever the bend, the punch or the
     // die changes while the graphic view is shown, and when it is shown.
     void rebuild();
+    // One pixel per millimetre with the world origin at the centre, as every
+    // activation of the main window starts.
+    void resetView();
 
     // The "Zoom" menu commands.
     void ZoomFenetre1Click();

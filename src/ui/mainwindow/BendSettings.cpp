@@ -192,7 +192,7 @@ void MainWindow::ShowBendGraphic() {
     for (QFrame* p : m_panels) p->hide();
     m_bendView->show();
     m_zoomMenu->menuAction()->setVisible(true);
-    m_zoomTout->setEnabled(false);
+    // "Zoom Tout" is disabled by the fit; a bend without a drawing keeps the view.
     m_bendView->rebuild();
 }
 

@@ -165,9 +165,10 @@ bool MainWindow::Edit4KeyDown(QKeyEvent* e) {
         focusField(m_edit3);
     } else if (e->key() == Qt::Key_Down || IsEnter(e)) {
         if (!m_edit4->text().isEmpty()) focusField(m_edit5);
-    } else if (e->key() == Qt::Key_Right) {
-        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Eaxe1")]);
+    } else if (e->key() == Qt::Key_Right && m_viewMode == ViewMode::Numeric) {
+        focusField(m_settings[SettingFieldIndex("Eaxe1")]);
     } else {
+        // In the drawing there are no settings to the right: Right moves the caret.
         return false;
     }
     return true;
@@ -190,8 +191,8 @@ bool MainWindow::Edit5KeyDown(QKeyEvent* e) {
         focusField(isGraphicPart() ? m_edit3 : m_edit4);
     } else if (e->key() == Qt::Key_Down || IsEnter(e)) {
         focusField(m_material);
-    } else if (e->key() == Qt::Key_Right) {
-        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Eretract")]);
+    } else if (e->key() == Qt::Key_Right && m_viewMode == ViewMode::Numeric) {
+        focusField(m_settings[SettingFieldIndex("Eretract")]);
     } else {
         return false;
     }

@@ -71,6 +71,7 @@ void MainWindow::FormCreate() {
 }
 
 void MainWindow::FormActivate() {
+    m_bendView->resetView();
     RefreshView();
     if (!m_state.workspace.hasJob()) {
         m_state.workspace.customer = kNoJob;
@@ -339,7 +340,9 @@ void MainWindow::newPart(bool graphicOnly) {
         if (drawn == QDialog::Accepted) {
             applyViewMode();
             focusField(m_edit3);
-            return;
+            // From the menu the operator goes on with the bends just drawn;
+            // from F2 the flow comes back to the part like any new part.
+            if (graphicOnly) return;
         }
     } else if (code == NewPartDialog::NumericSequence && !graphicOnly) {
         m_state.part.currentBend = 0;

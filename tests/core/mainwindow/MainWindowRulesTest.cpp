@@ -45,7 +45,7 @@ TEST(BendCursor, InsertStopsAtTwentyFiveAndKeepsTheSlot) {
     EXPECT_FALSE(InsertBend(p));
     EXPECT_EQ(p.lastBend, 24);
     EXPECT_EQ(p.currentBend, 24);
-    // Insert appends after the last bend and goes there, wherever the cursor was.
+    // Insert moves both indexes on by one, wherever the cursor was.
     PartRecord q = PartWithBends(0, 3);
     EXPECT_TRUE(InsertBend(q));
     EXPECT_EQ(BendPositionText(q), "2/5");

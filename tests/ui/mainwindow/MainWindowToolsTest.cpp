@@ -152,7 +152,7 @@ TEST_F(Tools, NewPartWithANumericSequenceHasOneBend) {
     EXPECT_TRUE(find<QPushButton>("Button1")->isVisible());
 }
 
-TEST_F(Tools, NewGraphicPartDrawnEndsOnTheBendField) {
+TEST_F(Tools, NewGraphicPartFromTheMenuEndsOnTheBendField) {
     writePart(SamplePart(3));
     start();
     AnswerModal(80);

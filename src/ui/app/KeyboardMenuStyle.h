@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace zelpor {
+
+// The operators come from a desktop where a lone Alt puts the keyboard into
+// the menu bar and the accelerator letters are always underlined; the
+// platform style on Linux does neither, so this style restores both.
+class KeyboardMenuStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
+};
+
+}  // namespace zelpor

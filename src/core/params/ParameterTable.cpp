@@ -50,7 +50,12 @@ void DecodeParameterTable(ParameterTable& t, std::span<const std::uint8_t> bytes
                   });
 }
 
-std::string ParameterFilePath(const std::string& folder) { return folder + kPathSeparator + "Param.dat"; }
+// The tools folder is stored with its trailing separator; the path shown to
+// the user in a message must not double it.
+std::string ParameterFilePath(const std::string& folder) {
+    const bool separated = !folder.empty() && (folder.back() == '/' || folder.back() == kPathSeparator);
+    return separated ? folder + "Param.dat" : folder + kPathSeparator + "Param.dat";
+}
 
 bool LoadParameterTable(ParameterTable& t, const std::string& folder) {
     auto bytes = ReadWritableFile(ParameterFilePath(folder), nullptr, ParameterTable::kFileSize);

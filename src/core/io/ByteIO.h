@@ -80,7 +80,9 @@ private:
 inline std::vector<std::uint8_t> OverlayImage(std::vector<std::uint8_t> current,
                                               std::span<const std::uint8_t> fileBytes) {
     const std::size_t n = std::min(current.size(), fileBytes.size());
-    std::memcpy(current.data(), fileBytes.data(), n);
+    // An empty file may come with no buffer at all: memcpy from null is
+    // undefined even for zero bytes.
+    if (n > 0) std::memcpy(current.data(), fileBytes.data(), n);
     return current;
 }
 

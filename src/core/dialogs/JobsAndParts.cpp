@@ -107,8 +107,4 @@ std::string SaveCurrentPartBeforeDialog(AppState& state) {
     return state.writeCurrentPart() == 0 ? state.workspace.partFilePath() : std::string();
 }
 
-std::string PartNotWrittenText(const std::string& path) {
-    return "La piece n'a pas pu être enregistrée : " + path;
-}
-
 }  // namespace zelpor

@@ -52,7 +52,4 @@ bool PartExists(const std::string& jobFolder, const std::string& name);
 // Returns the part file's path when the write failed, else an empty text.
 std::string SaveCurrentPartBeforeDialog(AppState& state);
 
-// The message shown when a part file could not be written.
-std::string PartNotWrittenText(const std::string& path);
-
 }  // namespace zelpor

@@ -68,9 +68,9 @@ public:
 private:
     // Four bytes in one step: a part is some 2700 of these fields per save.
     void u32(std::uint32_t v) {
-        const std::size_t at = m_out.size();
-        m_out.resize(at + 4);
-        for (int i = 0; i < 4; ++i) m_out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+        const std::uint8_t le[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                                    static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
+        m_out.insert(m_out.end(), le, le + 4);
     }
     std::vector<std::uint8_t>& m_out;
 };
@@ -81,8 +81,25 @@ private:
 inline std::vector<std::uint8_t> OverlayImage(std::vector<std::uint8_t> current,
                                               std::span<const std::uint8_t> fileBytes) {
     const std::size_t n = std::min(current.size(), fileBytes.size());
-    std::memcpy(current.data(), fileBytes.data(), n);
+    // An empty file may come with no buffer at all: memcpy from null is
+    // undefined even for zero bytes.
+    if (n > 0) std::memcpy(current.data(), fileBytes.data(), n);
     return current;
+}
+
+// Reads a record of `size` bytes from a file with the short-file rule above.
+// A full-size file holds every field, so it is read straight from its bytes;
+// only a short file needs the record's present image (from `encode`) below it.
+template <class Encode, class Read>
+void ReadOverImage(std::span<const std::uint8_t> fileBytes, std::size_t size, Encode encode, Read read) {
+    if (fileBytes.size() >= size) {
+        ByteReader r(fileBytes.first(size));
+        read(r);
+    } else {
+        const auto image = OverlayImage(encode(), fileBytes);
+        ByteReader r(image);
+        read(r);
+    }
 }
 
 }  // namespace zelpor

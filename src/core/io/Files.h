@@ -31,8 +31,15 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
                                                        std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Writes `bytes` over the start of the file, creating it when missing and never
-// truncating it: bytes an existing longer file held past the end are kept.
+// truncating it: bytes an existing longer file held past the end are kept, and
+// so are its permissions. A read-only file is not written. The save is atomic:
+// a new file beside the target replaces it only once complete, so a failure at
+// any byte leaves the old file as it was.
 bool WriteOverFileStart(const std::string& path, const std::vector<std::uint8_t>& bytes, FileError* error = nullptr);
+
+// For tests only: saves fail (as on a full disk) once `bytes` more bytes have
+// been written; std::nullopt restores normal writing.
+void FailWritesAfterForTesting(std::optional<std::size_t> bytes);
 
 bool FolderExists(const std::string& path);
 bool FileExists(const std::string& path);

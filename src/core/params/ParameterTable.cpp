@@ -44,12 +44,18 @@ std::vector<std::uint8_t> EncodeParameterTable(const ParameterTable& t) {
 }
 
 void DecodeParameterTable(ParameterTable& t, std::span<const std::uint8_t> bytes) {
-    const auto image = OverlayImage(EncodeParameterTable(t), bytes);
-    ByteReader r(image);
-    for (auto& e : t.entries) e.read(r);
+    ReadOverImage(bytes, ParameterTable::kFileSize, [&] { return EncodeParameterTable(t); },
+                  [&](ByteReader& r) {
+                      for (auto& e : t.entries) e.read(r);
+                  });
 }
 
-std::string ParameterFilePath(const std::string& folder) { return folder + kPathSeparator + "Param.dat"; }
+// The tools folder is stored with its trailing separator; the path shown to
+// the user in a message must not double it.
+std::string ParameterFilePath(const std::string& folder) {
+    const bool separated = !folder.empty() && (folder.back() == '/' || folder.back() == kPathSeparator);
+    return separated ? folder + "Param.dat" : folder + kPathSeparator + "Param.dat";
+}
 
 bool LoadParameterTable(ParameterTable& t, const std::string& folder) {
     auto bytes = ReadWritableFile(ParameterFilePath(folder), nullptr, ParameterTable::kFileSize);

@@ -105,17 +105,7 @@ std::vector<std::uint8_t> EncodePart(const PartRecord& p) {
     return out;
 }
 
-void DecodePart(PartRecord& p, std::span<const std::uint8_t> fileBytes) {
-    // Only a short file needs the part's own image underneath it (the bytes it
-    // lacks keep their values); a complete file is read as it is, without
-    // encoding the whole part first.
-    std::vector<std::uint8_t> overlay;
-    std::span<const std::uint8_t> image = fileBytes;
-    if (fileBytes.size() < PartRecord::kFileSize) {
-        overlay = OverlayImage(EncodePart(p), fileBytes);
-        image = overlay;
-    }
-    ByteReader r(image);
+static void ReadPartFields(PartRecord& p, ByteReader& r) {
     p.comment.read(r);
     p.thickness = r.f32();
     p.material.read(r);
@@ -131,6 +121,11 @@ void DecodePart(PartRecord& p, std::span<const std::uint8_t> fileBytes) {
     for (float& f : p.sketchExtent) f = r.f32();
     for (auto& e : p.sketch) e.read(r);
     for (auto& t : p.sketchTexts) t.read(r);
+}
+
+void DecodePart(PartRecord& p, std::span<const std::uint8_t> fileBytes) {
+    ReadOverImage(fileBytes, PartRecord::kFileSize, [&] { return EncodePart(p); },
+                  [&](ByteReader& r) { ReadPartFields(p, r); });
     BoundIndexes(p);
 }
 

@@ -63,32 +63,32 @@ std::vector<std::uint8_t> EncodeDie(const DieRecord& d) {
 }
 
 void DecodePunch(PunchRecord& p, std::span<const std::uint8_t> bytes) {
-    const auto image = OverlayImage(EncodePunch(p), bytes);
-    ByteReader r(image);
-    p.version = r.i32();
-    p.versionIndex = r.i32();
-    p.height = r.f32();
-    p.angle = r.f32();
-    p.lastElement = r.i32();
-    for (auto& e : p.outline) e.read(r);
-    r.bytes(p.reserved);
-    r.bytes(p.textSlots);
+    ReadOverImage(bytes, PunchRecord::kFileSize, [&] { return EncodePunch(p); }, [&](ByteReader& r) {
+        p.version = r.i32();
+        p.versionIndex = r.i32();
+        p.height = r.f32();
+        p.angle = r.f32();
+        p.lastElement = r.i32();
+        for (auto& e : p.outline) e.read(r);
+        r.bytes(p.reserved);
+        r.bytes(p.textSlots);
+    });
 }
 
 void DecodeDie(DieRecord& d, std::span<const std::uint8_t> bytes) {
-    const auto image = OverlayImage(EncodeDie(d), bytes);
-    ByteReader r(image);
-    d.version = r.i32();
-    d.versionIndex = r.i32();
-    d.height = r.f32();
-    d.vAngle = r.f32();
-    d.vOpening = r.f32();
-    d.entryRadius = r.f32();
-    r.bytes(d.reserved);
-    d.lastElement = r.i32();
-    for (auto& e : d.outline) e.read(r);
-    r.bytes(d.reservedEntries);
-    r.bytes(d.textSlots);
+    ReadOverImage(bytes, DieRecord::kFileSize, [&] { return EncodeDie(d); }, [&](ByteReader& r) {
+        d.version = r.i32();
+        d.versionIndex = r.i32();
+        d.height = r.f32();
+        d.vAngle = r.f32();
+        d.vOpening = r.f32();
+        d.entryRadius = r.f32();
+        r.bytes(d.reserved);
+        d.lastElement = r.i32();
+        for (auto& e : d.outline) e.read(r);
+        r.bytes(d.reservedEntries);
+        r.bytes(d.textSlots);
+    });
 }
 
 std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind kind) {

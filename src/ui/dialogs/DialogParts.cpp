@@ -10,6 +10,7 @@
 
 #include "common/Latin1.h"
 #include "common/MessageService.h"
+#include "common/SaveFailures.h"
 #include "dialogs/JobsAndParts.h"
 #include "workspace/AppState.h"
 
@@ -86,8 +87,7 @@ void SavePartOnOpening(AppState& state, MessageService& messages, QWidget* paren
 }
 
 void ReportPartNotWritten(MessageService& messages, QWidget* parent, const std::string& path) {
-    messages.show(parent, QMessageBox::Warning, QStringLiteral("Zelpor_2"),
-                  QString::fromStdString(PartNotWrittenText(path)), QMessageBox::Ok);
+    ReportNotSaved(messages, parent, PartNotSavedText(path));
 }
 
 }  // namespace zelpor

@@ -14,6 +14,7 @@
 #include "bendview/BendViewWidget.h"
 #include "common/Latin1.h"
 #include "common/MessageService.h"
+#include "common/SaveFailures.h"
 #include "common/WindowSet.h"
 #include "SampleLibrary.h"
 #include "dialogs/AboutBox.h"
@@ -438,17 +439,18 @@ void MainWindow::applyViewMode() {
 // ---- closing ------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    FormClose();
-    event->accept();
+    if (FormClose()) event->accept();
+    else event->ignore();
 }
 
-void MainWindow::FormClose() {
-    // Losing a day's settings silently is worse than a message at closing time.
-    if (!SaveWorkspace(m_state.workspace, m_state.iniPath))
-        m_messages.warn(this, QStringLiteral("Impossible d'écrire le fichier ") + FromLocal(m_state.iniPath));
-    if (m_state.writeCurrentPart() == 0)
-        m_messages.warn(this,
-                        QStringLiteral("Impossible d'écrire le fichier ") + FromLocal(m_state.workspace.partFilePath()));
+// Saves the configuration and the part. When either cannot be written the
+// user is told where, and may keep the window open to free the disk or fix
+// the folder and close again, rather than lose the part worked on.
+bool MainWindow::FormClose() {
+    QStringList failures;
+    if (!SaveWorkspace(m_state.workspace, m_state.iniPath)) failures << ConfigurationNotSavedText(m_state.iniPath);
+    if (m_state.writeCurrentPart() == 0) failures << PartNotSavedText(m_state.workspace.partFilePath());
+    return failures.isEmpty() || ConfirmCloseUnsaved(m_messages, this, failures);
 }
 
 }  // namespace zelpor

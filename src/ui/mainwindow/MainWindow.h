@@ -149,7 +149,7 @@ private:
     void NouvelleGraphique1Click();
     void Numerique1Click();
     void Graphique1Click();
-    void FormClose();
+    bool FormClose();
 
     bool isGraphicPart() const;
     void setStatus(const QString& text);

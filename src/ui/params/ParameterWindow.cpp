@@ -10,6 +10,7 @@
 #include "common/FunctionPanel.h"
 #include "common/Latin1.h"
 #include "common/MessageService.h"
+#include "common/SaveFailures.h"
 #include "common/WindowSet.h"
 #include "io/Files.h"
 #include "params/ParameterEntry.h"
@@ -238,8 +239,7 @@ void ParameterWindow::done(int result) {
 
 void ParameterWindow::saveTable() {
     if (SaveParameterTable(m_table, m_state.workspace.pathTools)) return;
-    m_messages.warn(this, QStringLiteral("Impossible d'enregistrer les param\u00E8tres machine dans ") +
-                              FromLocal(ParameterFilePath(m_state.workspace.pathTools)));
+    ReportNotSaved(m_messages, this, ParametersNotSavedText(ParameterFilePath(m_state.workspace.pathTools)));
 }
 
 }  // namespace zelpor

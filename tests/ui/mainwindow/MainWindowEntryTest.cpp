@@ -107,8 +107,8 @@ TEST_F(Entry, AFailedSaveIsReported) {
     std::filesystem::create_directory(partPath());
     closeWindow();
     ASSERT_EQ(m_messages.shown.size(), 1u);
-    EXPECT_TRUE(m_messages.shown[0].text.startsWith("Impossible d'écrire le fichier "));
-    EXPECT_TRUE(m_messages.shown[0].text.endsWith("P1.pie"));
+    EXPECT_EQ(m_messages.shown[0].text, QString::fromStdString("La pi\u00E8ce n'a pas pu \u00EAtre enregistr\u00E9e dans " +
+                                                               partPath() + ".\nFermer quand m\u00EAme ?"));
 }
 
 }  // namespace

@@ -81,8 +81,9 @@ protected:
         WriteAll(m_ws.pathTools + "material.dat", EncodeMaterialTable(table));
     }
 
+    void writePart(const PartRecord& p) { WritePart(p, m_ws.pathCustomers, m_ws.customer, m_ws.part + ".pie"); }
     void start(const PartRecord& p) {
-        WritePart(p, m_ws.pathCustomers, m_ws.customer, m_ws.part + ".pie");
+        writePart(p);
         start();
     }
     void start() {

@@ -236,7 +236,22 @@ TEST(ParameterWindow, MissingFileIsCreatedOnCloseAndUnwritableOneIsReported) {
     ed.window.show();
     ed.window.close();
     ASSERT_EQ(ed.messages.shown.size(), 1u);
-    EXPECT_TRUE(ed.messages.lastText().contains(QStringLiteral("Param.dat")));
+    EXPECT_EQ(ed.messages.lastText(),
+              QString::fromStdString("Les param\u00E8tres machine n'ont pas pu \u00EAtre enregistr\u00E9s dans " +
+                                     ed.paramFile() + "."));
+    EXPECT_EQ(ed.messages.shown[0].icon, QMessageBox::Warning);
+}
+
+TEST(ParameterWindow, ReadOnlyFileIsReportedAndKeptByteForByte) {
+    Editor ed;
+    ed.open();
+    ed.goTo(5);
+    ed.type("42");
+    std::filesystem::permissions(ed.paramFile(), std::filesystem::perms::owner_read);
+    ed.window.close();
+    ASSERT_EQ(ed.messages.shown.size(), 1u);
+    EXPECT_TRUE(ed.messages.lastText().endsWith(QString::fromStdString(ed.paramFile() + ".")));
+    EXPECT_EQ(test::ReadAll(ed.paramFile()), ed.original);
 }
 
 TEST(ParameterWindow, StartUpLoadsTheTableFromTheToolsFolder) {

@@ -1,0 +1,332 @@
+// Files from a shared disk may be truncated, hand-edited or written by other
+// programs. Each reader gets hostile values in every index field and
+// non-numbers in every float a formula or a fit reads: the program must keep
+// running, keep every index inside its table and show finite views. (Under the
+// sanitizer build the same tests also prove no read or write outside a table
+// and no NaN reaching an integer conversion.)
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "bendview/BendScene.h"
+#include "bendview/BendViewZoom.h"
+#include "calc/Formulas.h"
+#include "params/ParameterTable.h"
+#include "part/PartRecord.h"
+#include "sequence/SequenceProgram.h"
+#include "support/TempDir.h"
+#include "text/Numbers.h"
+#include "tools/ToolRecords.h"
+#include "view/ToolFit.h"
+#include "workspace/Workspace.h"
+
+using namespace zelpor;
+using namespace zelpor::test;
+
+namespace {
+
+constexpr std::int32_t kHostileIndexes[] = {-5, 25, 1000, std::numeric_limits<std::int32_t>::max()};
+const float kNonNumbers[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                             -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::max()};
+
+// A three-bend part with a profile and a sketch, as the shop would have it.
+PartRecord GoodPart() {
+    PartRecord p;
+    p.comment.assign("Equerre");
+    p.thickness = 2;
+    p.material.assign("Acier");
+    p.currentBend = 0;
+    p.lastBend = 2;
+    p.graphicProfile = 1;
+    for (int i = 0; i < 3; ++i) {
+        auto& b = p.bends[static_cast<std::size_t>(i)];
+        b.length = 1000;
+        b.angle = 90;
+        b.opening = 10;
+        b.punch.assign("P88-67");
+        b.die.assign("V16");
+    }
+    p.profileBendCount = 3;
+    const float lengths[] = {100, 50, 80, 40};
+    for (int k = 0; k < 4; ++k) {
+        auto& s = p.profile[static_cast<std::size_t>(k)];
+        s.length = lengths[k];
+        s.angle = k < 3 ? 90 : 0;
+        s.index = k < 3 ? k : -1;
+        s.order = k < 3 ? 2 - k : -1;
+    }
+    p.sketchLast = 1;
+    p.sketch[0].type = kLine;
+    p.sketch[0].x2 = 100;
+    p.sketch[1].type = kText;
+    p.sketch[1].textIndex = 1;
+    p.sketch[1].textHeight = 5;
+    return p;
+}
+
+template <typename Tool>
+void Outline(Tool& tool, std::initializer_list<std::pair<float, float>> points) {
+    std::vector<std::pair<float, float>> pts(points);
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        auto& e = tool.outline[i];
+        e.type = kLine;
+        e.x1 = pts[i].first;
+        e.y1 = pts[i].second;
+        e.x2 = pts[(i + 1) % pts.size()].first;
+        e.y2 = pts[(i + 1) % pts.size()].second;
+    }
+    tool.outline[pts.size()].type = kText;
+    tool.outline[pts.size()].textIndex = 0;
+    tool.outline[pts.size()].h = 4;
+    tool.lastElement = static_cast<std::int32_t>(pts.size());
+}
+
+TPoincon GoodPunch() {
+    TPoincon t;
+    t.record.version = t.record.versionIndex = 1;
+    t.record.height = 67;
+    t.record.angle = 88;
+    Outline(t.record, {{-13, 0}, {13, 0}, {13, -53.5f}, {0, -67}, {-13, -53.5f}});
+    return t;
+}
+
+TMatrice GoodDie() {
+    TMatrice t;
+    t.record.version = t.record.versionIndex = 1;
+    t.record.height = 60;
+    t.record.vAngle = 88;
+    t.record.vOpening = 16;
+    t.record.entryRadius = 2;
+    Outline(t.record, {{-25, 0}, {25, 0}, {25, 50}, {8, 60}, {0, 51.7f}, {-8, 60}, {-25, 50}});
+    return t;
+}
+
+bool FiniteView(const ViewTransform& v) {
+    for (double d : {v.worldOriginX, v.worldOriginY, v.worldExtentX, v.worldExtentY, v.viewportExtentX,
+                     v.viewportExtentY})
+        if (!std::isfinite(d)) return false;
+    return v.worldExtentX != 0 && v.worldExtentY != 0 && v.viewportExtentX != 0 && v.viewportExtentY != 0;
+}
+
+// Shows every bend, steps through the sequence and fits the tool views, the
+// way a user looking at the part would; counts what reached the screen.
+void ShowEverything(const PartRecord& part, const TPoincon& punch, const TMatrice& die) {
+    for (int bend = -1; bend <= part.lastBend; ++bend) {
+        PartRecord shown = part;
+        shown.currentBend = bend;
+        const BendSceneResult result = BuildBendScene(shown, punch, die);
+        ViewTransform view = InitialBendView();
+        if (result.fitView) FitBendView(result.scene.extent, kBendViewWidth, kBendViewHeight, view);
+        ZoomAll(view, result.scene.extent);
+        EXPECT_TRUE(FiniteView(view)) << "bend " << bend;
+        for (const auto& e : result.scene.elements) {
+            const ScreenPoint p = view.map(e.x1, e.y1);
+            EXPECT_LE(std::abs(p.x), (1 << 30) + kBendViewWidth);
+            EXPECT_LE(std::abs(p.y), (1 << 30) + kBendViewHeight);
+            EXPECT_LE(result.scene.textOf(e).size(), 128u);
+        }
+    }
+    PartRecord sequencePart = part;
+    TPoincon p = punch;
+    TMatrice d = die;
+    SequenceProgram program(sequencePart, p, d);
+    program.activate([] {}, [] {});
+    for (int i = 0; i < 4; ++i) {
+        program.validate();
+        program.next();
+        EXPECT_TRUE(FiniteView(program.scene().view));
+        EXPECT_GE(program.step(), 0);
+        EXPECT_LT(program.step(), kProfileEntries);
+    }
+    for (ToolKind kind : {ToolKind::Punch, ToolKind::Die}) {
+        const ToolOutlineView outline =
+            kind == ToolKind::Punch ? PrepareToolOutline(punch.record) : PrepareToolOutline(die.record);
+        EXPECT_LE(outline.count, 25);
+        ViewTransform t = LibraryStartTransform(400, 300);
+        FitToolView(t, outline, kind, 400, 300);
+        EXPECT_TRUE(FiniteView(t));
+    }
+}
+
+// Writes the part to a file and reads it back as the main window would.
+PartRecord ThroughAFile(const PartRecord& part) {
+    TempDir dir;
+    EXPECT_EQ(WritePart(part, dir.folder(), "JOB", "P.pie"), 1);
+    PartRecord read;
+    EXPECT_TRUE(ReadPart(read, dir.folder(), "JOB", "P.pie"));
+    return read;
+}
+
+void ExpectBounded(const PartRecord& p) {
+    EXPECT_GE(p.lastBend, -1);
+    EXPECT_LT(p.lastBend, kMaxBends);
+    EXPECT_GE(p.currentBend, -1);
+    EXPECT_LE(p.currentBend, p.lastBend);
+    EXPECT_GE(p.profileBendCount, 0);
+    EXPECT_LT(p.profileBendCount, kProfileEntries);
+    EXPECT_GE(p.sketchLast, -1);
+    EXPECT_LT(p.sketchLast, kSketchEntities);
+}
+
+using PartEdit = std::function<void(PartRecord&, std::int32_t)>;
+
+}  // namespace
+
+TEST(DamagedPart, HostileValueInEveryIndexField) {
+    const std::vector<std::pair<const char*, PartEdit>> fields = {
+        {"currentBend", [](PartRecord& p, std::int32_t v) { p.currentBend = v; }},
+        {"lastBend", [](PartRecord& p, std::int32_t v) { p.lastBend = v; }},
+        {"profileBendCount", [](PartRecord& p, std::int32_t v) { p.profileBendCount = v; }},
+        {"sketchLast", [](PartRecord& p, std::int32_t v) { p.sketchLast = v; }},
+        {"profile.index", [](PartRecord& p, std::int32_t v) { for (auto& s : p.profile) s.index = v; }},
+        {"profile.order", [](PartRecord& p, std::int32_t v) { for (auto& s : p.profile) s.order = v; }},
+        {"sketch.textIndex", [](PartRecord& p, std::int32_t v) { for (auto& e : p.sketch) e.textIndex = v; }},
+        {"sketch.type", [](PartRecord& p, std::int32_t v) { for (auto& e : p.sketch) e.type = v; }},
+    };
+    for (const auto& [name, edit] : fields) {
+        for (std::int32_t value : kHostileIndexes) {
+            SCOPED_TRACE(std::string(name) + " = " + std::to_string(value));
+            PartRecord hostile = GoodPart();
+            edit(hostile, value);
+            const PartRecord read = ThroughAFile(hostile);
+            ExpectBounded(read);
+            ShowEverything(read, GoodPunch(), GoodDie());
+        }
+    }
+}
+
+TEST(DamagedPart, NonNumbersInEveryFloatAFormulaOrAFitReads) {
+    using FloatEdit = std::function<void(PartRecord&, float)>;
+    const std::vector<std::pair<const char*, FloatEdit>> fields = {
+        {"thickness", [](PartRecord& p, float v) { p.thickness = v; }},
+        {"bend.angle", [](PartRecord& p, float v) { for (auto& b : p.bends) b.angle = v; }},
+        {"bend.opening", [](PartRecord& p, float v) { for (auto& b : p.bends) b.opening = v; }},
+        {"bend.length", [](PartRecord& p, float v) { for (auto& b : p.bends) b.length = v; }},
+        {"startOrientation", [](PartRecord& p, float v) { p.startOrientation = v; }},
+        {"profile.length", [](PartRecord& p, float v) { p.profile[1].length = v; }},
+        {"profile.angle", [](PartRecord& p, float v) { p.profile[0].angle = v; }},
+        {"profile.correction", [](PartRecord& p, float v) { for (auto& s : p.profile) s.correction = v; }},
+        {"sketch coordinates", [](PartRecord& p, float v) { p.sketch[0].x1 = p.sketch[1].y2 = v; }},
+        {"sketch text height", [](PartRecord& p, float v) { p.sketch[1].textHeight = v; }},
+    };
+    for (const auto& [name, edit] : fields) {
+        for (float value : kNonNumbers) {
+            SCOPED_TRACE(std::string(name) + " = " + std::to_string(value));
+            PartRecord hostile = GoodPart();
+            edit(hostile, value);
+            ShowEverything(ThroughAFile(hostile), GoodPunch(), GoodDie());
+        }
+    }
+}
+
+TEST(DamagedTools, HostileIndexesAndNonNumbers) {
+    for (std::int32_t value : kHostileIndexes) {
+        SCOPED_TRACE(value);
+        TPoincon punch = GoodPunch();
+        TMatrice die = GoodDie();
+        punch.record.lastElement = value;
+        die.record.outline[0].textIndex = value;
+        die.record.outline[1].type = value;
+        TPoincon readPunch;
+        TMatrice readDie;
+        DecodePunch(readPunch.record, EncodePunch(punch.record));
+        DecodeDie(readDie.record, EncodeDie(die.record));
+        EXPECT_EQ(OutlineElementCount(readPunch.record.lastElement), 0);
+        ShowEverything(GoodPart(), readPunch, readDie);
+    }
+    using DieEdit = std::function<void(TMatrice&, float)>;
+    const std::vector<std::pair<const char*, DieEdit>> dieFields = {
+        {"height", [](TMatrice& d, float v) { d.record.height = v; }},
+        {"vOpening", [](TMatrice& d, float v) { d.record.vOpening = v; }},
+        {"vAngle", [](TMatrice& d, float v) { d.record.vAngle = v; }},
+        {"entryRadius", [](TMatrice& d, float v) { d.record.entryRadius = v; }},
+        {"outline", [](TMatrice& d, float v) { d.record.outline[2].x2 = d.record.outline[5].h = v; }},
+    };
+    for (const auto& [name, edit] : dieFields) {
+        for (float value : kNonNumbers) {
+            SCOPED_TRACE(std::string(name) + " = " + std::to_string(value));
+            TMatrice die = GoodDie();
+            edit(die, value);
+            TPoincon punch = GoodPunch();
+            punch.record.height = value;
+            punch.record.outline[1].y1 = value;
+            ShowEverything(GoodPart(), punch, die);
+            // The numbers shown for the bend stay printable.
+            const double y = ComputeYDepth(90, 2, die.record.entryRadius, die.record.vOpening, die.record.vAngle);
+            EXPECT_FALSE(FormatFixed(y, 2).empty());
+        }
+    }
+}
+
+TEST(DamagedTools, NamesWithoutTerminatorStayInTheirField) {
+    std::vector<std::uint8_t> bytes(PunchRecord::kFileSize, 'A');
+    PunchRecord punch;
+    DecodePunch(punch, bytes);
+    for (const auto& e : punch.outline) EXPECT_EQ(e.name.str().size(), 32u);
+    PartRecord part;
+    DecodePart(part, std::vector<std::uint8_t>(PartRecord::kFileSize, 'B'));
+    EXPECT_EQ(part.comment.str(), std::string(255, 'B'));
+    EXPECT_EQ(part.material.str(), std::string(31, 'B'));
+    ExpectBounded(part);
+}
+
+TEST(DamagedTables, ParametersAndMaterialsWithNonNumbers) {
+    for (float value : kNonNumbers) {
+        SCOPED_TRACE(value);
+        TempDir dir;
+        ParameterTable table;
+        for (auto& e : table.entries) e.value = e.lower = e.upper = value;
+        table.entries[0].designation.assign(std::string(200, 'x'));
+        ASSERT_TRUE(SaveParameterTable(table, dir.path().string()));
+        ParameterTable read;
+        ASSERT_TRUE(LoadParameterTable(read, dir.path().string()));
+        EXPECT_LE(read.entries[0].designation.str().size(), 120u);
+        EXPECT_FALSE(FormatFixed(read.entries[5].value, 2).empty());
+
+        std::array<MaterialRecord, kMaterialRecords> materials{};
+        materials[0].name.assign("Acier");
+        materials[0].coefficient = value;
+        WriteAll(dir.file("material.dat"), EncodeMaterialTable(materials));
+        float coefficient = 1;
+        ASSERT_TRUE(LoadMaterialCoefficient(dir.folder(), "Acier", coefficient));
+        const double force = ComputeBendForce(1000, coefficient, 2, 16);
+        EXPECT_FALSE(FormatFixed(force, 2).empty());
+    }
+}
+
+TEST(DamagedTables, TruncatedRandomAndOversizedFilesOfEveryKind) {
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{899}, std::size_t{2019},
+                             std::size_t{7871}, std::size_t{10740}, std::size_t{70000}}) {
+        SCOPED_TRACE(size);
+        const auto bytes = RandomBytes(size, static_cast<unsigned>(size));
+        PartRecord part;
+        DecodePart(part, bytes);
+        ExpectBounded(part);
+        TPoincon punch;
+        TMatrice die;
+        DecodePunch(punch.record, bytes);
+        DecodeDie(die.record, bytes);
+        ShowEverything(part, punch, die);
+        ParameterTable table;
+        DecodeParameterTable(table, bytes);
+        (void)DecodeMaterialTable(bytes);
+    }
+}
+
+TEST(DamagedConfiguration, IniWithoutLinesOrWithBinaryKeepsDefaults) {
+    TempDir dir;
+    ScopedWorkingDirectory cwd(dir.path());
+    const std::string ini = dir.file("zelpor.INI");
+    for (const std::vector<std::uint8_t>& bytes :
+         {std::vector<std::uint8_t>(70000, 'A'), RandomBytes(5000, 3), std::vector<std::uint8_t>(300, 0)}) {
+        WriteAll(ini, bytes);
+        Workspace ws = LoadWorkspace(ini, dir.folder());
+        EXPECT_FALSE(ws.pathCustomers.empty());
+        EXPECT_FALSE(ws.pathTools.empty());
+        // Saving keeps working on such a file.
+        EXPECT_TRUE(SaveWorkspace(ws, ini));
+        EXPECT_EQ(LoadWorkspace(ini, dir.folder()).pathTools, ws.pathTools);
+    }
+}

@@ -53,18 +53,18 @@ inline DieRecord SampleDieV16() {
     return d;
 }
 
-struct SegmentSpec {
+struct SegmentEntry {
     float length;
     float angle;
     int order;
     int pivot = 0;
 };
 
-// A drawn profile: each spec is a segment and the bend after it; the last
-// spec is the closing segment (its angle and order are ignored).
-inline void SetProfile(PartRecord& part, std::initializer_list<SegmentSpec> specs) {
+// A drawn profile: each entry is a segment and the bend after it; the last
+// entry is the closing segment (its angle and order are ignored).
+inline void SetProfile(PartRecord& part, std::initializer_list<SegmentEntry> entries) {
     int k = 0;
-    for (const SegmentSpec& s : specs) {
+    for (const SegmentEntry& s : entries) {
         ProfileSegment& seg = part.profile[static_cast<std::size_t>(k)];
         seg.length = s.length;
         seg.angle = s.angle;

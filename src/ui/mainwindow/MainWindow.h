@@ -124,6 +124,7 @@ private:
     void CBmaticeEnter();
     void CBmaticeClick();
     bool CBmaticeKeyDown(QKeyEvent* e);
+    bool toolListKeyDown(QComboBox* list, QKeyEvent* e, QWidget* up, QWidget* down);
     void CBmaticeExit();
     void fillToolList(QComboBox* list, bool punch);
 

@@ -75,47 +75,27 @@ void MainWindow::CBmaticeClick() {
     focusField(m_edit1);
 }
 
-bool MainWindow::CBpoinconKeyDown(QKeyEvent* e) {
-    switch (e->key()) {
-    case Qt::Key_Up:
-        if (PopupOpen(m_punch)) return false;
-        focusField(m_material);
-        return true;
-    case Qt::Key_Down:
-        if (PopupOpen(m_punch)) return false;
-        focusField(m_die);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        CBpoinconClick();
-        return true;
-    case Qt::Key_PageDown:
-        m_punch->showPopup();
-        return true;
-    case Qt::Key_Right:
-        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Etemps_next")]);
-        return true;
-    default:
-        return SilentSelectionKey(e);
-    }
-}
+bool MainWindow::CBpoinconKeyDown(QKeyEvent* e) { return toolListKeyDown(m_punch, e, m_material, m_die); }
 
 bool MainWindow::CBmaticeKeyDown(QKeyEvent* e) {
+    return toolListKeyDown(m_die, e, isGraphicPart() ? static_cast<QWidget*>(m_edit1) : m_punch, m_edit1);
+}
+
+// The twin lists differ only in their neighbours and in what choosing stores.
+bool MainWindow::toolListKeyDown(QComboBox* list, QKeyEvent* e, QWidget* up, QWidget* down) {
     switch (e->key()) {
     case Qt::Key_Up:
-        if (PopupOpen(m_die)) return false;
-        focusField(isGraphicPart() ? static_cast<QWidget*>(m_edit1) : m_punch);
-        return true;
     case Qt::Key_Down:
-        if (PopupOpen(m_die)) return false;
-        focusField(m_edit1);
+        if (PopupOpen(list)) return false;
+        focusField(e->key() == Qt::Key_Up ? up : down);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        CBmaticeClick();
+        if (list == m_punch) CBpoinconClick();
+        else CBmaticeClick();
         return true;
     case Qt::Key_PageDown:
-        m_die->showPopup();
+        list->showPopup();
         return true;
     case Qt::Key_Right:
         if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Etemps_next")]);

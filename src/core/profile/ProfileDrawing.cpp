@@ -142,15 +142,21 @@ void ProfileDrawing::startProfile() {
     beginAngleStep(0, 0, 0);
 }
 
-void ProfileDrawing::beginAngleStep(double offset, double px, double py) {
-    m_bar.pointer = PointerShape::Angle;
-    m_mode = Mode::Angle;
+// An angle or a length step: the whole entry bar shown, with its texts.
+void ProfileDrawing::showStepBar(Mode mode, PointerShape pointer, const char* prompt, const char* valueLabel,
+                                 const char* unit) {
+    m_bar.pointer = pointer;
+    m_mode = mode;
     m_bar.promptVisible = m_bar.entryVisible = m_bar.unitVisible = true;
     m_bar.valueLabelVisible = m_bar.valueVisible = m_bar.valueUnitVisible = true;
-    m_bar.prompt = "Angle :";
-    m_bar.unit = "degré";
-    m_bar.valueLabel = "Angle courant";
-    m_bar.valueUnit = "degré";
+    m_bar.prompt = prompt;
+    m_bar.unit = unit;
+    m_bar.valueLabel = valueLabel;
+    m_bar.valueUnit = unit;
+}
+
+void ProfileDrawing::beginAngleStep(double offset, double px, double py) {
+    showStepBar(Mode::Angle, PointerShape::Angle, "Angle :", "Angle courant", "degré");
     if (m_firstStep) {
         m_bar.status = "Orientation du segment de depart";
         setEntryText("0");
@@ -220,14 +226,7 @@ void ProfileDrawing::acceptAngle(double value) {
 }
 
 void ProfileDrawing::beginLengthStep(double px, double py) {
-    m_bar.pointer = PointerShape::Length;
-    m_mode = Mode::Length;
-    m_bar.promptVisible = m_bar.entryVisible = m_bar.unitVisible = true;
-    m_bar.valueLabelVisible = m_bar.valueVisible = m_bar.valueUnitVisible = true;
-    m_bar.prompt = "Longueur :";
-    m_bar.unit = "mm";
-    m_bar.valueLabel = "Longueur courant";
-    m_bar.valueUnit = "mm";
+    showStepBar(Mode::Length, PointerShape::Length, "Longueur :", "Longueur courant", "mm");
     m_bar.status = "Longueur du segment";
     setEntryText("");
 

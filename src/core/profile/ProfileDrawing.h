@@ -143,6 +143,7 @@ public:
 private:
     void askThickness();
     void startProfile();
+    void showStepBar(Mode mode, PointerShape pointer, const char* prompt, const char* valueLabel, const char* unit);
     void beginAngleStep(double offset, double px, double py);
     void acceptAngle(double value);
     void beginLengthStep(double px, double py);

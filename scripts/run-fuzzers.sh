@@ -35,6 +35,41 @@ for pun in "$out"/samples/*.pun; do
     done
 done
 
+# The files the tests write (parts, tools, Param.dat, configurations, the
+# hostile ones included), when the ordinary build's tests exist.
+if [ -x build/bin/core_tests ] && [ -x build/bin/ui_tests ]; then
+    kept="$out/test-files"
+    rm -rf "$kept"
+    before=$(find "$out/seeds" -type f | wc -l)
+    ZELPOR_KEEP_TEST_FILES="$PWD/$kept" build/bin/core_tests > /dev/null 2>&1 || true
+    ZELPOR_KEEP_TEST_FILES="$PWD/$kept" QT_QPA_PLATFORM=offscreen build/bin/ui_tests > /dev/null 2>&1 || true
+    for f in "$kept"/*; do
+        [ -f "$f" ] || continue
+        case "${f,,}" in
+            *.pie) cp "$f" "$out/seeds/part/" ;;
+            *.pun) cp "$f" "$out/seeds/punch/" ;;
+            *.die) cp "$f" "$out/seeds/die/" ;;
+            *param.dat) cp "$f" "$out/seeds/params/" ;;
+            *material.dat) cp "$f" "$out/seeds/material/" ;;
+            *.ini) cp "$f" "$out/seeds/ini/" ;;
+        esac
+    done
+    # Each part the tests wrote, cut or padded to a part's size, with the
+    # first sample punch and die after it.
+    pun=$(ls "$out"/samples/*.pun | head -1)
+    die=$(ls "$out"/samples/*.die | head -1)
+    for f in "$out"/seeds/part/*; do
+        case "$f" in */zelpor-test-*) ;; *) continue ;; esac
+        scene="$out/seeds/scenes/$(basename "$f")"
+        head -c 10741 "$f" > "$scene"
+        truncate -s 10741 "$scene"
+        cat "$pun" "$die" >> "$scene"
+    done
+    echo "seeds: $(( $(find "$out/seeds" -type f | wc -l) - before )) files written by the tests"
+else
+    echo "seeds: build/ has no tests yet (make test), fuzzing from the encoders' and the samples' files only"
+fi
+
 # Only the fill of fresh allocations is switched off, for speed; every ASan
 # check stays on.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-max_malloc_fill_size=0:detect_leaks=0}"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -10,6 +11,10 @@ namespace zelpor::test {
 
 // A fresh folder per test, removed afterwards. Tests that depend on the
 // working directory switch into it and back.
+//
+// When ZELPOR_KEEP_TEST_FILES names a folder, every file a test leaves behind
+// is copied there first: the fuzzers start from the parts, tools and
+// configurations the tests wrote, hostile ones included.
 class TempDir {
 public:
     TempDir() {
@@ -19,6 +24,7 @@ public:
     }
     ~TempDir() {
         std::error_code ec;
+        KeepFilesFor(std::getenv("ZELPOR_KEEP_TEST_FILES"));
         std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
     }
@@ -31,6 +37,20 @@ public:
     std::string file(const std::string& name) const { return (m_path / name).string(); }
 
 private:
+    void KeepFilesFor(const char* keepFolder) const {
+        if (keepFolder == nullptr || *keepFolder == '\0') return;
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        fs::create_directories(keepFolder, ec);
+        const std::string prefix = m_path.filename().string() + "-";
+        for (fs::recursive_directory_iterator it(m_path, ec), end; !ec && it != end; it.increment(ec)) {
+            if (!it->is_regular_file(ec)) continue;
+            const fs::path target = fs::path(keepFolder) / (prefix + it->path().filename().string());
+            fs::copy_file(it->path(), target, fs::copy_options::overwrite_existing, ec);
+            ec.clear();
+        }
+    }
+
     std::filesystem::path m_path;
 };
 

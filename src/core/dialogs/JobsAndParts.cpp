@@ -16,9 +16,14 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
+char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+
+// The order in which the shop's file system lists a folder: names compared
+// upper-cased, so "AB" comes before "A_B" ("_" lies after the capitals).
 bool LessNoCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Lower(x) < Lower(y); });
+                                        [](char x, char y) { return static_cast<unsigned char>(Upper(x)) <
+                                                                    static_cast<unsigned char>(Upper(y)); });
 }
 
 // "name.*" as the shop's file system reads it: the bare name or the name with

@@ -38,10 +38,10 @@ TEST(JobNames, NamesThatWouldLeaveTheWorkspaceAreRefusedInFrench) {
 
 TEST(JobsAndParts, ListsExistenceAndPreselectionIgnoreCase) {
     test::TempDir dir;
-    for (const char* name : {"beta", "Alpha", "old.2019", ".hidden", "locked"}) fs::create_directory(dir.path() / name);
+    for (const char* name : {"beta", "Alpha", "old.2019", ".hidden", "locked", "A_B", "AB"}) fs::create_directory(dir.path() / name);
     Touch(dir.path() / "plain");
     MakeReadOnly(dir.path() / "locked");  // a job one cannot write into is no job
-    EXPECT_EQ(ListJobs(dir.folder()), (std::vector<std::string>{"Alpha", "beta", "old.2019"}));
+    EXPECT_EQ(ListJobs(dir.folder()), (std::vector<std::string>{"AB", "Alpha", "A_B", "beta", "old.2019"}));
     EXPECT_TRUE(ListJobs(dir.folder() + "missing/").empty());
     EXPECT_TRUE(JobExists(dir.folder(), "ALPHA"));
     EXPECT_TRUE(JobExists(dir.folder(), "old"));

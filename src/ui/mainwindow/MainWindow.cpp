@@ -449,7 +449,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::FormClose() {
     QStringList failures;
     if (!SaveWorkspace(m_state.workspace, m_state.iniPath)) failures << ConfigurationNotSavedText(m_state.iniPath);
-    if (m_state.writeCurrentPart() == 0) failures << PartNotSavedText(m_state.workspace.partFilePath());
+    // With no job chosen ("?") there is no folder the part can go to: the
+    // shop's system cannot make a folder of that name, and neither do we.
+    if (m_state.workspace.hasJob() && m_state.writeCurrentPart() == 0)
+        failures << PartNotSavedText(m_state.workspace.partFilePath());
     return failures.isEmpty() || ConfirmCloseUnsaved(m_messages, this, failures);
 }
 

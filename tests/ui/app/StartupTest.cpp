@@ -65,12 +65,17 @@ TEST_F(Startup, FirstStartMakesTheWorkspaceWithTheSampleLibrary) {
     EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=?\r\nPart=\r\nPath Tools=" + tools + "\r\n");
 }
 
-TEST_F(Startup, ConfiguredToolsFolderIsNeverFilled) {
+// A part named without a job: no job means no folder, so closing writes the
+// configuration only.
+TEST_F(Startup, ConfiguredToolsFolderIsNeverFilledAndNoJobGetsNoPartFile) {
     fs::create_directory(folder("MyTools"));
-    writeIni("[Data]\r\nPath Tools=" + folder("MyTools") + "\r\n");
+    writeIni("[Data]\r\nPart=Equerre\r\nPath Tools=" + folder("MyTools") + "\r\n");
     runOnce();
     EXPECT_TRUE(fs::is_empty(folder("MyTools")));
     EXPECT_FALSE(fs::exists(folder("Tools")));
+    EXPECT_TRUE(fs::is_empty(folder("Customers")));
+    EXPECT_EQ(ini(), "[Data]\r\nPart=Equerre\r\nPath Tools=" + folder("MyTools") + "\r\nPath Customers=" +
+                         folder("Customers") + "\r\nCustomer=?\r\n");
 }
 
 // A part from another installation: random bytes everywhere, no bend, and

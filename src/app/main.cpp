@@ -14,5 +14,9 @@ int main(int argc, char* argv[]) {
     zelpor::FirstPaintProbe::InstallIfRequested();
     program.start();
     zelpor::CloseOnTerminationSignals(program.windows().main);
-    return QApplication::exec();
+    zelpor::CloseWhenWindowDestroyed closeOnDestroy(program.windows().main);
+    zelpor::SaveWhenDisplayIsLost(program.state());
+    const int code = QApplication::exec();
+    zelpor::ProgramEndedNormally();
+    return code;
 }

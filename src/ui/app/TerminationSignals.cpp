@@ -1,12 +1,17 @@
 #include "app/TerminationSignals.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QDialog>
+#include <QTimer>
 #include <QWidget>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "workspace/AppState.h"
 
 #ifndef _WIN32
-#include <QDialog>
-#include <QPointer>
-#include <QTimer>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -15,6 +20,23 @@
 #endif
 
 namespace zelpor {
+
+namespace {
+
+// Ends the program as the user would: a modal window still open keeps the
+// loop inside it, so it is ended without its questions, then the main window
+// is closed once the loops unwound.
+void CloseLikeTheUser(const QPointer<QWidget>& window) {
+    if (!window) return;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
+            dialog->QDialog::done(QDialog::Rejected);
+    QTimer::singleShot(0, window, [window] {
+        if (window) window->close();
+    });
+}
+
+}  // namespace
 
 #ifndef _WIN32
 namespace {
@@ -36,15 +58,7 @@ void CloseOnTerminationSignals(QWidget* mainWindow) {
     QObject::connect(notifier, &QSocketNotifier::activated, mainWindow, [window] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(g_signalSocket[1], &byte, 1);
-        if (!window) return;
-        // A modal window still open keeps the loop inside it: end it without
-        // its questions, then close the main window once the loops unwound.
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
-                dialog->QDialog::done(QDialog::Rejected);
-        QTimer::singleShot(0, window, [window] {
-            if (window) window->close();
-        });
+        CloseLikeTheUser(window);
     });
     struct sigaction action = {};
     action.sa_handler = OnTerminationSignal;
@@ -55,5 +69,51 @@ void CloseOnTerminationSignals(QWidget* mainWindow) {
 #else
 void CloseOnTerminationSignals(QWidget*) {}
 #endif
+
+CloseWhenWindowDestroyed::CloseWhenWindowDestroyed(QWidget* mainWindow) : m_window(mainWindow) {
+    if (QCoreApplication::instance()) QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+CloseWhenWindowDestroyed::~CloseWhenWindowDestroyed() {
+    if (QCoreApplication::instance()) QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool CloseWhenWindowDestroyed::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t" || !message || !m_window) return false;
+    // The X protocol's DestroyNotify event: type 17 (the top bit marks a sent
+    // event), then padding, sequence, the event window and the destroyed window.
+    constexpr std::uint8_t kDestroyNotify = 17;
+    unsigned char bytes[12];
+    std::memcpy(bytes, message, sizeof bytes);
+    if ((bytes[0] & 0x7F) != kDestroyNotify) return false;
+    std::uint32_t destroyed = 0;
+    std::memcpy(&destroyed, bytes + 8, sizeof destroyed);
+    if (m_window->internalWinId() == 0 || destroyed != static_cast<std::uint32_t>(m_window->internalWinId()))
+        return false;
+    CloseLikeTheUser(m_window);
+    return false;
+}
+
+namespace {
+
+AppState* g_stateToSave = nullptr;
+
+extern "C" void SaveAtExit() {
+    AppState* state = g_stateToSave;
+    g_stateToSave = nullptr;
+    if (!state) return;
+    SaveWorkspace(state->workspace, state->iniPath);
+    if (state->workspace.hasJob()) state->writeCurrentPart();
+}
+
+}  // namespace
+
+void SaveWhenDisplayIsLost(AppState& state) {
+    static bool registered = false;
+    g_stateToSave = &state;
+    if (!registered) registered = std::atexit(SaveAtExit) == 0;
+}
+
+void ProgramEndedNormally() { g_stateToSave = nullptr; }
 
 }  // namespace zelpor

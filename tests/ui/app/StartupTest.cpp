@@ -5,10 +5,13 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 
 #include "app/Application.h"
+#include "app/TerminationSignals.h"
 #include "io/Files.h"
 #include "mainwindow/MainWindow.h"
 #include "part/PartRecord.h"
@@ -101,6 +104,50 @@ TEST_F(Startup, PartWithoutBendsIsWrittenBackUnchanged) {
     EXPECT_EQ(test::ReadAll(partPath), image);
     EXPECT_TRUE(fs::is_empty(tools));
     EXPECT_EQ(ini(), config);
+}
+
+// Without a window manager a test harness or a session closes the program by
+// destroying its X window, or by cutting its X connection (the toolkit then
+// ends the process): both save as closing the window does.
+TEST_F(Startup, DestroyedWindowOrLostDisplaySavesLikeClosing) {
+    const std::string customers = folder("Customers");
+    fs::create_directories(customers + "Job");
+    writeIni("[Data]\r\nPath Customers=" + customers + "\r\nCustomer=Job\r\nPart=Equerre\r\n");
+    const std::string partPath = customers + "Job" + kPathSeparator + "Equerre.pie";
+    {
+        test::ScriptedMessages messages;
+        Application app(m_dir.file("zelpor"), "", &messages);
+        app.start();
+        MainWindow* main = app.windows().main;
+        CloseWhenWindowDestroyed filter(main);
+        auto destroyNotify = [&](std::uint32_t window) {
+            std::array<unsigned char, 32> event{};
+            event[0] = 17;
+            std::memcpy(event.data() + 8, &window, 4);
+            filter.nativeEventFilter("xcb_generic_event_t", event.data(), nullptr);
+            QCoreApplication::processEvents();
+        };
+        destroyNotify(static_cast<std::uint32_t>(main->internalWinId()) + 1);  // some other window
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_FALSE(fs::exists(partPath));
+        destroyNotify(static_cast<std::uint32_t>(main->internalWinId()));
+        EXPECT_FALSE(main->isVisible());
+        EXPECT_EQ(fs::file_size(partPath), PartRecord::kFileSize);
+        EXPECT_TRUE(messages.shown.empty());
+    }
+    fs::remove(partPath);
+    fs::remove(m_dir.file("zelpor.INI"));
+    const auto loseTheDisplay = [&] {
+        AppState state;
+        state.iniPath = m_dir.file("zelpor.INI");
+        state.workspace = {customers, "Job", "Equerre", folder("Tools")};
+        SaveWhenDisplayIsLost(state);
+        std::exit(1);  // what the toolkit does when its X connection breaks
+    };
+    EXPECT_EXIT(loseTheDisplay(), ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(fs::file_size(partPath), PartRecord::kFileSize);
+    EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=Job\r\nPart=Equerre\r\nPath Tools=" +
+                         folder("Tools") + "\r\n");
 }
 
 TEST_F(Startup, PointIsTheDecimalSeparatorWhateverTheLocale) {

@@ -106,7 +106,9 @@ std::string IniFile::text() const {
 }
 
 bool IniFile::save(const std::string& path) const {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    // The file read at start-up is the one written back, whatever the case of
+    // its name ("zelpor.ini" for "zelpor.INI"), as on the shop's system.
+    std::ofstream out(ResolveCaseInsensitive(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;
     const std::string t = text();
     out.write(t.data(), static_cast<std::streamsize>(t.size()));

@@ -71,15 +71,16 @@ TEST(Workspace, HandEditedFileKeepsEverythingElse) {
     test::TempDir dir;
     const std::string head = "; written by hand\r\n[Other]\r\nKey=1\r\n\r\n[data]\r\n";
     const std::string tail = "\r\n[Last]\r\nPart=not this one\r\n";
-    WriteText(dir.file("z.INI"), head + "path customers = /jobs/ \r\nCUSTOMER=J\r\n" + tail);
-    Workspace ws = LoadWorkspace(dir.file("z.INI"), dir.path().string());
+    WriteText(dir.file("z.ini"), head + "path customers = /jobs/ \r\nCUSTOMER=J\r\n" + tail);
+    Workspace ws = LoadWorkspace(dir.file("z.INI"), dir.path().string());  // name found whatever its case
     EXPECT_EQ(ws.pathCustomers, "/jobs/");
     EXPECT_EQ(ws.customer, "J");
     EXPECT_EQ(ws.part, "");
     ws.part = "P";
     ws.pathTools = "/tools/";
     ASSERT_TRUE(SaveWorkspace(ws, dir.file("z.INI")));
-    EXPECT_EQ(ReadText(dir.file("z.INI")),
+    EXPECT_FALSE(fs::exists(dir.path() / "z.INI"));
+    EXPECT_EQ(ReadText(dir.file("z.ini")),
               head + "Path Customers=/jobs/\r\nCustomer=J\r\nPart=P\r\nPath Tools=/tools/\r\n" + tail);
     // Files with LF-only lines read too; a missing key or section gives the caller's default.
     const IniFile ini = IniFile::Parse("[Data]\nCustomer=J\nPart=\n");

@@ -73,7 +73,11 @@ std::optional<std::string> IniFile::value(const std::string& section, const std:
     const int k = findKey(s, key);
     if (k < 0) return std::nullopt;
     const std::string& line = m_lines[static_cast<std::size_t>(k)];
-    return Trim(line.substr(line.find('=') + 1));
+    std::string v = Trim(line.substr(line.find('=') + 1));
+    // A value written between quotes is read without them, as the system's
+    // profile reader does (a folder written as "/jobs/Atelier 2/" keeps its blank).
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
+    return v;
 }
 
 std::string IniFile::value(const std::string& section, const std::string& key, const std::string& fallback) const {

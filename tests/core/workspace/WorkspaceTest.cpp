@@ -83,9 +83,12 @@ TEST(Workspace, HandEditedFileKeepsEverythingElse) {
     EXPECT_EQ(ReadText(dir.file("z.ini")),
               head + "Path Customers=/jobs/\r\nCustomer=J\r\nPart=P\r\nPath Tools=/tools/\r\n" + tail);
     // Files with LF-only lines read too; a missing key or section gives the caller's default.
-    const IniFile ini = IniFile::Parse("[Data]\nCustomer=J\nPart=\n");
+    // Quotes around a value are dropped.
+    const IniFile ini = IniFile::Parse("[Data]\nCustomer=J\nPart=\nPath Customers=\" /a b/ \"\nPath Tools='x\n");
     EXPECT_EQ((std::array{ini.value("Data", "Customer", "x"), ini.value("Data", "Part", "x"),
-                          ini.value("Data", "Path Tools", "None")}), (std::array<std::string, 3>{"J", "", "None"}));
+                          ini.value("Data", "Path Customers", "None"), ini.value("Data", "Path Tools", "None"),
+                          ini.value("Data", "Other", "None")}),
+              (std::array<std::string, 5>{"J", "", " /a b/ ", "'x", "None"}));
     EXPECT_EQ(ini.value("Other", "Customer"), std::nullopt);
 }
 

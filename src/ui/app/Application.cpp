@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <clocale>
 
+#include "app/CloseKey.h"
 #include "app/FocusReturn.h"
 #include "app/KeyboardMenuStyle.h"
 #include "dialogs/AboutBox.h"
@@ -52,6 +53,7 @@ Application::Application(const std::string& executablePath, const std::string& u
     w.dieLibrary = new ToolLibraryWindow(m_state, ToolKind::Die, msg, w.main);
     w.sequence = new SequenceWindow(m_state, w, msg, w.main);
     new FocusReturn(w.main);
+    new CloseKey(w.main);
 }
 
 Application::~Application() { delete m_windows.main; }

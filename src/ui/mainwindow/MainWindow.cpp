@@ -198,6 +198,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
         if (FormShortCut(k)) return true;
+        // Alt+F4 that FormShortCut left alone goes on to the window, which closes.
+        if (k->key() == Qt::Key_F4 && k->modifiers() == Qt::AltModifier) break;
         if (keyDown(w, k)) return true;
         if (auto* edit = qobject_cast<QLineEdit*>(w)) return numberKeyPress(edit, k);
         // The lists hold names to choose, not to type.

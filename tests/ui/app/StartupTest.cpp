@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTest>
 
 #include <algorithm>
 #include <array>
@@ -12,6 +13,7 @@
 
 #include "app/Application.h"
 #include "app/TerminationSignals.h"
+#include "dialogs/NewCustomDialog.h"
 #include "io/Files.h"
 #include "mainwindow/MainWindow.h"
 #include "part/PartRecord.h"
@@ -148,6 +150,45 @@ TEST_F(Startup, DestroyedWindowOrLostDisplaySavesLikeClosing) {
     EXPECT_EQ(fs::file_size(partPath), PartRecord::kFileSize);
     EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=Job\r\nPart=Equerre\r\nPath Tools=" +
                          folder("Tools") + "\r\n");
+}
+
+// Alt+F4 reaches the program on a display without a window manager. The bend
+// field's F4 comes first (it appends a bend); elsewhere the window closes:
+// a dialog as with "Annuler", the main window saving as it closes.
+TEST_F(Startup, AltF4ClosesTheWindowWhereNoWindowKeyUsesIt) {
+    const std::string customers = folder("Customers");
+    fs::create_directories(customers + "Job");
+    writeIni("[Data]\r\nPath Customers=" + customers + "\r\nCustomer=Job\r\nPart=Equerre\r\n");
+    test::ScriptedMessages messages;
+    Application app(m_dir.file("zelpor"), "", &messages);
+    app.start();
+    MainWindow* main = app.windows().main;
+    auto altF4 = [](QWidget* w) {
+        QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier);
+        QCoreApplication::processEvents();
+    };
+    ASSERT_EQ(main->focusWidget()->objectName(), "Edit2");
+    QTest::keyClick(main->focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(main->focusWidget()->objectName(), "Edit3");
+    altF4(main->focusWidget());
+    EXPECT_EQ(app.state().part.lastBend, 1);
+    EXPECT_TRUE(main->isVisible());
+
+    NewCustomDialog* newJob = app.windows().newCustom;
+    newJob->show();
+    altF4(newJob->focusWidget());
+    EXPECT_FALSE(newJob->isVisible());
+    EXPECT_EQ(app.state().workspace.customer, "Job");
+
+    QTest::keyClick(main->focusWidget(), Qt::Key_Up);
+    ASSERT_EQ(main->focusWidget()->objectName(), "Edit2");
+    altF4(main->focusWidget());
+    EXPECT_FALSE(main->isVisible());
+    PartRecord saved;
+    EXPECT_TRUE(ReadPart(saved, customers, "Job", "Equerre.pie"));
+    EXPECT_EQ(saved.lastBend, 1);
+    EXPECT_NE(ini().find("Customer=Job\r\n"), std::string::npos);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Startup, PointIsTheDecimalSeparatorWhateverTheLocale) {

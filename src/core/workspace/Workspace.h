@@ -32,7 +32,8 @@ struct WorkspaceLoadReport {
 };
 
 // Reads the configuration. "None" (also the value of a missing key or file)
-// for a folder gives the working-directory default, which is created.
+// for a folder gives the working-directory default, which is created. The
+// file holds Latin-1 text, the workspace values UTF-8 (names on disk).
 Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory,
                         WorkspaceLoadReport* report = nullptr);
 // Writes "Path Customers", "Customer", "Part", "Path Tools" in section "Data".

@@ -43,6 +43,32 @@ TEST(Workspace, LiteralKeysCrLfAndValuesKeptAsStored) {
     EXPECT_EQ(ws.partFilePath(), std::string("/data/CustomersJ1") + kPathSeparator + "P1.pie");
 }
 
+// The file is Latin-1 as the shop's system writes it; the names on disk are
+// UTF-8. A UTF-8 value (an earlier version's file) reads as it is; a name
+// with no Latin-1 form stays UTF-8.
+TEST(Workspace, AccentedNamesAreLatin1InTheFile) {
+    test::TempDir dir;
+    struct Row {
+        std::string stored, value, written;
+    };
+    const Row rows[] = {
+        {"\xC9t\xE9 2", "\xC3\x89t\xC3\xA9 2", "\xC9t\xE9 2"},
+        {"\xC3\x89t\xC3\xA9 2", "\xC3\x89t\xC3\xA9 2", "\xC9t\xE9 2"},
+        {"\xD0\x96", "\xD0\x96", "\xD0\x96"},
+        {"Job", "Job", "Job"},
+    };
+    for (const auto& row : rows) {
+        WriteText(dir.file("z.INI"), "[Data]\r\nCustomer=" + row.stored + "\r\nPart=\xE9\r\nPath Tools=/t/\r\n");
+        const Workspace ws = LoadWorkspace(dir.file("z.INI"), dir.path().string());
+        EXPECT_EQ(ws.customer, row.value) << row.stored;
+        EXPECT_EQ(ws.part, "\xC3\xA9");
+        ASSERT_TRUE(SaveWorkspace(ws, dir.file("z.INI")));
+        EXPECT_EQ(ReadText(dir.file("z.INI")), "[Data]\r\nCustomer=" + row.written + "\r\nPart=\xE9\r\nPath Tools=/t/\r\n" +
+                                                  "Path Customers=" + dir.folder() + "Customers" + kPathSeparator + "\r\n")
+            << row.stored;
+    }
+}
+
 TEST(Workspace, MissingFileAndNoneGiveWorkingDirectoryDefaults) {
     test::TempDir dir;
     WorkspaceLoadReport made;

@@ -12,6 +12,7 @@
 
 #include "common/MessageService.h"
 #include "common/ScenePainter.h"
+#include "common/WindowPlacement.h"
 #include "common/WindowSet.h"
 #include "profile/ProfileCursors.h"
 #include "sequence/SequenceWindow.h"
@@ -136,6 +137,7 @@ void ProfileWindow::showEvent(QShowEvent* event) {
 }
 
 void ProfileWindow::setVisible(bool visible) {
+    if (visible && !isVisible()) CentreOnDesktop(*this);
     QDialog::setVisible(visible);
     // Showing a dialog gives its first field the focus as a Tab would, which
     // selects the whole text; the proposal keeps the caret at its start instead.

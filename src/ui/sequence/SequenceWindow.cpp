@@ -7,6 +7,7 @@
 
 #include "common/MessageService.h"
 #include "common/ScenePainter.h"
+#include "common/WindowPlacement.h"
 #include "common/WindowSet.h"
 #include "tools/ToolLibraryWindow.h"
 #include "workspace/AppState.h"
@@ -85,6 +86,7 @@ void SequenceWindow::FormCreate() { showButtons(); }
 
 int SequenceWindow::exec() {
     FormActivate();
+    CentreOnDesktop(*this);
     return QDialog::exec();
 }
 

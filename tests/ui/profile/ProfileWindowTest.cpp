@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +84,34 @@ TEST(ProfileWindow, CaptionsAndFirstPrompt) {
     EXPECT_EQ(f.edit()->text(), QStringLiteral("0.1"));
     EXPECT_EQ(f.edit()->cursorPosition(), 0);
     EXPECT_EQ(f.window.focusWidget(), f.edit());
+}
+
+// Both drawing windows open in the middle of the screen, not over the main
+// window that owns them.
+TEST(ProfileWindow, DrawingWindowsOpenCentredOnTheScreen) {
+    test::TempDir dir;
+    AppState state;
+    WindowSet windows;
+    test::ScriptedMessages messages;
+    QWidget owner;
+    owner.setGeometry(0, 0, 300, 200);
+    owner.show();
+    SequenceWindow sequence{state, windows, messages, &owner};
+    ProfileWindow profile{state, windows, messages, &owner};
+    const QRect screen = profile.screen()->geometry();
+    const QPoint centred((screen.width() - 795) / 2, (screen.height() - 571) / 2);
+    ASSERT_NE(centred, QPoint((300 - 795) / 2, (200 - 571) / 2));
+
+    profile.show();
+    EXPECT_EQ(profile.pos(), centred);
+    profile.hide();
+    QPoint sequenceAt;
+    QTimer::singleShot(0, &sequence, [&] {
+        sequenceAt = sequence.pos();
+        sequence.reject();
+    });
+    sequence.exec();
+    EXPECT_EQ(sequenceAt, centred);
 }
 
 TEST(ProfileWindow, TypedProfileIsStoredAndTheSequenceWindowOpens) {

@@ -269,10 +269,11 @@ void ProfileWindow::acceptEntry() {
         FormPaint();
         return;
     case ProfileDrawing::Result::SegmentLimit: {
-        // The status line changes only once the warning has been read.
+        // The status line keeps its hint until the warning has been read.
+        const QString before = m_statusBar->currentMessage();
         const QString status = Text(m_drawing.bar().status);
         showEntryBar();
-        m_statusBar->clearMessage();
+        m_statusBar->showMessage(before);
         FormPaint();
         m_messages.show(this, QMessageBox::Warning, QString::fromUtf8(ProfileDrawing::kLimitCaption),
                         QString::fromUtf8(ProfileDrawing::kLimitText), QMessageBox::Ok);

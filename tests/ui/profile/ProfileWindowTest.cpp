@@ -254,8 +254,11 @@ TEST(ProfileWindow, F1Minus90AndRetour) {
 TEST(ProfileWindow, SegmentLimitLeavesOnlyF8) {
     Fixture f;
     f.window.show();
+    QString statusUnderTheBox;
+    f.messages.whileShown = [&] { statusUnderTheBox = f.status(); };
     f.enterAll({"1", "0", "10", "90", "10", "90", "10", "90", "10", "-90", "10"});
     ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(statusUnderTheBox, QStringLiteral("Longueur du segment"));  // the hint changes once the box is read
     EXPECT_EQ(f.messages.shown[0].text, QStringLiteral("Nombre de segment maximun"));
     EXPECT_EQ(f.messages.shown[0].title, QStringLiteral("Avertissement"));
     EXPECT_EQ(f.status(), QStringLiteral("Touche F8 pour finir"));

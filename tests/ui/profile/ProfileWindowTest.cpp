@@ -168,6 +168,10 @@ TEST(ProfileWindow, TypedProfileIsStoredAndTheSequenceWindowOpens) {
     EXPECT_EQ(f.text("StaticText1"), QStringLiteral("Epaisseur :"));
     EXPECT_EQ(f.edit()->text(), QStringLiteral("0.1"));
     EXPECT_EQ(p.sketchLast, -1);
+    // "-90°" was not used: it is still there, and does nothing while the thickness is asked.
+    EXPECT_TRUE(f.child("Bouton1")->isVisible());
+    QTest::keyClick(f.edit(), Qt::Key_F1);
+    EXPECT_EQ(f.text("StaticText1"), QStringLiteral("Epaisseur :"));
 }
 
 TEST(ProfileWindow, CommaBecomesPointAndCaretRules) {

@@ -161,6 +161,8 @@ void SequenceWindow::keyPressEvent(QKeyEvent* event) {
             if (b->hasFocus()) target = b;
         if (!target) return;
     }
+    // The window has no cancel button: Escape leaves it open, only "Retour" closes it.
+    if (event->key() == Qt::Key_Escape) return;
     if (!target) {
         QDialog::keyPressEvent(event);
         return;

@@ -168,7 +168,9 @@ void BendViewWidget::renderBuffer() {
     if (m_buffer.isNull()) m_buffer = QImage(kBendViewWidth, kBendViewHeight, QImage::Format_RGB32);
     ScenePainter painter(m_buffer, m_view);
     painter.fillBackground(kBackground);
-    painter.drawElements(m_scene.elements, &m_scene);
+    // The bend view draws lines, arcs, texts and fills only: a circle of a
+    // tool outline is not part of the bend picture.
+    painter.drawElements(m_scene.elements, &m_scene, ScenePainter::Circles::Skipped);
     m_bufferValid = true;
 }
 

@@ -146,13 +146,13 @@ TEST_F(BendViewTest, PanKeepsTheGrabbedPointUnderThePointer) {
     m_widget.Pan1Click();
     ASSERT_EQ(status.size(), 1);
     EXPECT_EQ(status.last().at(0).toString(), QStringLiteral("Clic droit enfoncé et deplacement de la sourie"));
-    EXPECT_EQ(m_widget.cursor().shape(), Qt::OpenHandCursor);
+    EXPECT_EQ(m_widget.cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseMove(&m_widget, QPoint(300, 250));  // no button: no pan
     EXPECT_TRUE(Same(m_widget.view(), before));
 
     const WorldPoint grabbed = ScreenToWorld(before, 200, 150);
     QTest::mousePress(&m_widget, Qt::RightButton, Qt::NoModifier, QPoint(200, 150));
-    EXPECT_EQ(m_widget.cursor().shape(), Qt::ClosedHandCursor);
+    EXPECT_EQ(m_widget.cursor().shape(), Qt::PointingHandCursor);
     for (const QPoint p : {QPoint(100, 40), QPoint(300, 350), QPoint(260, 190)}) {
         QTest::mouseMove(&m_widget, p);
         EXPECT_EQ(ScreenToWorld(m_widget.view(), p.x(), p.y()), grabbed);

@@ -81,4 +81,42 @@ inline void SetProfile(PartRecord& part, std::initializer_list<SegmentEntry> ent
     last.pivot = 0;
 }
 
+// A three-bend bracket as the shop would have it: tools on every bend, its
+// drawn profile (bent last to first), a sketch line and a sketch text.
+inline PartRecord SampleBracketPart() {
+    PartRecord p;
+    p.comment.assign("Equerre 100 x 50");
+    p.thickness = 2;
+    p.material.assign("Acier");
+    p.currentBend = 0;
+    p.lastBend = 2;
+    p.graphicProfile = 1;
+    for (int i = 0; i < 3; ++i) {
+        BendRecord& b = p.bends[static_cast<std::size_t>(i)];
+        b.length = 1000;
+        b.angle = 90;
+        b.opening = 10;
+        b.punch.assign("P88-67");
+        b.die.assign("V16");
+    }
+    SetProfile(p, {{100, 90, 2}, {50, 90, 1}, {80, 90, 0}, {40, 0, 0}});
+    p.sketchLast = 1;
+    p.sketch[0] = {kLine, Rgb(255, 0, 0)};
+    p.sketch[0].x2 = 100;
+    p.sketch[1].type = kText;
+    p.sketch[1].textIndex = 1;
+    p.sketch[1].textHeight = 5;
+    return p;
+}
+
+// Puts a lettering element after a tool's outline, so its text index is read too.
+template <typename ToolRecord>
+void AddLettering(ToolRecord& tool) {
+    OutlineElement& e = tool.outline[static_cast<std::size_t>(tool.lastElement + 1)];
+    e.type = kText;
+    e.textIndex = 0;
+    e.h = 4;
+    ++tool.lastElement;
+}
+
 }  // namespace zelpor::test

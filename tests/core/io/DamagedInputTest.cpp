@@ -16,6 +16,7 @@
 #include "params/ParameterTable.h"
 #include "part/PartRecord.h"
 #include "sequence/SequenceProgram.h"
+#include "support/SampleTools.h"
 #include "support/TempDir.h"
 #include "text/Numbers.h"
 #include "tools/ToolRecords.h"
@@ -31,75 +32,19 @@ constexpr std::int32_t kHostileIndexes[] = {-5, 25, 1000, std::numeric_limits<st
 const float kNonNumbers[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
                              -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::max()};
 
-// A three-bend part with a profile and a sketch, as the shop would have it.
-PartRecord GoodPart() {
-    PartRecord p;
-    p.comment.assign("Equerre");
-    p.thickness = 2;
-    p.material.assign("Acier");
-    p.currentBend = 0;
-    p.lastBend = 2;
-    p.graphicProfile = 1;
-    for (int i = 0; i < 3; ++i) {
-        auto& b = p.bends[static_cast<std::size_t>(i)];
-        b.length = 1000;
-        b.angle = 90;
-        b.opening = 10;
-        b.punch.assign("P88-67");
-        b.die.assign("V16");
-    }
-    p.profileBendCount = 3;
-    const float lengths[] = {100, 50, 80, 40};
-    for (int k = 0; k < 4; ++k) {
-        auto& s = p.profile[static_cast<std::size_t>(k)];
-        s.length = lengths[k];
-        s.angle = k < 3 ? 90 : 0;
-        s.index = k < 3 ? k : -1;
-        s.order = k < 3 ? 2 - k : -1;
-    }
-    p.sketchLast = 1;
-    p.sketch[0].type = kLine;
-    p.sketch[0].x2 = 100;
-    p.sketch[1].type = kText;
-    p.sketch[1].textIndex = 1;
-    p.sketch[1].textHeight = 5;
-    return p;
-}
-
-template <typename Tool>
-void Outline(Tool& tool, std::initializer_list<std::pair<float, float>> points) {
-    std::vector<std::pair<float, float>> pts(points);
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-        auto& e = tool.outline[i];
-        e.type = kLine;
-        e.x1 = pts[i].first;
-        e.y1 = pts[i].second;
-        e.x2 = pts[(i + 1) % pts.size()].first;
-        e.y2 = pts[(i + 1) % pts.size()].second;
-    }
-    tool.outline[pts.size()].type = kText;
-    tool.outline[pts.size()].textIndex = 0;
-    tool.outline[pts.size()].h = 4;
-    tool.lastElement = static_cast<std::int32_t>(pts.size());
-}
+PartRecord GoodPart() { return SampleBracketPart(); }
 
 TPoincon GoodPunch() {
     TPoincon t;
-    t.record.version = t.record.versionIndex = 1;
-    t.record.height = 67;
-    t.record.angle = 88;
-    Outline(t.record, {{-13, 0}, {13, 0}, {13, -53.5f}, {0, -67}, {-13, -53.5f}});
+    t.record = SamplePunchP88_67();
+    AddLettering(t.record);
     return t;
 }
 
 TMatrice GoodDie() {
     TMatrice t;
-    t.record.version = t.record.versionIndex = 1;
-    t.record.height = 60;
-    t.record.vAngle = 88;
-    t.record.vOpening = 16;
-    t.record.entryRadius = 2;
-    Outline(t.record, {{-25, 0}, {25, 0}, {25, 50}, {8, 60}, {0, 51.7f}, {-8, 60}, {-25, 50}});
+    t.record = SampleDieV16();
+    AddLettering(t.record);
     return t;
 }
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <utility>
 
 #include "bendview/BendViewWidget.h"
 #include "common/Latin1.h"
@@ -356,6 +357,9 @@ void MainWindow::newPart(bool graphicOnly) {
 }
 
 void MainWindow::deletePart() {
+    // The question is asked from Button1: the part field is left while it is
+    // open (resting colour, no comment), and entered again afterwards.
+    if (QWidget* left = std::exchange(m_current, nullptr)) exitField(left);
     for (int i = 0; i < 3; ++i) m_buttons[i]->hide();
     const QString name = m_edit2->text();
     const auto answer = m_messages.show(this, QMessageBox::NoIcon, FromLocal(m_state.workspace.part),

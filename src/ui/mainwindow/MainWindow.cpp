@@ -137,12 +137,12 @@ void MainWindow::onFocusIn(QWidget* w) {
 void MainWindow::paintFocused(QWidget* w, bool focused) {
     QPalette pal = w->palette();
     const QColor c = focused ? kFocusColour : kRestColour;
+    // The field itself takes the colour (a list paints its field from Base
+    // too); a list's arrow stays a plain button.
     pal.setColor(QPalette::Base, c);
-    pal.setColor(QPalette::Button, c);
     // Bold black on teal is hard to read from the press; white is not.
     const QColor ink = focused ? QColor(Qt::white) : QColor(Qt::black);
     pal.setColor(QPalette::Text, ink);
-    pal.setColor(QPalette::ButtonText, ink);
     w->setPalette(pal);
 }
 

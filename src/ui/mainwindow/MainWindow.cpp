@@ -121,9 +121,12 @@ bool MainWindow::isGraphicPart() const { return m_state.part.graphicProfile != 0
 // ---- focus --------------------------------------------------------------
 
 void MainWindow::focusField(QWidget* w) {
+    // Asked before the focus moves: in an active window the focus-in event
+    // already enters the field, which must not run twice (it reads tool files).
+    const bool arrivingAgain = m_current == w;
     w->setFocus(Qt::OtherFocusReason);
-    if (m_current == w) enterField(w);  // arriving again: the field's buttons and view come back
-    else onFocusIn(w);
+    if (arrivingAgain) enterField(w);  // the field's buttons and view come back
+    else onFocusIn(w);                 // entered here when no focus event came
 }
 
 void MainWindow::onFocusIn(QWidget* w) {

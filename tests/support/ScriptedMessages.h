@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "common/MessageService.h"
@@ -21,6 +22,7 @@ public:
     QMessageBox::StandardButton show(QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text,
                                      QMessageBox::StandardButtons buttons) override {
         shown.push_back({icon, title, text, buttons});
+        if (whileShown) whileShown();
         if (!answers.empty()) {
             auto a = answers.front();
             answers.pop_front();
@@ -34,6 +36,8 @@ public:
 
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<Shown> shown;
+    // Runs while a box is up, to look at the window behind it.
+    std::function<void()> whileShown;
 };
 
 }  // namespace zelpor::test

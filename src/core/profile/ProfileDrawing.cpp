@@ -105,9 +105,7 @@ void ProfileDrawing::activate() {
     m_segments = 0;
     m_mode = Mode::Idle;
     m_firstStep = false;
-    // A new drawing starts without the shortcut of a previous one.
-    m_bar.button1Visible = false;
-    m_bar.button1Enabled = false;
+    // "-90°" stays as the previous drawing left it; it acts only in an angle step.
     askThickness();
 }
 

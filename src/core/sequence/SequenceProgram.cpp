@@ -86,9 +86,9 @@ SequenceProgram::SequenceProgram(PartRecord& part, TPoincon& punch, TMatrice& di
 
 void SequenceProgram::activate(const ToolChooser& chooseDie, const ToolChooser& choosePunch) {
     m_step = 0;
-    // Buttons start over as the window was created, so nothing is left over
-    // from the previous part or the previous opening.
-    m_buttons = SequenceButtons{};
+    // Only "Angle suivant" and the bend's own buttons are set again; the
+    // others stay as the previous opening left them ("Angle précedant" does
+    // nothing at the first bend but disable itself).
     if (bendCount() - 1 > 0) m_buttons.next = {true, true};
     updateBendButtons();
     m_scene.view = SequenceStartView(m_width, m_height);
@@ -109,10 +109,9 @@ void SequenceProgram::activate(const ToolChooser& chooseDie, const ToolChooser& 
 }
 
 void SequenceProgram::updateBendButtons() {
-    const int n = bendCount();
-    // A profile without bends has nothing to validate or pivot.
-    const bool open = n > 0 && !placed(m_step);
-    if (open) {
+    // A profile without bends still offers both buttons on its only segment;
+    // validating there changes nothing, since the last segment is no bend.
+    if (!placed(m_step)) {
         m_buttons.pivot = {true, true};
         // The last free bend record is the limit of the program.
         m_buttons.validate = {true, m_part.lastBend < kMaxBends - 1};

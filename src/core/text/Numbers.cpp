@@ -78,9 +78,29 @@ std::string FormatFixed(double value, int decimals) {
 std::string FormatGeneral(float value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (value == 0) return "0";
+    // The fewest digits that read back to the value, laid out in fixed
+    // notation as a general format does: a limit of 100000 reads "100000",
+    // not "1e+05". Only beyond 15 integer digits or below 0.00001 does the
+    // exponent form remain.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, res.ptr);
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    const std::string sci(buf, res.ptr);
+    const std::size_t e = sci.find('e');
+    std::string digits = sci.substr(0, 1) + (e > 1 ? sci.substr(2, e - 2) : std::string());
+    const int exponent = std::atoi(sci.c_str() + e + 1);
+    const std::string sign = value < 0 ? "-" : "";
+    const int count = static_cast<int>(digits.size());
+    if (exponent >= 15 || exponent < -5) {
+        std::string mantissa = digits.substr(0, 1) + (count > 1 ? "." + digits.substr(1) : std::string());
+        return sign + mantissa + "E" + std::to_string(exponent);
+    }
+    if (exponent >= count - 1) return sign + digits + std::string(static_cast<std::size_t>(exponent - count + 1), '0');
+    if (exponent >= 0) {
+        const auto point = static_cast<std::size_t>(exponent + 1);
+        return sign + digits.substr(0, point) + "." + digits.substr(point);
+    }
+    return sign + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
 }
 
 std::optional<double> ParseNumber(std::string_view text) {

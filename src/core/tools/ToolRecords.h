@@ -101,7 +101,8 @@ enum class ToolKind { Punch, Die };
 
 // Tool names of the tools folder: "*.pun" or "*.die" entries that are plain
 // writable, visible files; the name is the file name cut at its first ".";
-// enumeration order, duplicates kept.
+// in the order the shop's file system lists the folder (whole file names,
+// upper-cased), duplicates kept.
 std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind kind);
 
 // Load a tool file into a holder's record; the name and selection flag are

@@ -55,13 +55,16 @@ void FitToolView(ViewTransform& t, const ToolOutlineView& outline, ToolKind kind
     t.worldOriginY = 0;
     t.viewportOriginX = width / 2;
     t.viewportOriginY = kind == ToolKind::Punch ? 0 : height / 2;
+    // The window keeps its extents as single-precision numbers: the outermost
+    // point of a tool maps right onto the edge of the drawing, where that
+    // rounding decides the pixel.
     if (f < 1) {
-        const double shrink = 1.0f / f >= 32 ? 32000.0 : 1000.0 / f;
+        const float shrink = 1.0f / f >= 32 ? 32000.0f : static_cast<float>(1000.0 / f);
         t.worldExtentX = t.worldExtentY = shrink;
         t.viewportExtentX = 1000;
         t.viewportExtentY = -1000;
     } else {
-        const double grow = f >= 32 ? 32000.0 : 1000.0 * f;
+        const float grow = f >= 32 ? 32000.0f : static_cast<float>(1000.0 * f);
         t.worldExtentX = t.worldExtentY = 1000;
         t.viewportExtentX = grow;
         t.viewportExtentY = -grow;

@@ -54,7 +54,8 @@ void BendViewWidget::ZoomTout1Click() {
 }
 
 void BendViewWidget::Pan1Click() {
-    setCursor(Qt::OpenHandCursor);
+    // The pointing hand, from the command until the button is released.
+    setCursor(Qt::PointingHandCursor);
     m_pan = true;
     Q_EMIT statusMessage(QStringLiteral("Clic droit enfoncé et deplacement de la sourie"));
 }
@@ -130,7 +131,6 @@ void BendViewWidget::PaintBox1MouseDown(Qt::MouseButtons held, QPoint at) {
         m_anchorX = static_cast<float>(anchor.x);
         m_anchorY = static_cast<float>(anchor.y);
         m_grabbed = true;
-        setCursor(Qt::ClosedHandCursor);
     }
 }
 
@@ -168,7 +168,9 @@ void BendViewWidget::renderBuffer() {
     if (m_buffer.isNull()) m_buffer = QImage(kBendViewWidth, kBendViewHeight, QImage::Format_RGB32);
     ScenePainter painter(m_buffer, m_view);
     painter.fillBackground(kBackground);
-    painter.drawElements(m_scene.elements, &m_scene);
+    // The bend view draws lines, arcs, texts and fills only: a circle of a
+    // tool outline is not part of the bend picture.
+    painter.drawElements(m_scene.elements, &m_scene, ScenePainter::Circles::Skipped);
     m_bufferValid = true;
 }
 

@@ -111,12 +111,14 @@ void ScenePainter::floodFill(float x, float y, QColor fill, QColor border) {
     }
 }
 
-void ScenePainter::drawElements(std::span<const OutlineElement> elements, const Scene* textSource) {
+void ScenePainter::drawElements(std::span<const OutlineElement> elements, const Scene* textSource, Circles circles) {
     for (const OutlineElement& e : elements) {
         const QColor colour = ColourFromRef(e.colour);
         switch (e.type) {
         case kLine: line(e.x1, e.y1, e.x2, e.y2, colour, e.name.str() == "Piece" ? 2 : 1); break;
-        case kCircle: circle(e.x1, e.y1, e.r, colour); break;
+        case kCircle:
+            if (circles == Circles::Drawn) circle(e.x1, e.y1, e.r, colour);
+            break;
         case kArc: arc(e.x1, e.y1, e.r, e.a1, e.a2, colour); break;
         case kText:
             if (textSource) text(e.x1, e.y1, e.h, e.a1, FromLatin1(textSource->textOf(e)), colour);

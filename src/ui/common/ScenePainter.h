@@ -38,9 +38,14 @@ public:
     // Scan-line flood fill from the mapped seed up to a border of `border` colour.
     void floodFill(float x, float y, QColor fill, QColor border);
 
+    // Whether type-3 elements are drawn: the library and sequence drawings
+    // show circles, the main window's bend view does not.
+    enum class Circles { Drawn, Skipped };
+
     // Draws outline elements by type: 1 line, 3 circle, 4 arc, 7 text, 9 fill;
     // other types draw nothing. Lines named "Piece" are 2 pixels wide.
-    void drawElements(std::span<const OutlineElement> elements, const Scene* textSource = nullptr);
+    void drawElements(std::span<const OutlineElement> elements, const Scene* textSource = nullptr,
+                      Circles circles = Circles::Drawn);
 
 private:
     QImage& m_image;

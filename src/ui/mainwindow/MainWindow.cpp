@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <utility>
 
 #include "bendview/BendViewWidget.h"
 #include "common/Latin1.h"
@@ -120,9 +121,12 @@ bool MainWindow::isGraphicPart() const { return m_state.part.graphicProfile != 0
 // ---- focus --------------------------------------------------------------
 
 void MainWindow::focusField(QWidget* w) {
+    // Asked before the focus moves: in an active window the focus-in event
+    // already enters the field, which must not run twice (it reads tool files).
+    const bool arrivingAgain = m_current == w;
     w->setFocus(Qt::OtherFocusReason);
-    if (m_current == w) enterField(w);  // arriving again: the field's buttons and view come back
-    else onFocusIn(w);
+    if (arrivingAgain) enterField(w);  // the field's buttons and view come back
+    else onFocusIn(w);                 // entered here when no focus event came
 }
 
 void MainWindow::onFocusIn(QWidget* w) {
@@ -136,12 +140,12 @@ void MainWindow::onFocusIn(QWidget* w) {
 void MainWindow::paintFocused(QWidget* w, bool focused) {
     QPalette pal = w->palette();
     const QColor c = focused ? kFocusColour : kRestColour;
+    // The field itself takes the colour (a list paints its field from Base
+    // too); a list's arrow stays a plain button.
     pal.setColor(QPalette::Base, c);
-    pal.setColor(QPalette::Button, c);
     // Bold black on teal is hard to read from the press; white is not.
     const QColor ink = focused ? QColor(Qt::white) : QColor(Qt::black);
     pal.setColor(QPalette::Text, ink);
-    pal.setColor(QPalette::ButtonText, ink);
     w->setPalette(pal);
 }
 
@@ -358,6 +362,9 @@ void MainWindow::newPart(bool graphicOnly) {
 }
 
 void MainWindow::deletePart() {
+    // The question is asked from Button1: the part field is left while it is
+    // open (resting colour, no comment), and entered again afterwards.
+    if (QWidget* left = std::exchange(m_current, nullptr)) exitField(left);
     for (int i = 0; i < 3; ++i) m_buttons[i]->hide();
     const QString name = m_edit2->text();
     const auto answer = m_messages.show(this, QMessageBox::NoIcon, FromLocal(m_state.workspace.part),

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QToolButton>
 
 #include "bendview/BendViewWidget.h"
@@ -42,6 +44,30 @@ QFont CaptionFont() {
 }
 
 int ColumnRowTop(int row) { return kColumnTop + row * kColumnStep; }
+
+// A drop-down list whose field is painted flat in the palette's Base colour,
+// like the text fields beside it: teal in hand, the inactive-caption colour at
+// rest. The style's own combo box shades its whole face as a button.
+class FieldList final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        painter.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox opt;
+        initStyleOption(&opt);
+        painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+        if (isEnabled()) {
+            const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+            painter.fillRect(field, palette().color(QPalette::Base));
+            // The name in the ink of the text fields; the arrow keeps the button's.
+            opt.palette.setColor(QPalette::ButtonText, palette().color(QPalette::Text));
+        }
+        painter.drawControl(QStyle::CE_ComboBoxLabel, opt);
+    }
+};
 
 }  // namespace
 
@@ -86,7 +112,7 @@ void MainWindow::buildLeftColumn(QWidget* area) {
     connect(m_edit5, &QLineEdit::textChanged, this, [this] { Edit5Change(); });
 
     auto makeList = [&](const char* name, int row) {
-        auto* c = new QComboBox(area);
+        auto* c = new FieldList(area);
         c->setObjectName(QLatin1String(name));
         c->setGeometry(kColumnFieldLeft, ColumnRowTop(row), kColumnFieldWidth, kFieldHeight);
         c->setFont(FieldFont());

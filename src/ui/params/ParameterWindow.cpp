@@ -76,11 +76,12 @@ ParameterWindow::ParameterWindow(AppState& state, WindowSet& windows, MessageSer
             connect(row.value, &QLineEdit::textEdited, this, [this, r] { fieldChanged(r); });
     }
 
-    m_buttons = new FunctionButtonPanel(this);
-    m_buttons->setGeometry(0, 476, 795, 74);
-    connect(m_buttons->button(8), &QToolButton::clicked, this, &ParameterWindow::Bouton8Click);
+    // The bottom panel: the status line above the eight buttons.
     m_status = new StatusPanel(this);
-    m_status->setGeometry(0, 553, 795, 19);
+    m_status->setGeometry(0, 477, 795, 19);
+    m_buttons = new FunctionButtonPanel(this);
+    m_buttons->setGeometry(0, 498, 795, 74);
+    connect(m_buttons->button(8), &QToolButton::clicked, this, &ParameterWindow::Bouton8Click);
     // The table is loaded once, when the window is created at start-up; the
     // tools folder is known by then.
     loadTable();

@@ -12,6 +12,7 @@
 
 #include "common/MessageService.h"
 #include "common/ScenePainter.h"
+#include "common/WindowPlacement.h"
 #include "common/WindowSet.h"
 #include "profile/ProfileCursors.h"
 #include "sequence/SequenceWindow.h"
@@ -136,6 +137,7 @@ void ProfileWindow::showEvent(QShowEvent* event) {
 }
 
 void ProfileWindow::setVisible(bool visible) {
+    if (visible && !isVisible()) CentreOnDesktop(*this);
     QDialog::setVisible(visible);
     // Showing a dialog gives its first field the focus as a Tab would, which
     // selects the whole text; the proposal keeps the caret at its start instead.
@@ -267,10 +269,11 @@ void ProfileWindow::acceptEntry() {
         FormPaint();
         return;
     case ProfileDrawing::Result::SegmentLimit: {
-        // The status line changes only once the warning has been read.
+        // The status line keeps its hint until the warning has been read.
+        const QString before = m_statusBar->currentMessage();
         const QString status = Text(m_drawing.bar().status);
         showEntryBar();
-        m_statusBar->clearMessage();
+        m_statusBar->showMessage(before);
         FormPaint();
         m_messages.show(this, QMessageBox::Warning, QString::fromUtf8(ProfileDrawing::kLimitCaption),
                         QString::fromUtf8(ProfileDrawing::kLimitText), QMessageBox::Ok);

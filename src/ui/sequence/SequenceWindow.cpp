@@ -7,6 +7,7 @@
 
 #include "common/MessageService.h"
 #include "common/ScenePainter.h"
+#include "common/WindowPlacement.h"
 #include "common/WindowSet.h"
 #include "tools/ToolLibraryWindow.h"
 #include "workspace/AppState.h"
@@ -85,6 +86,7 @@ void SequenceWindow::FormCreate() { showButtons(); }
 
 int SequenceWindow::exec() {
     FormActivate();
+    CentreOnDesktop(*this);
     return QDialog::exec();
 }
 
@@ -159,6 +161,8 @@ void SequenceWindow::keyPressEvent(QKeyEvent* event) {
             if (b->hasFocus()) target = b;
         if (!target) return;
     }
+    // The window has no cancel button: Escape leaves it open, only "Retour" closes it.
+    if (event->key() == Qt::Key_Escape) return;
     if (!target) {
         QDialog::keyPressEvent(event);
         return;

@@ -95,11 +95,23 @@ TEST_F(ProgramTest, ButtonsFollowTheBendOnScreen) {
     EXPECT_EQ(part.lastBend, 0);
     EXPECT_EQ(part.profile[1].pivot, 0);
     activate();  // opening again starts over at the first bend
-    expectButtons(0, on, hidden, on);
+    expectButtons(0, on, on, on);  // "Angle précedant" stays as it was left
+    program.previous();            // and only disables itself there
+    expectButtons(0, on, off, on);
 
+    // A one-bend part after a longer one: "Angle suivant" is not set again.
     test::SetProfile(part, 2, {100, 50}, {90});
     activate();
-    expectButtons(0, hidden, hidden, on);
+    expectButtons(0, on, off, on);
+    program.next();
+    expectButtons(0, off, off, on);
+
+    // The first opening of all shows neither.
+    SequenceProgram fresh{part, punch, die};
+    fresh.activate({}, {});
+    EXPECT_EQ(fresh.buttons().next, hidden);
+    EXPECT_EQ(fresh.buttons().previous, hidden);
+    EXPECT_EQ(fresh.buttons().validate, on);
 }
 
 TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {
@@ -139,9 +151,12 @@ TEST_F(ProgramTest, MissingPunchIsChosen) {
 TEST_F(ProgramTest, NothingToValidateWithoutBendsOrWithAFullList) {
     test::SetProfile(part, 2, {120}, {});
     activate();
-    EXPECT_FALSE(program.buttons().validate.enabled || program.buttons().pivot.enabled);
+    // Offered on the single segment, but there is no bend to put in the program.
+    EXPECT_EQ(program.buttons().validate, (ButtonState{true, true}));
+    EXPECT_EQ(program.buttons().pivot, (ButtonState{true, true}));
     program.validate();
     EXPECT_EQ(part.lastBend, -1);
+    EXPECT_EQ(part.profile[0].order, -1);
     EXPECT_EQ(program.statusText(), "Longueur développée: 120.00mm");
 
     test::SetProfile(part, 2, {100, 50}, {90});

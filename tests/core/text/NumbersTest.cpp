@@ -24,8 +24,14 @@ void ExpectFormatting() {
         {-0.0, 2, "0.00"}, {-0.001, 2, "0.00"}, {-0.0, 0, "0"}, {-0.005, 2, "-0.01"},
     };
     for (const Row& r : rows) EXPECT_EQ(FormatFixed(r.value, r.decimals), r.text) << r.value << " / " << r.decimals;
-    EXPECT_EQ(FormatGeneral(0.1f), "0.1");
-    EXPECT_EQ(FormatGeneral(-2.5f), "-2.5");
+    const std::pair<float, const char*> general[] = {
+        {0.1f, "0.1"}, {-2.5f, "-2.5"}, {88, "88"}, {0, "0"}, {-0.0f, "0"}, {1000, "1000"},
+        // Fixed layout for every everyday size: never "1e+05".
+        {100000, "100000"}, {1000000, "1000000"}, {-250000, "-250000"}, {0.0001f, "0.0001"},
+        {0.00025f, "0.00025"}, {123.456f, "123.456"}, {16777216, "16777216"},
+        // Only the extremes keep an exponent.
+        {1e15f, "1E15"}, {2.5e20f, "2.5E20"}, {1e-6f, "1E-6"}};
+    for (const auto& [value, text] : general) EXPECT_EQ(FormatGeneral(value), text) << value;
     EXPECT_EQ(ParseNumber("12.5"), 12.5);
     EXPECT_EQ(ParseNumber("1,5"), std::nullopt);
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <filesystem>
 
@@ -13,11 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 using Names = std::vector<std::string>;
-
-Names Sorted(Names names) {
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 void MakeReadOnly(const std::string& path) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -93,8 +87,11 @@ TEST(ToolList, OnlyPlainWritableVisibleFilesAreListed) {
     test::WriteAll(dir.file("V12.88.die"), die);        // cut at the first "."
     test::WriteAll(dir.file("V16.die"), die);
     test::WriteAll(dir.file("V16.die.bak"), die);       // does not end in ".die"
-    EXPECT_EQ(Sorted(ListToolNames(dir.folder(), ToolKind::Punch)), (Names{"P88-67", "Upper"}));
-    EXPECT_EQ(Sorted(ListToolNames(dir.folder(), ToolKind::Die)), (Names{"V12", "V16"}));
+    test::WriteAll(dir.file("p30.pun"), punch);
+    test::WriteAll(dir.file("V16-30.die"), die);
+    // Listed as the shop's file system lists a folder: whole names, upper-cased.
+    EXPECT_EQ(ListToolNames(dir.folder(), ToolKind::Punch), (Names{"p30", "P88-67", "Upper"}));
+    EXPECT_EQ(ListToolNames(dir.folder(), ToolKind::Die), (Names{"V12", "V16-30", "V16"}));
 }
 
 TEST(ToolLoad, LoadKeepsNameAndFlagFailureKeepsTheHolder) {

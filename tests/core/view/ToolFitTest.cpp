@@ -64,6 +64,16 @@ TEST(FitToolView, PunchHangsFromTheTopEdgeDieSitsAtMidHeight) {
     EXPECT_EQ(t.mapY(0), 224);  // the top face, lowered to y = 0, is at mid-height
 }
 
+TEST(FitToolView, WidestPointLandsOnTheEdgePixel) {
+    // 202.12 mm wide: 1000 / f kept in single precision puts both ends on the
+    // first and last columns; kept in double they fell one pixel inside.
+    ViewTransform t = LibraryStartTransform(kW, kH);
+    FitToolView(t, PrepareToolOutline(Punch(101.06f, 101.06f, -10)), ToolKind::Punch, kW, kH);
+    EXPECT_EQ(t.worldExtentX, static_cast<double>(static_cast<float>(t.worldExtentX)));
+    EXPECT_EQ(t.mapX(101.06f), 200);
+    EXPECT_EQ(t.mapX(-101.06f), 0);
+}
+
 TEST(PrepareToolOutline, RecolourRelabelAndLowerTheDieOnlyInTheCopy) {
     DieRecord die = Die(Line(-30, 40, 30, 35), Line(10, 0, 30, 0));
     die.outline[2] = Line(99, 99, 99, 99);  // beyond the last index: not taken

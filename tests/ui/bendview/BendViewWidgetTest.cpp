@@ -81,6 +81,33 @@ TEST_F(BendViewTest, DrawsTheBendFittedToTheArea) {
     saveScreenshot("bend-view.png");
 }
 
+TEST_F(BendViewTest, CircleOfAToolOutlineIsNotDrawn) {
+    // A circle of radius 10 about the die's mid-height, then an arc on the
+    // same circle: the arc shows, the circle does not.
+    DieRecord& die = m_state.die.record;
+    const int last = die.lastElement;
+    OutlineElement circle;
+    circle.type = kCircle, circle.x1 = 0, circle.y1 = 30, circle.r = 10;
+    OutlineElement arc = circle;
+    arc.type = kArc, arc.a1 = 90, arc.a2 = 180;
+    die.outline[static_cast<std::size_t>(last + 1)] = circle;
+    die.outline[static_cast<std::size_t>(last + 2)] = arc;
+    die.lastElement = last + 2;
+    m_widget.rebuild();
+    ASSERT_EQ(m_widget.scene().elements[static_cast<std::size_t>(last + 1)].type, kCircle);
+    // Red pixels inside the die, below its V and away from its sides, left and
+    // right of its axis.
+    const QImage frame = m_widget.frame();
+    const ScreenPoint topLeft = m_widget.view().map(-20, -12), bottomRight = m_widget.view().map(20, -55);
+    const int axis = m_widget.view().mapX(0);  // where the arc starts, at the top of the circle
+    int left = 0, right = 0;
+    for (int y = topLeft.y; y <= bottomRight.y; ++y)
+        for (int x = topLeft.x; x <= bottomRight.x; ++x)
+            if (frame.pixelColor(x, y) == kRed && std::abs(x - axis) > 2) ++(x < axis ? left : right);
+    EXPECT_GT(left, 10);  // the arc
+    EXPECT_EQ(right, 0);  // no circle
+}
+
 TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
     QSignalSpy zoomAll(&m_widget, &BendViewWidget::zoomAllEnabledChanged);
     const ViewTransform before = m_widget.view();
@@ -119,13 +146,13 @@ TEST_F(BendViewTest, PanKeepsTheGrabbedPointUnderThePointer) {
     m_widget.Pan1Click();
     ASSERT_EQ(status.size(), 1);
     EXPECT_EQ(status.last().at(0).toString(), QStringLiteral("Clic droit enfoncé et deplacement de la sourie"));
-    EXPECT_EQ(m_widget.cursor().shape(), Qt::OpenHandCursor);
+    EXPECT_EQ(m_widget.cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseMove(&m_widget, QPoint(300, 250));  // no button: no pan
     EXPECT_TRUE(Same(m_widget.view(), before));
 
     const WorldPoint grabbed = ScreenToWorld(before, 200, 150);
     QTest::mousePress(&m_widget, Qt::RightButton, Qt::NoModifier, QPoint(200, 150));
-    EXPECT_EQ(m_widget.cursor().shape(), Qt::ClosedHandCursor);
+    EXPECT_EQ(m_widget.cursor().shape(), Qt::PointingHandCursor);
     for (const QPoint p : {QPoint(100, 40), QPoint(300, 350), QPoint(260, 190)}) {
         QTest::mouseMove(&m_widget, p);
         EXPECT_EQ(ScreenToWorld(m_widget.view(), p.x(), p.y()), grabbed);

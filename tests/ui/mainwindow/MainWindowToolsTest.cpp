@@ -16,6 +16,10 @@ TEST_F(Tools, LowerCaseNameInTheBendSelectsTheFileEntry) {
     EXPECT_EQ(list->count(), 2);
     EXPECT_EQ(list->currentText(), "P88-67");
     EXPECT_EQ(main()->statusText(), "\tAngle poinçon : 88");
+    // The list's field is painted flat, teal in hand and the resting colour elsewhere.
+    const QPoint inField(list->width() - 25, list->height() / 2);
+    EXPECT_EQ(list->grab().toImage().pixelColor(inField).name().toStdString(), "#008080");
+    EXPECT_EQ(find<QComboBox>("CBmatice")->grab().toImage().pixelColor(inField).name().toStdString(), "#bfcddb");
     EXPECT_EQ(button(1)->text(), "Liste Poinçons");
     EXPECT_FALSE(button(2)->isVisible());
     keys("P3");  // typing does not choose

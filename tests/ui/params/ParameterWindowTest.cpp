@@ -110,6 +110,10 @@ TEST(ParameterWindow, ShowsTheFirstTwelveEntriesWithTheirLimits) {
     }
     EXPECT_FALSE(ed.button(1)->isEnabled() || ed.button(2)->isEnabled());
     for (int n = 3; n <= 7; ++n) EXPECT_TRUE(ed.button(n)->isHidden());
+    // The status line sits above the buttons, below the twelfth row.
+    const QRect statusLine = ed.window.findChild<StatusPanel*>()->geometry();
+    EXPECT_LT(statusLine.bottom(), ed.button(1)->mapTo(&ed.window, QPoint(0, 0)).y());
+    EXPECT_GT(statusLine.top(), ed.field(12)->geometry().bottom());
 
     // The focused field is teal and the status line gives its limits.
     EXPECT_EQ(QApplication::focusWidget(), ed.field(1));

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -85,6 +86,34 @@ TEST(ProfileWindow, CaptionsAndFirstPrompt) {
     EXPECT_EQ(f.window.focusWidget(), f.edit());
 }
 
+// Both drawing windows open in the middle of the screen, not over the main
+// window that owns them.
+TEST(ProfileWindow, DrawingWindowsOpenCentredOnTheScreen) {
+    test::TempDir dir;
+    AppState state;
+    WindowSet windows;
+    test::ScriptedMessages messages;
+    QWidget owner;
+    owner.setGeometry(0, 0, 300, 200);
+    owner.show();
+    SequenceWindow sequence{state, windows, messages, &owner};
+    ProfileWindow profile{state, windows, messages, &owner};
+    const QRect screen = profile.screen()->geometry();
+    const QPoint centred((screen.width() - 795) / 2, (screen.height() - 571) / 2);
+    ASSERT_NE(centred, QPoint((300 - 795) / 2, (200 - 571) / 2));
+
+    profile.show();
+    EXPECT_EQ(profile.pos(), centred);
+    profile.hide();
+    QPoint sequenceAt;
+    QTimer::singleShot(0, &sequence, [&] {
+        sequenceAt = sequence.pos();
+        sequence.reject();
+    });
+    sequence.exec();
+    EXPECT_EQ(sequenceAt, centred);
+}
+
 TEST(ProfileWindow, TypedProfileIsStoredAndTheSequenceWindowOpens) {
     Fixture f;
     QTimer::singleShot(0, &f.window, [&] {
@@ -139,6 +168,10 @@ TEST(ProfileWindow, TypedProfileIsStoredAndTheSequenceWindowOpens) {
     EXPECT_EQ(f.text("StaticText1"), QStringLiteral("Epaisseur :"));
     EXPECT_EQ(f.edit()->text(), QStringLiteral("0.1"));
     EXPECT_EQ(p.sketchLast, -1);
+    // "-90°" was not used: it is still there, and does nothing while the thickness is asked.
+    EXPECT_TRUE(f.child("Bouton1")->isVisible());
+    QTest::keyClick(f.edit(), Qt::Key_F1);
+    EXPECT_EQ(f.text("StaticText1"), QStringLiteral("Epaisseur :"));
 }
 
 TEST(ProfileWindow, CommaBecomesPointAndCaretRules) {
@@ -225,8 +258,11 @@ TEST(ProfileWindow, F1Minus90AndRetour) {
 TEST(ProfileWindow, SegmentLimitLeavesOnlyF8) {
     Fixture f;
     f.window.show();
+    QString statusUnderTheBox;
+    f.messages.whileShown = [&] { statusUnderTheBox = f.status(); };
     f.enterAll({"1", "0", "10", "90", "10", "90", "10", "90", "10", "-90", "10"});
     ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(statusUnderTheBox, QStringLiteral("Longueur du segment"));  // the hint changes once the box is read
     EXPECT_EQ(f.messages.shown[0].text, QStringLiteral("Nombre de segment maximun"));
     EXPECT_EQ(f.messages.shown[0].title, QStringLiteral("Avertissement"));
     EXPECT_EQ(f.status(), QStringLiteral("Touche F8 pour finir"));

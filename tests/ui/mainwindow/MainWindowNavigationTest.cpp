@@ -1,5 +1,7 @@
 #include <QMenu>
 
+#include "text/Numbers.h"
+
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {
@@ -97,9 +99,13 @@ TEST_F(Nav, FocusPaths) {
 
 // F8 (or the "Plis" menu) trades the panels for the drawing and back. In the
 // drawing Right is no way out of the thickness or the length field: it moves
-// the caret, so what is typed next goes after the first digit.
+// the caret, so what is typed next goes after the first digit. The force
+// follows, but its hidden field keeps the old text until the numbers show again.
 TEST_F(Nav, F8SwitchesToTheDrawingAndBack) {
-    start(SamplePart(1));
+    writeTools();
+    PartRecord p = SamplePart(1);
+    p.bends[0].force = 5;
+    start(p);
     key(Qt::Key_F8);  // the part level does not switch
     EXPECT_EQ(main()->viewMode(), ViewMode::Numeric);
     key(Qt::Key_Down);
@@ -120,8 +126,11 @@ TEST_F(Nav, F8SwitchesToTheDrawingAndBack) {
     keys("7");
     EXPECT_EQ(text("Edit5"), "17000");
     EXPECT_EQ(bend(0).length, 17000.0f);
+    EXPECT_NE(bend(0).force, 5.0f);
+    EXPECT_EQ(text("Eforce"), "5.00");
     key(Qt::Key_Up, 2);
     key(Qt::Key_F8);
+    EXPECT_EQ(text("Eforce"), QString::fromStdString(FormatFixed(bend(0).force, 2)));
     EXPECT_EQ(main()->viewMode(), ViewMode::Numeric);
     EXPECT_FALSE(find<QWidget>("PaintBox1")->isVisible());
     EXPECT_TRUE(find<QWidget>("Panel1")->isVisible());

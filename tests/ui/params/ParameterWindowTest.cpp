@@ -190,23 +190,8 @@ TEST(ParameterWindow, F8RightAfterOpeningRewritesTheSameBytes) {
     EXPECT_EQ(test::ReadAll(ed.paramFile()), ed.original);
 }
 
-// Closing by the system saves as "Retour" (F8) does; reopened, the value is shown.
-TEST(ParameterWindow, SystemCloseSaves) {
-    Editor ed;
-    ed.open();
-    ed.goTo(5);
-    ed.type("42");
-    ed.window.close();
-    ParameterTable saved;
-    ASSERT_TRUE(LoadParameterTable(saved, ed.state.workspace.pathTools));
-    EXPECT_FLOAT_EQ(saved.entries[4].value, 42);
-    ed.open();
-    EXPECT_EQ(ed.field(5)->text(), QStringLiteral("42.0"));
-    EXPECT_TRUE(ed.messages.shown.empty());
-    ed.window.close();
-}
-
-// A missing file is created on close; a read-only one is reported and kept.
+// Closing by the system saves too: a missing file is created; a read-only
+// one is reported and kept.
 TEST(ParameterWindow, MissingFileIsCreatedOnCloseAndReadOnlyOneIsReportedAndKept) {
     Editor ed(false);
     ed.window.show();

@@ -51,26 +51,16 @@ TEST_F(NewPart, WithoutCommentFirstOkShowsTheDateSecondOkCreatesThePart) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(NewPart, TypedCommentCreatesTheGraphicPartAtTheFirstOkInLatin1) {
-    newPart->show();
-    type(edit1, "Cornier");
-    type(edit2, "pli ");
-    QTest::sendKeyEvent(QTest::Click, edit2, Qt::Key_unknown, QStringLiteral("\u00e0"), {});
-    type(edit2, " 90");
-    QTest::keyClick(edit2, Qt::Key_Return);
-    EXPECT_EQ(newPart->result(), NewPartDialog::GraphicProfile);
-    const auto bytes = ReadAll(partPath("J", "Cornier"));
-    ASSERT_EQ(bytes.size(), 10741u);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 9), std::string("pli \xe0 90", 9));
-    EXPECT_EQ(bytes[298], 1);
-}
-
-TEST_F(NewPart, ExistingPartIsKeptOnNoAndReplacedOnYes) {
+// A typed comment creates the graphic part at the first OK, in Latin-1; an
+// existing part is asked about first.
+TEST_F(NewPart, TypedCommentInLatin1AndExistingPartKeptOnNoReplacedOnYes) {
     const std::vector<std::uint8_t> old(11000, 0x5A);
     WriteAll(partPath("J", "P"), old);
     newPart->show();
     type(edit1, "P");
-    type(edit2, "nouvelle");
+    type(edit2, "pli ");
+    QTest::sendKeyEvent(QTest::Click, edit2, Qt::Key_unknown, QStringLiteral("\u00e0"), {});
+    type(edit2, " 90");
     messages.answers = {QMessageBox::No, QMessageBox::Yes};
     QTest::keyClick(edit1, Qt::Key_Return);
     expectMessage(0, QStringLiteral("Piece existe \u00e9craser"), QMessageBox::Question, QString(),
@@ -80,7 +70,10 @@ TEST_F(NewPart, ExistingPartIsKeptOnNoAndReplacedOnYes) {
     EXPECT_EQ(ReadAll(partPath("J", "P")), old);
     QTest::keyClick(edit1, Qt::Key_Return);
     EXPECT_EQ(newPart->result(), NewPartDialog::GraphicProfile);
-    EXPECT_EQ(ReadAll(partPath("J", "P")).size(), 10741u);  // replaced, not written over the old tail
+    const auto bytes = ReadAll(partPath("J", "P"));
+    ASSERT_EQ(bytes.size(), 10741u);  // replaced, not written over the old tail
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 9), std::string("pli \xe0 90", 9));
+    EXPECT_EQ(bytes[298], 1);
 }
 
 // Refused names keep the dialog and the focus on the name; without any part

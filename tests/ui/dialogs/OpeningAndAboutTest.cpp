@@ -18,14 +18,18 @@ QString text(QWidget* dialog, const char* name) {
 }
 
 // Each job and part dialog saves what the main window holds before anything
-// else, so that even a cancelled dialog cannot lose an edit.
-TEST_F(Opening, EveryJobAndPartDialogSavesTheCurrentPartEvenWhenCancelled) {
+// else, so that even a cancelled dialog cannot lose an edit. Then the texts
+// each window shows; the about box, unlike the others, saves nothing.
+TEST_F(Opening, DialogsSaveTheCurrentPartEvenWhenCancelledAndShowTheirTexts) {
     makeJob("J");
     state.workspace.customer = "J";
     state.workspace.part = "P";
     float thickness = 1.0f;
     for (QDialog* dialog : std::vector<QDialog*>{newCustom.get(), newPart.get(), selectCustom.get(), selectPart.get()}) {
         SCOPED_TRACE(dialog->objectName().toStdString());
+        EXPECT_EQ(child<QPushButton>(dialog, "OKBtn")->text(), QStringLiteral("OK"));
+        EXPECT_TRUE(child<QPushButton>(dialog, "OKBtn")->isDefault());
+        EXPECT_EQ(child<QPushButton>(dialog, "CancelBtn")->text(), QStringLiteral("Annuler"));
         std::filesystem::remove(partPath("J", "P"));
         state.part.thickness = thickness += 1.0f;
         execWith(*dialog, [&] {
@@ -39,20 +43,8 @@ TEST_F(Opening, EveryJobAndPartDialogSavesTheCurrentPartEvenWhenCancelled) {
         EXPECT_FLOAT_EQ(read.thickness, thickness);
     }
     EXPECT_TRUE(messages.shown.empty());
-}
 
-TEST_F(Opening, CaptionsAndTexts) {
-    makeJob("J");
-    state.workspace.customer = "J";
-    state.workspace.part = "P";
     const QString jobs = QString::fromStdString(state.workspace.pathCustomers);
-    for (QDialog* dialog : std::vector<QDialog*>{newCustom.get(), newPart.get(), selectCustom.get(), selectPart.get()}) {
-        EXPECT_EQ(child<QPushButton>(dialog, "OKBtn")->text(), QStringLiteral("OK"));
-        EXPECT_TRUE(child<QPushButton>(dialog, "OKBtn")->isDefault());
-        EXPECT_EQ(child<QPushButton>(dialog, "CancelBtn")->text(), QStringLiteral("Annuler"));
-        dialog->show();  // fills the labels
-        dialog->done(QDialog::Rejected);
-    }
     const struct { QWidget* w; const char* name; QString text; } texts[] = {
         {newCustom.get(), nullptr, QStringLiteral("Nouvelle Affaire")},
         {newPart.get(), nullptr, QStringLiteral("Nouvelle piece")},
@@ -79,7 +71,6 @@ TEST_F(Opening, CaptionsAndTexts) {
         EXPECT_EQ(t.name ? text(t.w, t.name) : t.w->windowTitle(), t.text) << t.w->objectName().toStdString()
                                                                            << " " << (t.name ? t.name : "");
     }
-    // The about box closes with Enter and, unlike the others, saves nothing.
     std::filesystem::remove(partPath("J", "P"));
     EXPECT_EQ(execWith(*about, [&] { QTest::keyClick(about.get(), Qt::Key_Return); }), QDialog::Accepted);
     EXPECT_FALSE(std::filesystem::exists(partPath("J", "P")));

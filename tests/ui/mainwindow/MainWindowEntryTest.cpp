@@ -76,18 +76,5 @@ TEST_F(Entry, ThicknessRefusesTheCommaAndRunsTheChain) {
     EXPECT_EQ(bend(0).length, 750.0f);
 }
 
-// Showing a bend brings a stale Y in line and rounds the settings to their text.
-TEST_F(Entry, ShowingABendRoundsItsSettingsAndAlignsY) {
-    writeDie("V16.DIE", 16, 88, 2);
-    PartRecord p = SamplePart(2);
-    p.bends[0].angle = 90;
-    p.bends[0].y = 7.777f;
-    p.bends[0].retract = 1.234f;
-    p.currentBend = 0;
-    start(p);
-    EXPECT_NEAR(bend(0).y, 4.118, 5e-4);
-    EXPECT_EQ(bend(0).retract, 1.23f);
-}
-
 }  // namespace
 }  // namespace zelpor::test

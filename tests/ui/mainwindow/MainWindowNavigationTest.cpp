@@ -21,9 +21,13 @@ TEST_F(Nav, WithoutAJobTheFocusIsOnTheJobAndDownWantsANewJob) {
 }
 
 // Starts on the part field, then the bend keys and buttons on three bends.
+// Showing a bend brings a stale Y in line and rounds the settings to their text.
 TEST_F(Nav, StartThenBendKeysAndButtonsOnThreeBends) {
+    writeDie("V16.DIE", 16, 88, 2);
     PartRecord p = SamplePart(3);
     p.bends[0].angle = 90;
+    p.bends[0].y = 7.777f;
+    p.bends[0].retract = 1.234f;
     start(p);
     EXPECT_EQ(focused(), "Edit2");
     for (auto [name, value] : {std::pair{"Edit1", "JOB"}, {"Edit2", "P1"}, {"Edit3", "3/3"}, {"Edit4", "2.00"}})
@@ -43,6 +47,8 @@ TEST_F(Nav, StartThenBendKeysAndButtonsOnThreeBends) {
     button(1)->click();
     EXPECT_EQ(text("Edit3"), "1/4");
     EXPECT_EQ(text("Eangle"), "90.00");  // the button shows the bend at once
+    EXPECT_NEAR(bend(0).y, 4.118, 5e-4);
+    EXPECT_EQ(bend(0).retract, 1.23f);
     EXPECT_FALSE(button(1)->isEnabled());
     button(4)->click();  // inserts, one step on
     EXPECT_EQ(text("Edit3"), "2/5");

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <array>
@@ -12,7 +16,10 @@
 #include <functional>
 
 #include "app/Application.h"
+#include "app/FirstPaintProbe.h"
 #include "app/TerminationSignals.h"
+#include "common/FunctionPanel.h"
+#include "common/MessageService.h"
 #include "dialogs/NewCustomDialog.h"
 #include "io/Files.h"
 #include "mainwindow/MainWindow.h"
@@ -206,6 +213,67 @@ TEST_F(Startup, PointIsTheDecimalSeparatorWhateverTheLocale) {
         EXPECT_EQ(QCoreApplication::applicationName(), "Zelpor_2");
     }
     QLocale::setDefault(before);
+}
+
+// The glyphs of the function buttons are read when first painted; they must
+// still be the style's own pictures, in every size a button asks for.
+TEST(StartupCost, FunctionButtonGlyphIsTheStylesPicture) {
+    FunctionButtonPanel panel;
+    panel.setButton(8, QStringLiteral("Retour"), QStyle::SP_DialogCancelButton);
+    const QIcon icon = panel.button(8)->icon();
+    ASSERT_FALSE(icon.isNull());
+    const QIcon expected = panel.style()->standardIcon(QStyle::SP_DialogCancelButton);
+    for (int size : {16, 24, 32}) {
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+            const auto image = [&](const QIcon& i) { return i.pixmap(size, size, mode).toImage().convertToFormat(QImage::Format_ARGB32); };
+            EXPECT_TRUE(image(icon) == image(expected)) << size << " " << mode;
+        }
+    }
+}
+
+TEST(StartupCost, FirstPaintProbeOnlyWhenAskedAndClosesThePaintedWindow) {
+    qunsetenv(FirstPaintProbe::kVariable);
+    EXPECT_EQ(FirstPaintProbe::InstallIfRequested(), nullptr);
+
+    qputenv(FirstPaintProbe::kVariable, "1");
+    FirstPaintProbe* probe = FirstPaintProbe::InstallIfRequested();
+    qunsetenv(FirstPaintProbe::kVariable);
+    ASSERT_NE(probe, nullptr);
+    QWidget window;
+    window.resize(120, 80);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    delete probe;  // later windows of this run are left alone
+
+    QWidget other;
+    other.show();
+    QTest::qWait(50);
+    EXPECT_TRUE(other.isVisible());
+}
+
+// The questions the program asks ("Confirmer la suppression ", "Piece existe
+// écraser", closing with unsaved work) answer in French, and the keys keep
+// their meaning: Enter takes the default button, Escape the "no" side.
+TEST(MessageBox, StandardButtonsSpeakFrench) {
+    const struct { QMessageBox::StandardButtons buttons; QStringList texts; Qt::Key key; QMessageBox::StandardButton answer; } cases[] = {
+        {QMessageBox::Ok | QMessageBox::Cancel, {QStringLiteral("OK"), QStringLiteral("Annuler")}, Qt::Key_Escape, QMessageBox::Cancel},
+        {QMessageBox::Yes | QMessageBox::No, {QStringLiteral("&Oui"), QStringLiteral("&Non")}, Qt::Key_Return, QMessageBox::Yes},
+    };
+    for (const auto& c : cases) {
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            for (QPushButton* b : box->findChildren<QPushButton*>()) shown << b->text();
+            QTest::keyClick(box, c.key);
+        });
+        DialogMessageService messages;
+        EXPECT_EQ(messages.show(nullptr, QMessageBox::Question, QString(), QStringLiteral("?"), c.buttons), c.answer);
+        shown.sort();
+        QStringList expected = c.texts;
+        expected.sort();
+        EXPECT_EQ(shown, expected);
+    }
 }
 
 }  // namespace

@@ -97,11 +97,6 @@ protected:
         main()->close();
         m_app.reset();
     }
-    // Jobs field, then `downs` times Down.
-    void fromJob(int downs) {
-        key(Qt::Key_Up, 2);
-        key(Qt::Key_Down, downs);
-    }
 
     MainWindow* main() { return m_app->windows().main; }
     AppState& state() { return m_app->state(); }

@@ -118,18 +118,5 @@ TEST(Workspace, HandEditedFileKeepsEverythingElse) {
     EXPECT_EQ(ini.value("Other", "Customer"), std::nullopt);
 }
 
-TEST(ConfigFile, BesideTheExecutableElseInTheUserFolder) {
-    test::TempDir dir;
-    fs::create_directory(dir.path() / "bin");
-    EXPECT_EQ(ConfigFilePath(dir.file("bin/zelpor"), dir.file("user")), dir.file("bin/zelpor.INI"));
-    EXPECT_EQ(ConfigFilePath(dir.file("bin/Zelpor_2.exe"), dir.file("user")), dir.file("bin/Zelpor_2.INI"));
-    EXPECT_FALSE(fs::exists(dir.path() / "user"));
-    // The programs folder is read-only: the file goes to the user folder, made on demand.
-    fs::permissions(dir.path() / "bin", fs::perms::owner_read | fs::perms::owner_exec);
-    const fs::path user = dir.path() / "config" / "Zelpor_2";
-    EXPECT_EQ(ConfigFilePath(dir.file("bin/zelpor"), user.string()), (user / "zelpor.INI").string());
-    EXPECT_TRUE(fs::is_directory(user));
-}
-
 }  // namespace
 }  // namespace zelpor

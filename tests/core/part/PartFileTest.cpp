@@ -108,20 +108,30 @@ std::string JobFile(const test::TempDir& dir, const char* name) {
     return (dir.path() / "Job" / name).string();
 }
 
-// A missing file and a read-only one (counted as missing) reset the header only.
-TEST(PartFile, MissingOrReadOnlyFileGivesHeaderDefaultsAndKeepsTheRest) {
+// A missing file and a read-only one (counted as missing) reset the header
+// only; a short file fills only as far as it reaches.
+TEST(PartFile, MissingReadOnlyOrShortFileKeepsTheRestOfTheHeldPart) {
     test::TempDir dir;
     const std::string locked = JobFile(dir, "Locked.pie");
     test::WriteAll(locked, RandomPartImage(7));
     fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    for (const char* name : {"Absent.pie", "Locked.pie"}) {
-        SCOPED_TRACE(name);
+    PartRecord source;
+    source.comment.assign("from file");
+    source.material.assign("Alu");
+    source.thickness = 3, source.currentBend = source.lastBend = 1;
+    Bytes image = EncodePart(source);
+    image.resize(299);  // the header only: the bends start at 299
+    test::WriteAll(JobFile(dir, "Short.pie"), image);
+    struct Row { const char* file; bool read; const char* texts; float thickness, graphic; int bend; };
+    for (const Row& r : {Row{"Absent.pie", false, "|", 0.1f, 1, 0}, Row{"Locked.pie", false, "|", 0.1f, 1, 0},
+                         Row{"Short.pie", true, "from file|Alu", 3, 0, 1}}) {
+        SCOPED_TRACE(r.file);
         PartRecord p = KnownPart();
-        EXPECT_FALSE(ReadPart(p, dir.folder(), "Job", name));
-        EXPECT_EQ(p.comment.str() + "|" + p.material.str(), "|");
-        EXPECT_EQ(p.thickness, 0.1f);
-        EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{0, 0}));
-        EXPECT_EQ((std::array{p.graphicProfile * 1.f, p.bends[2].angle, p.profile[0].length}), (std::array{1.f, 90.f, 120.f}));
+        EXPECT_EQ(ReadPart(p, dir.folder(), "Job", r.file), r.read);
+        EXPECT_EQ(p.comment.str() + "|" + p.material.str(), r.texts);
+        EXPECT_EQ((std::array{p.thickness, p.graphicProfile * 1.f}), (std::array{r.thickness, r.graphic}));
+        EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{r.bend, r.bend}));
+        EXPECT_EQ((std::array{p.bends[2].angle, p.profile[0].length}), (std::array{90.f, 120.f}));
         EXPECT_EQ(p.sketchTexts[1].str(), "kept");
     }
 }
@@ -166,23 +176,6 @@ TEST(PartFile, JobAndFileOfAnotherCaseAreUsedInPlace) {
     EXPECT_EQ(WritePart(PartRecord{}, dir.folder(), "Alpha", "P1.pie"), 0);
     EXPECT_EQ(WritePart(PartRecord{}, dir.folder(), "ALPHA", "p1.pie"), 0);
     EXPECT_EQ(test::ReadAll(dir.file("Alpha/P1.pie")), before);
-}
-
-TEST(PartFile, ShortFileLeavesLaterFieldsAsTheyWere) {
-    test::TempDir dir;
-    PartRecord source;
-    source.comment.assign("from file");
-    source.material.assign("Alu");
-    source.thickness = 3, source.currentBend = source.lastBend = 1;
-    Bytes image = EncodePart(source);
-    image.resize(299);  // the header only: the bends start at 299
-    test::WriteAll(JobFile(dir, "P.pie"), image);
-    PartRecord p = KnownPart();
-    EXPECT_TRUE(ReadPart(p, dir.folder(), "Job", "P.pie"));
-    EXPECT_EQ(p.comment.str() + "|" + p.material.str(), "from file|Alu");
-    EXPECT_EQ((std::array{p.thickness, p.graphicProfile * 1.f}), (std::array{3.f, 0.f}));
-    EXPECT_EQ(p.currentBend, 1);
-    EXPECT_EQ((std::array{p.bends[2].angle, p.profile[0].length}), (std::array{90.f, 120.f}));
 }
 
 TEST(PartFile, ToolNamesAreCutTo24Characters) {

@@ -67,9 +67,16 @@ protected:
     test::ScopedWorkingDirectory m_cwd;
 };
 
+// First start in an empty folder, on a French desktop: the point stays the
+// decimal separator.
 TEST_F(Startup, FirstStartMakesTheWorkspaceWithTheSampleLibrary) {
     const std::string customers = folder("Customers"), tools = folder("Tools");
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    ASSERT_EQ(QLocale().decimalPoint(), ",");
     runOnce([&](Application& app) {
+        EXPECT_EQ(QLocale().toString(16.09, 'f', 2), "16.09");
+        EXPECT_EQ(QCoreApplication::applicationName(), "Zelpor_2");
         EXPECT_EQ(app.state().workspace.pathCustomers, customers);
         EXPECT_EQ(field(app, "Edit1"), "?");  // no job yet: the job field has the keyboard
         EXPECT_EQ(app.windows().main->focusWidget()->objectName(), "Edit1");
@@ -77,6 +84,7 @@ TEST_F(Startup, FirstStartMakesTheWorkspaceWithTheSampleLibrary) {
         // The parameter editor holds the table just installed.
         EXPECT_EQ(EncodeParameterTable(app.windows().parameters->table()), test::ReadAll(tools + "Param.dat"));
     });
+    QLocale::setDefault(before);
     EXPECT_TRUE(fs::is_directory(customers) && fs::is_empty(customers));
     auto punches = ListToolNames(tools, ToolKind::Punch);
     std::sort(punches.begin(), punches.end());
@@ -200,19 +208,6 @@ TEST_F(Startup, AltF4ClosesTheWindowWhereNoWindowKeyUsesIt) {
     EXPECT_EQ(saved.lastBend, 1);
     EXPECT_NE(ini().find("Customer=Job\r\n"), std::string::npos);
     EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(Startup, PointIsTheDecimalSeparatorWhateverTheLocale) {
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    ASSERT_EQ(QLocale().decimalPoint(), ",");
-    {
-        test::ScriptedMessages messages;
-        Application app(m_dir.file("zelpor"), "", &messages);
-        EXPECT_EQ(QLocale().toString(16.09, 'f', 2), "16.09");
-        EXPECT_EQ(QCoreApplication::applicationName(), "Zelpor_2");
-    }
-    QLocale::setDefault(before);
 }
 
 // The glyphs of the function buttons are read when first painted; they must

@@ -50,35 +50,28 @@ TEST_F(Selection, PartListShowsEveryFileWithoutExtensionAndOkReadsThePart) {
     EXPECT_EQ(state.part.comment.str(), "Alpha");
 }
 
-TEST_F(Selection, JobListDoubleClickChoosesOne) {
+// A real double click chooses a job and reads its part; a job without that
+// part gives the header defaults and writes nothing.
+TEST_F(Selection, JobListChoosesByDoubleClickOrEnter) {
     makePart("Alpha", "P", 1.0f);
     makePart("beta", "P", 2.0f);
+    makeJob("Vide");
     state.workspace.customer = "ALPHA";
     state.workspace.part = "P";
-
     showActive(selectCustom.get());
     auto* list = child<QListWidget>(selectCustom.get(), "ListBox1");
-    EXPECT_EQ(texts(list), (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta")}));
+    EXPECT_EQ(texts(list), (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta"), QStringLiteral("Vide")}));
     EXPECT_EQ(list->currentRow(), 0);
     const QRect rect = list->visualItemRect(list->item(1));
-    // A real double click: the first click, then the second one the system reports as double.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_FALSE(selectCustom->isVisible());
     EXPECT_EQ(state.workspace.customer, "beta");
     EXPECT_FLOAT_EQ(state.part.thickness, 2.0f);
-}
 
-TEST_F(Selection, ChosenJobWithoutThePartGivesTheHeaderDefaultsAndWritesNothing) {
-    makePart("Alpha", "P", 5.0f);
-    makeJob("Vide");
-    state.workspace.customer = "Alpha";
-    state.workspace.part = "P";
-    state.part.thickness = 5.0f;
     state.part.currentBend = 3;
     state.part.lastBend = 4;
     EXPECT_EQ(execWith(*selectCustom, [&] {
-        auto* list = child<QListWidget>(selectCustom.get(), "ListBox1");
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
     }), QDialog::Accepted);

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <tuple>
 
 #include "common/FunctionPanel.h"
 #include "common/WindowSet.h"
@@ -23,7 +24,7 @@ ParameterTable SampleTable() {
     ParameterTable t;
     DecodeParameterTable(t, test::RandomBytes(ParameterTable::kFileSize, 7));
     const struct { int number; const char* designation; const char* unit; int decimals; float value, lower, upper;
-                   bool modifiable = true, yesNo = false; } specs[] = {
+                   bool modifiable = true, yesNo = false; } rows[] = {
         {1, "Version du logiciel", "", 0, 2, 0, 100, false}, {2, "Longueur maxi de pliage", "mm", 1, 3000, 0, 4000},
         {3, "Course maxi axe Y", "mm", 2, 120, -10, 250}, {4, "Force maxi de la presse", "T", 1, 100, 0, 1000},
         {5, "Vitesse d'approche", "mm/s", 1, 12, 0, 200}, {6, "Temporisation en bas", "s", 2, 0.5f, 0, 10},
@@ -31,17 +32,14 @@ ParameterTable SampleTable() {
         {9, "Nombre de cycles", "", -7, 12345, 0, 99999}, {0, "inutilis\xE9", "", 0, 0, 0, 0},
         {11, "D\xE9" "compression", "mm", 2, 1.25f, 0, 5}, {12, "Graissage", "", 0, 0, 0, 1, true, true},
     };
-    for (std::size_t i = 0; i < std::size(specs); ++i) {
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& r = rows[i];
         MachineParameter& e = t.entries[i];
-        e.number = specs[i].number;
-        e.designation.assign(specs[i].designation);
-        e.unit.assign(specs[i].unit);
-        e.decimals = specs[i].decimals;
-        e.value = specs[i].value;
-        e.lower = specs[i].lower;
-        e.upper = specs[i].upper;
-        e.modifiable = specs[i].modifiable ? 1 : 0;
-        e.yesNo = specs[i].yesNo ? 1 : 0;
+        std::tie(e.number, e.decimals, e.value, e.lower, e.upper) = std::tuple(r.number, r.decimals, r.value, r.lower, r.upper);
+        e.designation.assign(r.designation);
+        e.unit.assign(r.unit);
+        e.modifiable = r.modifiable ? 1 : 0;
+        e.yesNo = r.yesNo ? 1 : 0;
     }
     return t;
 }

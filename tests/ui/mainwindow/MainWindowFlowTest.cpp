@@ -40,9 +40,17 @@ TEST_F(Flow, AcceleratorsReachNewGraphicPartFromThePartField) {
     EXPECT_EQ(state().part.lastBend, 0);
 }
 
-TEST_F(Flow, LoadingAJobComesBackToTheJobField) {
-    start(SamplePart(1));
-    key(Qt::Key_Up);
+// Without a job the job field has the keyboard and Down asks for a new job;
+// F1 there loads a job and comes back to the job field.
+TEST_F(Flow, WithoutAJobDownWantsANewJobAndF1LoadsOne) {
+    m_ws.customer = "";
+    start();
+    EXPECT_EQ(focused(), "Edit1");
+    EXPECT_EQ(text("Edit1"), "?");
+    AnswerModal(QDialog::Rejected);  // the new-job dialog, cancelled
+    key(Qt::Key_Down);
+    EXPECT_EQ(focused(), "Edit1");
+    EXPECT_EQ(state().workspace.customer, "?");
     AnswerModal(QDialog::Accepted);
     key(Qt::Key_F1);
     EXPECT_EQ(focused(), "Edit1");

@@ -9,17 +9,6 @@ namespace {
 
 using Nav = MainWindowTest;
 
-TEST_F(Nav, WithoutAJobTheFocusIsOnTheJobAndDownWantsANewJob) {
-    m_ws.customer = "";
-    start();
-    EXPECT_EQ(focused(), "Edit1");
-    EXPECT_EQ(text("Edit1"), "?");
-    AnswerModal(QDialog::Rejected);  // the new-job dialog, cancelled
-    key(Qt::Key_Down);
-    EXPECT_EQ(focused(), "Edit1");
-    EXPECT_EQ(state().workspace.customer, "?");
-}
-
 // Starts on the part field, then the bend keys and buttons on three bends.
 // Showing a bend brings a stale Y in line and rounds the settings to their text.
 TEST_F(Nav, StartThenBendKeysAndButtonsOnThreeBends) {

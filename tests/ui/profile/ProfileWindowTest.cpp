@@ -67,25 +67,6 @@ struct Fixture {
     }
 };
 
-TEST(ProfileWindow, CaptionsAndFirstPrompt) {
-    Fixture f;
-    EXPECT_TRUE(f.window.bitmap().isNull());  // made when the window first opens
-    f.window.show();
-    EXPECT_EQ(f.window.windowTitle(), QStringLiteral("Zelpor2         Graphique"));
-    EXPECT_EQ(f.window.size(), QSize(795, 571));
-    EXPECT_EQ(f.window.bitmap().size(), QSize(799, 453));
-    const std::pair<const char*, const char*> captions[] = {
-        {"Bouton8", "Retour"}, {"Bouton1", "-90°"}, {"StaticText1", "Epaisseur :"}, {"StaticText2", "mm"}};
-    for (const auto& [name, caption] : captions) EXPECT_EQ(f.text(name), QString::fromUtf8(caption)) << name;
-    EXPECT_TRUE(f.child("Bouton8")->isVisible());
-    for (const char* hidden : {"Bouton1", "Bouton2", "Bouton7", "StaticText3", "Edit2"})
-        EXPECT_FALSE(f.child(hidden)->isVisible()) << hidden;
-    EXPECT_EQ(f.status(), QStringLiteral("Epaisseur de la piece à plier"));
-    EXPECT_EQ(f.edit()->text(), QStringLiteral("0.1"));
-    EXPECT_EQ(f.edit()->cursorPosition(), 0);
-    EXPECT_EQ(f.window.focusWidget(), f.edit());
-}
-
 // Both drawing windows open in the middle of the screen, not over the main
 // window that owns them.
 TEST(ProfileWindow, DrawingWindowsOpenCentredOnTheScreen) {
@@ -117,10 +98,23 @@ TEST(ProfileWindow, DrawingWindowsOpenCentredOnTheScreen) {
 // The entry rules are the core's; here the keys reach them, the captions
 // follow the steps, and a wrong number is reported in a box. The whole route
 // to the sequence window is driven end to end elsewhere.
-TEST(ProfileWindow, FieldKeysStepCaptionsAndWrongNumbers) {
+TEST(ProfileWindow, CaptionsFieldKeysAndWrongNumbers) {
     Fixture f;
+    EXPECT_TRUE(f.window.bitmap().isNull());  // made when the window first opens
     f.window.show();
+    EXPECT_EQ(f.window.windowTitle(), QStringLiteral("Zelpor2         Graphique"));
+    EXPECT_EQ(f.window.size(), QSize(795, 571));
+    EXPECT_EQ(f.window.bitmap().size(), QSize(799, 453));
+    EXPECT_EQ(f.text("Bouton8") + f.text("Bouton1"), QStringLiteral("Retour-90°"));
+    EXPECT_TRUE(f.child("Bouton8")->isVisible());
+    for (const char* hidden : {"Bouton1", "Bouton2", "Bouton7", "StaticText3", "Edit2"})
+        EXPECT_FALSE(f.child(hidden)->isVisible()) << hidden;
     QLineEdit* e = f.edit();
+    EXPECT_EQ(f.text("StaticText1") + f.text("StaticText2"), QStringLiteral("Epaisseur :mm"));
+    EXPECT_EQ(f.status(), QStringLiteral("Epaisseur de la piece à plier"));
+    EXPECT_EQ(e->text(), QStringLiteral("0.1"));
+    EXPECT_EQ(e->cursorPosition(), 0);
+    EXPECT_EQ(f.window.focusWidget(), e);
     auto expectCaptions = [&](const char* label, const char* current, const char* unit, const char* status) {
         const QString shown = f.text("StaticText1") + "|" + f.text("StaticText3") + "|" + f.text("StaticText2");
         EXPECT_EQ(shown, QString::fromUtf8(label) + "|" + QString::fromUtf8(current) + "|" + QString::fromUtf8(unit));

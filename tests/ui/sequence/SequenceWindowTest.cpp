@@ -67,9 +67,11 @@ struct SequenceWindowTest : ::testing::Test {
     }
 };
 
-// The button states themselves are the program's; here the clicks reach it,
-// the captions and the drawing show, and the window leaves saving to the main window.
-TEST_F(SequenceWindowTest, ThreeBendsDecidedWithTheButtons) {
+// The button states themselves are the program's, and the route from the
+// drawing is driven end to end elsewhere; here the captions and the drawing
+// show, function keys press the buttons of their number, Enter the button
+// that has the focus, and the window leaves saving to the main window.
+TEST_F(SequenceWindowTest, CaptionsDrawingAndKeys) {
     EXPECT_EQ(window.objectName(), QStringLiteral("TFormSequence"));
     EXPECT_EQ(button(8)->text(), QStringLiteral("Retour"));
     for (int i = 1; i <= 7; ++i) EXPECT_TRUE(button(i)->isHidden()) << i;  // before the first opening
@@ -93,41 +95,6 @@ TEST_F(SequenceWindowTest, ThreeBendsDecidedWithTheButtons) {
         const float stopX = 100 + state.part.profile[0].correction / 2;
         EXPECT_EQ(window.bitmap().pixel(v.mapX(stopX + 5), v.mapY(10)) & 0xFFFFFF, qRgb(128, 0, 0) & 0xFFFFFF);
 
-        click(1);  // bend 0 is done last
-        EXPECT_FALSE(button(1)->isEnabled() || button(4)->isEnabled());
-        click(7);
-        click(7);
-        EXPECT_EQ(window.program().step(), 2);
-        EXPECT_TRUE(shownAndEnabled(6) && !button(7)->isEnabled());
-        click(1);  // the lip before it
-        click(6);
-        click(4);  // the base bend with the part turned around, first of all
-        EXPECT_EQ(status(), QStringLiteral("Piece pivoté"));
-        click(1);
-        click(6);
-        EXPECT_EQ(window.program().step(), 0);
-        click(8);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-
-    const PartRecord& part = state.part;
-    EXPECT_EQ(part.lastBend, 2);
-    const int orders[] = {2, 0, 1, -1}, pivots[] = {0, 1, 0, 0};
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(part.profile[k].order, orders[k]) << k;
-        EXPECT_EQ(part.profile[k].pivot, pivots[k]) << k;
-    }
-    EXPECT_FLOAT_EQ(part.bends[1].angle, 135);
-    EXPECT_EQ(part.bends[2].punch.str() + part.bends[2].die.str(), "P88-67V16");  // the tools loaded in the state
-    EXPECT_FALSE(std::filesystem::exists(state.workspace.partFilePath()));
-}
-
-// The whole program decided from the keyboard: function keys press the
-// buttons of their number, Enter the button that has the focus.
-TEST_F(SequenceWindowTest, KeyboardAlone) {
-    loadDie();
-    test::SetProfile(state.part, 2, {60, 100, 60}, {90, 135});
-    const int result = runModal([&] {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
@@ -135,19 +102,27 @@ TEST_F(SequenceWindowTest, KeyboardAlone) {
         QTest::keyClick(keys, Qt::Key_Escape);  // no cancel button: the window stays
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(window.program().step(), 0);
-        // Pivot, validate, pivot again (disabled once validated), next bend.
-        for (Qt::Key k : {Qt::Key_F4, Qt::Key_F1, Qt::Key_F4, Qt::Key_F7}) QTest::keyClick(keys, k);
-        EXPECT_EQ(state.part.profile[0].pivot, 1);
-        EXPECT_EQ(window.program().step(), 1);
+        QTest::keyClick(keys, Qt::Key_F4);
+        EXPECT_EQ(status(), QStringLiteral("Piece pivoté"));
+        // Validate, pivot again (disabled once validated), on to the lip.
+        for (Qt::Key k : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F7, Qt::Key_F7}) QTest::keyClick(keys, k);
+        EXPECT_EQ(window.program().step(), 2);
+        EXPECT_TRUE(shownAndEnabled(6) && !button(7)->isEnabled());
         button(1)->setFocus();
-        QTest::keyClick(button(1), Qt::Key_Return);
-        QTest::keyClick(button(1), Qt::Key_F8);
+        QTest::keyClick(button(1), Qt::Key_Return);  // the lip before the first bend
+        click(8);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(state.part.lastBend, 1);
-    EXPECT_EQ(state.part.profile[0].order, 1);
-    EXPECT_EQ(state.part.profile[1].order, 0);
-    EXPECT_FLOAT_EQ(state.part.bends[0].angle, 135);
+    const PartRecord& part = state.part;
+    EXPECT_EQ(part.lastBend, 1);
+    const int orders[] = {1, -1, 0, -1}, pivots[] = {1, 0, 0, 0};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(part.profile[k].order, orders[k]) << k;
+        EXPECT_EQ(part.profile[k].pivot, pivots[k]) << k;
+    }
+    EXPECT_FLOAT_EQ(part.bends[0].angle, 135);
+    EXPECT_EQ(part.bends[0].punch.str() + part.bends[0].die.str(), "P88-67V16");  // the tools loaded in the state
+    EXPECT_FALSE(std::filesystem::exists(state.workspace.partFilePath()));
 }
 
 TEST_F(SequenceWindowTest, MissingDieOpensTheDieLibraryAndGoesOnWithoutOne) {

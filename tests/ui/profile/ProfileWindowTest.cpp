@@ -36,8 +36,7 @@ struct Fixture {
     Fixture() {
         windows.sequence = &sequence;
         windows.profile = &window;
-        state.part.currentBend = -1;
-        state.part.lastBend = -1;
+        state.part.currentBend = state.part.lastBend = -1;
     }
     QWidget* child(const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); }
     QLineEdit* edit(const char* name = "Edit1") { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); }
@@ -52,9 +51,7 @@ struct Fixture {
         QTest::keyClicks(edit(), QString::fromLatin1(value));
         QTest::keyClick(edit(), Qt::Key_Return);
     }
-    void enterAll(std::initializer_list<const char*> values) {
-        for (const char* v : values) enter(v);
-    }
+    void enterAll(std::initializer_list<const char*> values) { for (const char* v : values) enter(v); }
     // The next modal window that opens is the sequence window: close it.
     void answerSequenceWindow() {
         QTimer::singleShot(0, &window, [this] {
@@ -238,26 +235,21 @@ TEST(ProfileWindow, PaintsEveryEntityType) {
     Fixture f;
     f.window.FormActivate();  // one pixel per millimetre, origin at (1, 456)
     PartRecord& p = f.state.part;
-    auto add = [&p](std::int32_t type, std::int32_t colour, float x1, float y1) -> SketchEntity& {
+    // type, colour, x1, y1, x2, y2, radius or text height, text index
+    const float rows[][8] = {{kLine, 0x0000FF, 10, 400, 210, 400},    {kLine, 0x0000FF, 10, 300, 210, 300},  // dotted
+                             {kCircle, 0xFF0000, 400, 300, 0, 0, 30},  // blue
+                             {kArc, 0x00FFFF, 600, 300, 0, 0, 40},     // yellow, upper half
+                             {kText, 0xFFFFFF, 100, 150, 0, 0, 30, 2}, {kText, 0xFF00FF, 300, 150, 0, 0, 30, 99},
+                             {5, 0x00FF00, 0, 0, 300, 0}};
+    for (const auto& r : rows) {
         SketchEntity& e = p.sketch[static_cast<std::size_t>(++p.sketchLast)];
-        e = SketchEntity{};
-        e.type = type, e.colour = colour, e.x1 = x1, e.y1 = y1;
-        return e;
-    };
-    add(kLine, 0x0000FF, 10, 400).x2 = 210;
-    p.sketch[0].y2 = 400;
-    SketchEntity& dotted = add(kLine, 0x0000FF, 10, 300);
-    dotted.style.assign("DOT");
-    dotted.x2 = 210, dotted.y2 = 300;
-    add(kCircle, 0xFF0000, 400, 300).radius = 30;  // blue
-    SketchEntity& arc = add(kArc, 0x00FFFF, 600, 300);  // yellow, upper half
-    arc.radius = 40, arc.startAngle = 0, arc.endAngle = 180;
-    SketchEntity& text = add(kText, 0xFFFFFF, 100, 150);
-    text.textHeight = 30, text.textIndex = 2;
+        e = {.type = int(r[0]), .colour = int(r[1]), .x1 = r[2], .y1 = r[3], .x2 = r[4], .y2 = r[5]};
+        (e.type == kText ? e.textHeight : e.radius) = r[6];
+        e.textIndex = int(r[7]);
+    }
+    p.sketch[1].style.assign("DOT");
+    p.sketch[3].endAngle = 180;
     p.sketchTexts[2].assign("PLI");
-    SketchEntity& lost = add(kText, 0xFF00FF, 300, 150);
-    lost.textHeight = 30, lost.textIndex = 99;
-    add(5, 0x00FF00, 0, 0).x2 = 300;
     f.window.FormPaint();
 
     const QImage& img = f.window.bitmap();

@@ -95,7 +95,7 @@ TEST_F(BendViewTest, CircleOfAToolOutlineIsNotDrawn) {
     EXPECT_EQ(right, 0);  // no circle
 }
 
-TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
+TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomToutAndABendWithoutGraphic) {
     QSignalSpy zoomAll(&m_widget, &BendViewWidget::zoomAllEnabledChanged);
     const ViewTransform before = m_widget.view();
     const QImage beforeFrame = m_widget.frame();
@@ -123,6 +123,21 @@ TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
     EXPECT_TRUE(Same(m_widget.view(), before));
     ASSERT_EQ(zoomAll.size(), 2);
     EXPECT_FALSE(zoomAll.last().at(0).toBool() || m_widget.zoomAllEnabled());
+
+    // A bend without a graphic keeps the view zoomed again; "Zoom Tout" has
+    // no extent to go to: the view stays, and it is disabled.
+    m_widget.ZoomFenetre1Click();
+    click(Qt::LeftButton, c1);
+    click(Qt::LeftButton, c2);
+    m_state.part.currentBend = m_state.part.lastBend = 5;  // "pli non graphique"
+    m_widget.rebuild();
+    ASSERT_EQ(m_widget.scene().elements.size(), 1u);
+    EXPECT_TRUE(Same(m_widget.view(), expected));
+    ASSERT_EQ(zoomAll.size(), 3);
+    m_widget.ZoomTout1Click();
+    EXPECT_TRUE(Same(m_widget.view(), expected));
+    ASSERT_EQ(zoomAll.size(), 4);
+    EXPECT_FALSE(zoomAll.last().at(0).toBool());
 }
 
 TEST_F(BendViewTest, PanKeepsTheGrabbedPointUnderThePointer) {
@@ -151,26 +166,6 @@ TEST_F(BendViewTest, PanKeepsTheGrabbedPointUnderThePointer) {
     QTest::mousePress(&m_widget, Qt::RightButton, Qt::NoModifier, QPoint(260, 190));
     QTest::mouseMove(&m_widget, QPoint(10, 10));
     EXPECT_TRUE(Same(m_widget.view(), after));  // pan ended with the release
-}
-
-TEST_F(BendViewTest, BendWithoutGraphicKeepsTheView) {
-    m_widget.ZoomFenetre1Click();
-    click(Qt::LeftButton, {200, 100});
-    click(Qt::LeftButton, {300, 200});
-    const ViewTransform zoomed = m_widget.view();
-    QSignalSpy zoomAll(&m_widget, &BendViewWidget::zoomAllEnabledChanged);
-
-    m_state.part.currentBend = m_state.part.lastBend = 5;  // "pli non graphique": no extent
-    m_widget.rebuild();
-    ASSERT_EQ(m_widget.scene().elements.size(), 1u);
-    EXPECT_TRUE(Same(m_widget.view(), zoomed));
-    EXPECT_TRUE(zoomAll.isEmpty());
-
-    // "Zoom Tout" on a scene without extent keeps the view, but is disabled.
-    m_widget.ZoomTout1Click();
-    EXPECT_TRUE(Same(m_widget.view(), zoomed));
-    ASSERT_EQ(zoomAll.size(), 1);
-    EXPECT_FALSE(zoomAll.last().at(0).toBool());
 }
 
 }  // namespace

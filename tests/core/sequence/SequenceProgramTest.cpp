@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "core/sequence/SequenceFixtures.h"
 #include "sequence/SequenceProgram.h"
@@ -65,13 +66,11 @@ TEST_F(ProgramTest, ButtonsFollowTheBendOnScreen) {
     test::SetProfile(part, 2, {100, 50, 30}, {90, 90});
     activate();
     const ButtonState on{true, true}, off{true, false}, hidden{false, false};
+    // Validation and pivot go together.
     auto expectButtons = [&](int step, ButtonState next, ButtonState previous, ButtonState validate) {
-        SCOPED_TRACE(step);
-        EXPECT_EQ(program.step(), step);
-        EXPECT_EQ(program.buttons().next, next);
-        EXPECT_EQ(program.buttons().previous, previous);
-        EXPECT_EQ(program.buttons().validate, validate);
-        EXPECT_EQ(program.buttons().pivot, validate);
+        const SequenceButtons& b = program.buttons();
+        EXPECT_EQ(std::tuple(program.step(), b.next, b.previous, b.validate, b.pivot),
+                  std::tuple(step, next, previous, validate, validate));
     };
     expectButtons(0, on, hidden, on);
     EXPECT_EQ(program.buttons().back, on);
@@ -104,9 +103,8 @@ TEST_F(ProgramTest, ButtonsFollowTheBendOnScreen) {
     // The first opening of all shows neither.
     SequenceProgram fresh{part, punch, die};
     fresh.activate({}, {});
-    EXPECT_EQ(fresh.buttons().next, hidden);
-    EXPECT_EQ(fresh.buttons().previous, hidden);
-    EXPECT_EQ(fresh.buttons().validate, on);
+    EXPECT_EQ(std::tuple(fresh.buttons().next, fresh.buttons().previous, fresh.buttons().validate),
+              std::tuple(hidden, hidden, on));
 }
 
 TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {

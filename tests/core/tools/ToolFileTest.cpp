@@ -94,7 +94,9 @@ TEST(ToolList, OnlyPlainWritableVisibleFilesAreListed) {
     EXPECT_EQ(ListToolNames(dir.folder(), ToolKind::Die), (Names{"V12", "V16-30", "V16"}));
 }
 
-TEST(ToolLoad, LoadKeepsNameAndFlagFailureKeepsTheHolder) {
+// Loading fills the record only: the holder's name and flag stay; a missing or
+// read-only file leaves the holder as it was; a short file the later fields.
+TEST(ToolLoad, FilesFoundWhateverTheirCaseAndReadIntoTheRecordOnly) {
     test::TempDir dir;
     PunchRecord sample;
     sample.height = 67, sample.angle = 88.1f, sample.lastElement = 1;
@@ -102,44 +104,28 @@ TEST(ToolLoad, LoadKeepsNameAndFlagFailureKeepsTheHolder) {
     TPoincon punch;
     punch.name = "Previous";
     punch.selectionRequest = true;
-    EXPECT_TRUE(LoadPunchFile(punch, dir.folder() + "P88-67.PUN"));  // "P88-67.PUN" finds "P88-67.pun"
+    EXPECT_TRUE(LoadPunchFile(punch, dir.folder() + "P88-67.PUN"));
     EXPECT_EQ(punch.record, sample);
     EXPECT_EQ(punch.name, "Previous");
     EXPECT_TRUE(punch.selectionRequest);
-
     test::WriteAll(dir.file("Locked.pun"), EncodePunch(PunchRecord{}));
     MakeReadOnly(dir.file("Locked.pun"));
     for (const char* file : {"Absent.PUN", "Locked.pun"}) {
         EXPECT_FALSE(LoadPunchFile(punch, dir.folder() + file)) << file;
         EXPECT_EQ(punch.record, sample) << file;
     }
-}
 
-TEST(ToolLoad, DieFileIsFoundWhateverTheCaseOfItsName) {
-    test::TempDir dir, other;
-    DieRecord v12;
-    v12.vOpening = 12, v12.entryRadius = 1.5f;
-    test::WriteAll(dir.file("v12.die"), EncodeDie(v12));
-    TMatrice die;
-    EXPECT_TRUE(LoadDieFile(die, dir.folder() + "V12.DIE"));
-    EXPECT_EQ(die.record, v12);
-    // "V12.88.die" is listed as V12, but its file is looked for as V12.die.
-    test::WriteAll(other.file("V12.88.die"), EncodeDie(v12));
-    TMatrice none;
-    EXPECT_FALSE(LoadDieFile(none, other.folder() + "V12.DIE"));
-    EXPECT_EQ(none.record.vOpening, 0);
-}
-
-TEST(ToolLoad, ShortFileLeavesThePreviousToolsFields) {
-    test::TempDir dir;
     DieRecord small;
     small.version = 7, small.height = 40;
     Bytes image = EncodeDie(small);
     image.resize(12);  // version, version index, height
-    test::WriteAll(dir.file("Short.die"), image);
+    test::WriteAll(dir.file("short.die"), image);
+    test::WriteAll(dir.file("V12.88.die"), EncodeDie(small));  // listed as V12, looked for as V12.die
     TMatrice die;
     die.record.vOpening = 16, die.record.outline[3].x1 = 17;
-    EXPECT_TRUE(LoadDieFile(die, dir.folder() + "Short.die"));
+    EXPECT_FALSE(LoadDieFile(die, dir.folder() + "V12.DIE"));
+    EXPECT_EQ(die.record.height, 0);
+    EXPECT_TRUE(LoadDieFile(die, dir.folder() + "SHORT.DIE"));
     EXPECT_EQ((std::array{die.record.height, die.record.vOpening, die.record.outline[3].x1}), (std::array{40.f, 16.f, 17.f}));
     EXPECT_EQ(die.record.version, 7);
 }

@@ -42,8 +42,7 @@ OutlineElement Element(std::int32_t type, float x1, float y1, float x2 = 0, floa
 TEST(ScenePainter, LinesCirclesAndArcs) {
     OutlineElement line = Element(kLine, -50, 10, 50, 10);
     Canvas c = Draw(line);
-    EXPECT_EQ(c.image.pixel(50, 90), kRed);  // y = 10 is 10 px above the centre
-    EXPECT_EQ(c.image.pixel(149, 90), kRed);
+    EXPECT_EQ(c.count(kRed, QRect(50, 90, 100, 1)), 100);  // y = 10 is 10 px above the centre
     EXPECT_EQ(c.count(kRed), 101);
     line.name.assign("Piece");  // sheet lines are two pixels wide
     EXPECT_GT(Draw(line).count(kRed), 190);
@@ -122,7 +121,6 @@ TEST(ScenePainter, TextDrawsInItsPlaceAndOnlyWithAKnownIndex) {
     if (QFontDatabase::families().contains(QStringLiteral("osifont"), Qt::CaseInsensitive)) {
         EXPECT_EQ(LetteringFontFamily().toLower(), QStringLiteral("osifont"));
     }
-    EXPECT_FALSE(LetteringFontFamily().isEmpty());
 }
 
 }  // namespace

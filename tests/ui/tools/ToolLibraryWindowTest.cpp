@@ -120,6 +120,8 @@ TEST(ToolLibraryWindow, CaptionsAndRowsOfOneTool) {
     }
 }
 
+// F2 / F1, the buttons and the arrow keys on the tabs all step; at either end
+// that step's button is disabled.
 TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {
     Library lib;
     lib.punch("A.pun", VPunch(1, 60, 30));
@@ -129,26 +131,34 @@ TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {
     ToolLibraryWindow& w = lib.open(ToolKind::Punch);
     w.show();
     ASSERT_EQ(lib.tabs()->count(), 3);
-    auto height = [&] { return QStringLiteral("%1.00").arg(60 + 10 * (lib.tabs()->tabText(lib.tabs()->currentIndex())[0].unicode() - 'A')); };
+    // Tool A, B, C: version 1, 2, 3 and height 60, 70, 80.
+    auto shows = [&] {
+        const int n = lib.tabs()->tabText(lib.tabs()->currentIndex())[0].unicode() - 'A';
+        return lib.text("Edit1") + " " + lib.text("Edit3") == QStringLiteral("%1 %2.00").arg(1 + n).arg(60 + 10 * n);
+    };
     lib.expectAt(0, false, true);
-    EXPECT_EQ(lib.text("Edit3"), height());
-    QTest::mouseClick(lib.button(2), Qt::LeftButton);
-    lib.expectAt(1, true, true);
-    EXPECT_EQ(lib.text("Edit3"), height());
-    QTest::mouseClick(lib.button(2), Qt::LeftButton);
+    QTest::keyClick(lib.tabs(), Qt::Key_F2);
+    QTest::keyClick(lib.tabs(), Qt::Key_F2);
     lib.expectAt(2, true, false);
-    EXPECT_EQ(lib.text("Edit3"), height());
+    EXPECT_TRUE(shows());
     QTest::mouseClick(lib.button(1), Qt::LeftButton);
-    QTest::mouseClick(lib.button(1), Qt::LeftButton);
+    QTest::keyClick(lib.tabs(), Qt::Key_F1);
     lib.expectAt(0, false, true);
-    QTest::keyClick(lib.tabs(), Qt::Key_Right);  // the keyboard on the tabs does the same
+    QTest::keyClick(lib.tabs(), Qt::Key_Right);
     lib.expectAt(1, true, true);
-    EXPECT_EQ(lib.text("Edit3"), height());
-    // Closing and reopening lists each tool once, the first one selected.
+    EXPECT_TRUE(shows());
+    // Reopening lists each tool once, the first one selected.
     w.hide();
     w.show();
     EXPECT_EQ(lib.tabs()->count(), 3);
     lib.expectAt(0, false, true);
+    // Browsing ("Retour", F8) closes without naming a tool.
+    lib.state.punch.name = "OLD";
+    QTest::keyClick(lib.tabs(), Qt::Key_F2);
+    EXPECT_EQ(lib.button(8)->text(), QStringLiteral("Retour"));
+    QTest::keyClick(lib.tabs(), Qt::Key_F8);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(lib.state.punch.name, "OLD");
 }
 
 TEST(ToolLibraryWindow, ValideOnAnEmptyLibraryWarnsAndLeavesTheHolder) {
@@ -174,6 +184,9 @@ TEST(ToolLibraryWindow, ValideOnAnEmptyLibraryWarnsAndLeavesTheHolder) {
     }
 }
 
+// Chosen from the keyboard alone, as the operator does when the sequence
+// window asks for a die: Enter is "Valide" and hands over the tab's caption
+// only.
 TEST(ToolLibraryWindow, ValideHandsTheCaptionToTheHolderAndNothingElse) {
     Library lib;
     lib.die("V12.die", BlockDie(40, 12));
@@ -185,77 +198,28 @@ TEST(ToolLibraryWindow, ValideHandsTheCaptionToTheHolderAndNothingElse) {
     ToolLibraryWindow& w = lib.open(ToolKind::Die);
     QString chosen;
     QTimer::singleShot(0, [&] {
-        QTest::keyClick(lib.tabs(), Qt::Key_Right);
-        chosen = lib.tabs()->tabText(lib.tabs()->currentIndex());
+        QTest::keyClick(lib.keys(), Qt::Key_F2);
+        chosen = lib.tabs()->tabText(1);
         EXPECT_EQ(lib.text("Edit5"), chosen == QStringLiteral("V12") ? QStringLiteral("12.00") : QStringLiteral("25.00"));
-        QTest::mouseClick(lib.button(8), Qt::LeftButton);
-    });
-    EXPECT_EQ(w.exec(), QDialog::Rejected);
-    EXPECT_FALSE(chosen.isEmpty());
-    EXPECT_EQ(lib.state.die.name, chosen.toStdString());
-    EXPECT_EQ(lib.state.die.record, inUse);
-    EXPECT_TRUE(lib.messages.shown.empty());
-
-    // Browsing ("Retour") never names a tool.
-    lib.state.die.selectionRequest = false;
-    lib.state.die.name = "OLD";
-    QTimer::singleShot(0, [&] {
-        EXPECT_EQ(lib.button(8)->text(), QStringLiteral("Retour"));
-        QTest::mouseClick(lib.button(8), Qt::LeftButton);
-    });
-    w.exec();
-    EXPECT_EQ(lib.state.die.name, "OLD");
-}
-
-// Chosen from the keyboard alone, as the operator does when the sequence
-// window asks for a punch: F2 / F1 step, Enter is "Valide"; F8 leaves too.
-TEST(ToolLibraryWindow, KeyboardStepsAndValidates) {
-    Library lib;
-    lib.punch("P1.pun", VPunch(1, 60, 88));
-    lib.punch("P2.pun", VPunch(2, 70, 86));
-    lib.punch("P3.pun", VPunch(3, 80, 30));
-    lib.state.punch.selectionRequest = true;
-    lib.state.punch.name = "OLD";
-    ToolLibraryWindow& w = lib.open(ToolKind::Punch);
-    QString second;
-    QTimer::singleShot(0, [&] {
-        QTest::keyClick(lib.keys(), Qt::Key_F2);
-        QTest::keyClick(lib.keys(), Qt::Key_F2);
-        lib.expectAt(2, true, false);
-        EXPECT_EQ(lib.text("Edit1"), lib.tabs()->tabText(2).mid(1));
-        QTest::keyClick(lib.keys(), Qt::Key_F1);
-        lib.expectAt(1, true, true);
-        second = lib.tabs()->tabText(1);
         QTest::keyClick(lib.keys(), Qt::Key_Return);
     });
     EXPECT_EQ(w.exec(), QDialog::Rejected);
-    EXPECT_EQ(QString::fromStdString(lib.state.punch.name), second);
-
-    lib.state.punch.selectionRequest = false;
-    lib.state.punch.name = "OLD";
-    QTimer::singleShot(0, [&] {
-        QTest::keyClick(lib.keys(), Qt::Key_F2);
-        QTest::keyClick(lib.keys(), Qt::Key_F8);
-    });
-    w.exec();
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(lib.state.punch.name, "OLD");
+    EXPECT_EQ(QString::fromStdString(lib.state.die.name), chosen);
+    EXPECT_EQ(lib.state.die.record, inUse);
+    EXPECT_TRUE(lib.messages.shown.empty());
 }
 
+// The fit itself is proved on the numbers; here that the window draws with it.
 TEST(ToolLibraryWindow, DieStandsBelowTheMiddlePunchHangsFromTheTop) {
     Library lib;
-    lib.die("V16.DIE.die", BlockDie(40, 16));  // listed as V16, looked for as V16.die
     lib.die("V16.die", BlockDie(40, 16));
     lib.punch("P.pun", VPunch(1, 100, 30));
     ToolLibraryWindow& die = lib.open(ToolKind::Die);
     die.show();
-    EXPECT_EQ(lib.tabs()->count(), 2);
     QImage img = die.renderDrawing();
     ASSERT_EQ(img.size(), QSize(201, 449));
     EXPECT_GT(Count(img, kRed, QRect(0, 224, 201, 1)), 100);  // top face at mid-height
     EXPECT_EQ(Count(img, kRed, QRect(0, 0, 201, 223)), 0);
-    EXPECT_GT(Count(img, kRed, QRect(0, 225, 201, 224)), 100);
-    EXPECT_EQ(img.pixel(100, 300), kGrey);
     die.ShowTool();  // drawing again does not lower the die again
     EXPECT_EQ(die.renderDrawing(), img);
 
@@ -264,38 +228,31 @@ TEST(ToolLibraryWindow, DieStandsBelowTheMiddlePunchHangsFromTheTop) {
     img = punch.renderDrawing();
     EXPECT_GT(Count(img, kRed, QRect(0, 0, 201, 1)), 80);     // the shank on the top edge
     EXPECT_EQ(Count(img, kRed, QRect(0, 226, 201, 223)), 0);  // the lower half stays empty
-    EXPECT_GT(Count(img, kRed, QRect(95, 200, 11, 25)), 0);   // the tip near mid-height
 }
 
+// A damaged outline draws nothing; a tab whose file cannot be found (listed
+// as ZZZ, looked for as ZZZ.pun) keeps the previous tool on screen.
 TEST(ToolLibraryWindow, DamagedOrUnreadableFilesAreSafe) {
     Library lib;
     PunchRecord bad = VPunch(5, 50, 45);
     bad.lastElement = 4000;
     lib.punch("BAD.pun", bad);
+    lib.punch("AAA.pun", VPunch(7, 70, 30));
+    lib.punch("ZZZ.old.pun", VPunch(9, 90, 30));
     ToolLibraryWindow& w = lib.open(ToolKind::Punch);
     w.show();
+    ASSERT_EQ(lib.tabs()->count(), 3);
+    auto select = [&](const QString& name) {  // the listing order is the folder's
+        for (int i = 0; i < 3; ++i)
+            if (lib.tabs()->tabText(i) == name) lib.tabs()->setCurrentIndex(i);
+    };
+    select(QStringLiteral("BAD"));
     EXPECT_EQ(lib.text("Edit1"), QStringLiteral("5"));
     const QImage img = w.renderDrawing();
-    EXPECT_EQ(Count(img, kGrey, img.rect()), 201 * 449);  // out-of-range outline: nothing drawn
-
-    // A read-only file is not listed.
-    lib.punch("AAA.pun", VPunch(7, 70, 30));
-    std::filesystem::permissions(lib.dir.file("BAD.pun"), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    w.hide();
-    w.show();
-    ASSERT_EQ(lib.tabs()->count(), 1);
+    EXPECT_EQ(Count(img, kGrey, img.rect()), 201 * 449);
+    select(QStringLiteral("AAA"));
     const QImage shown = w.renderDrawing();
-
-    // A tab whose file cannot be found keeps the previous tool on screen.
-    lib.punch("ZZZ.old.pun", VPunch(9, 90, 30));  // listed as ZZZ, looked for as ZZZ.pun
-    w.hide();
-    w.show();
-    ASSERT_EQ(lib.tabs()->count(), 2);
-    const int zzz = lib.tabs()->tabText(0) == QStringLiteral("ZZZ") ? 0 : 1;  // the listing order is the folder's
-    lib.tabs()->setCurrentIndex(1 - zzz);
-    lib.tabs()->setCurrentIndex(zzz);
-    EXPECT_EQ(lib.tabs()->tabText(zzz), QStringLiteral("ZZZ"));
+    select(QStringLiteral("ZZZ"));
     EXPECT_EQ(lib.text("Edit1"), QStringLiteral("7"));
     EXPECT_EQ(lib.text("Edit3"), QStringLiteral("70.00"));
     EXPECT_EQ(w.renderDrawing(), shown);

@@ -110,6 +110,8 @@ TEST_F(SequenceWindowTest, CaptionsDrawingAndKeys) {
         EXPECT_TRUE(shownAndEnabled(6) && !button(7)->isEnabled());
         button(1)->setFocus();
         QTest::keyClick(button(1), Qt::Key_Return);  // the lip before the first bend
+        QTest::keyClick(button(1), Qt::Key_F6);
+        EXPECT_EQ(window.program().step(), 1);
         click(8);
     });
     EXPECT_EQ(result, QDialog::Accepted);

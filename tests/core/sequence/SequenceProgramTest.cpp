@@ -108,14 +108,14 @@ TEST_F(ProgramTest, ButtonsFollowTheBendOnScreen) {
 }
 
 TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {
-    test::SetProfile(part, 2, {100, 50}, {180});
+    test::SetProfile(part, 2, {100, 50}, {90});
     die = TMatrice{};
     activate();  // the die had to be chosen; the user chose nothing, V stays 0
     EXPECT_EQ(dieChoices, 1);
     EXPECT_TRUE(die.selectionRequest);
-    EXPECT_EQ(program.statusText(), "Longueur développée: 150.00mm");
+    EXPECT_NEAR(part.profile[0].correction, -3.2088, 1e-4);
+    EXPECT_EQ(program.statusText(), "Longueur développée: 146.79mm");
 
-    part.profile[0].angle = 90;
     die = TMatrice{};
     program.activate([&] { die.record = test::SampleDieV16(); }, {});
     EXPECT_NEAR(part.profile[0].correction, -4.0177, 1e-4);

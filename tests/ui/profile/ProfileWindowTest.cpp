@@ -67,28 +67,25 @@ struct Fixture {
 // Both drawing windows open in the middle of the screen, not over the main
 // window that owns them.
 TEST(ProfileWindow, DrawingWindowsOpenCentredOnTheScreen) {
-    test::TempDir dir;
-    AppState state;
-    WindowSet windows;
-    test::ScriptedMessages messages;
-    QWidget owner;
+    QWidget owner;  // outlives the windows it owns
     owner.setGeometry(0, 0, 300, 200);
     owner.show();
-    SequenceWindow sequence{state, windows, messages, &owner};
-    ProfileWindow profile{state, windows, messages, &owner};
-    const QRect screen = profile.screen()->geometry();
+    Fixture f;
+    for (QDialog* w : {static_cast<QDialog*>(&f.window), static_cast<QDialog*>(&f.sequence)})
+        w->setParent(&owner, w->windowFlags());
+    const QRect screen = f.window.screen()->geometry();
     const QPoint centred((screen.width() - 795) / 2, (screen.height() - 571) / 2);
     ASSERT_NE(centred, QPoint((300 - 795) / 2, (200 - 571) / 2));
 
-    profile.show();
-    EXPECT_EQ(profile.pos(), centred);
-    profile.hide();
+    f.window.show();
+    EXPECT_EQ(f.window.pos(), centred);
+    f.window.hide();
     QPoint sequenceAt;
-    QTimer::singleShot(0, &sequence, [&] {
-        sequenceAt = sequence.pos();
-        sequence.reject();
+    QTimer::singleShot(0, &f.sequence, [&] {
+        sequenceAt = f.sequence.pos();
+        f.sequence.reject();
     });
-    sequence.exec();
+    f.sequence.exec();
     EXPECT_EQ(sequenceAt, centred);
 }
 

@@ -48,8 +48,7 @@ TEST_F(ProgramTest, ValidatingABThenCGivesTheProgramCBAWithEachRecordKeepingItsA
     part.bends[0].force = 7;
     program.next();
     program.validate();  // B
-    EXPECT_FLOAT_EQ(part.bends[1].x, 111);  // shifted records keep their own settings
-    EXPECT_FLOAT_EQ(part.bends[1].force, 7);
+    EXPECT_EQ((std::array{part.bends[1].x, part.bends[1].force}), (std::array{111.f, 7.f}));  // shifted, kept
     program.next();
     program.validate();  // C
     EXPECT_EQ((std::array{part.profile[0].order, part.profile[1].order, part.profile[2].order}), (std::array{2, 1, 0}));
@@ -141,8 +140,8 @@ TEST_F(ProgramTest, NothingToValidateWithoutBendsOrWithAFullList) {
     test::SetProfile(part, 2, {120}, {});
     activate();
     // Offered on the single segment, but there is no bend to put in the program.
-    EXPECT_EQ(program.buttons().validate, (ButtonState{true, true}));
-    EXPECT_EQ(program.buttons().pivot, (ButtonState{true, true}));
+    const ButtonState on{true, true};
+    EXPECT_EQ(std::tuple(program.buttons().validate, program.buttons().pivot), std::tuple(on, on));
     program.validate();
     EXPECT_EQ((std::array{part.lastBend, part.profile[0].order}), (std::array{-1, -1}));
     EXPECT_EQ(program.statusText(), "Longueur développée: 120.00mm");
@@ -167,8 +166,7 @@ TEST(ValidateBendBounds, OrdersFromADamagedFileNeverMoveRecordsOutsideTheList) {
     part.lastBend = 3;
     part.bends[24].angle = 77;
     ASSERT_TRUE(ValidateBend(part, 0, "V16", "P88-67"));
-    EXPECT_EQ(part.profile[1].order, 25);
-    EXPECT_EQ(part.profile[2].order, 2147483647);
+    EXPECT_EQ((std::array{part.profile[1].order, part.profile[2].order}), (std::array{25, 2147483647}));
     EXPECT_FLOAT_EQ(part.bends[24].angle, 77);
     EXPECT_EQ(part.lastBend, 4);
     EXPECT_FALSE(ValidateBend(part, 0, "V16", "P88-67"));  // already placed

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "bendview/BendScene.h"
@@ -43,12 +44,9 @@ struct Tools {
 void ExpectNoGraphicText(const BendSceneResult& r) {
     ASSERT_EQ(r.scene.elements.size(), 1u);
     const OutlineElement& e = r.scene.elements[0];
-    EXPECT_EQ(e.type, kText);
-    EXPECT_EQ(e.colour, Rgb(255, 255, 0));
-    EXPECT_EQ(e.name.str(), "Piece");
+    EXPECT_EQ((std::tuple{e.type, e.colour, e.name.str(), r.scene.textOf(e), r.fitView}),
+              (std::tuple{kText, Rgb(255, 255, 0), std::string("Piece"), std::string("pli non graphique"), false}));
     EXPECT_EQ((std::vector<float>{e.x1, e.y1, e.a1, e.h}), (std::vector<float>{-50, 0, 0, 25}));
-    EXPECT_EQ(r.scene.textOf(e), "pli non graphique");
-    EXPECT_FALSE(r.fitView);
 }
 
 // A two-bend U at program position `current`; order -1 leaves both unplaced.

@@ -28,10 +28,7 @@ std::string Describe(const ViewTransform& v) {
 // A view moved away from the defaults, to see that a refused change keeps it.
 ViewTransform Panned() {
     ViewTransform v = InitialBendView();
-    v.worldOriginX = 12;
-    v.worldOriginY = -7;
-    v.viewportExtentX = 2000;
-    v.viewportExtentY = -2000;
+    v.worldOriginX = 12, v.worldOriginY = -7, v.viewportExtentX = 2000, v.viewportExtentY = -2000;
     return v;
 }
 
@@ -67,10 +64,7 @@ TEST(FitBendView, NothingToFitLeavesTheView) {
 TEST(ScreenToWorld, UsesIntegerDivisionTowardZero) {
     ViewTransform v = InitialBendView();
     EXPECT_EQ(ScreenToWorld(v, 259, 159), (WorldPoint{-20, 45}));
-    v.worldOriginX = 30;
-    v.worldOriginY = 20;
-    v.viewportExtentX = 5590;
-    v.viewportExtentY = -5590;
+    v.worldOriginX = 30, v.worldOriginY = 20, v.viewportExtentX = 5590, v.viewportExtentY = -5590;
     EXPECT_EQ(ScreenToWorld(v, 379, 204), (WorldPoint{47, 20}));  // 100000 / 5590 = 17.9
     EXPECT_EQ(ScreenToWorld(v, 179, 304), (WorldPoint{13, 3}));   // -17.9 and -17.9
 }

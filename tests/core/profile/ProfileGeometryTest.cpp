@@ -53,7 +53,7 @@ PartRecord SketchOf(std::initializer_list<std::array<float, 4>> lines) {
     return part;
 }
 
-TEST(FitSketchView, FillsThreeQuartersCentredWithScalesWithin32) {
+TEST(FitSketchView, FillsThreeQuartersCentredWithScalesWithin32AndOnlyGrowsTheExtent) {
     PartRecord part = SketchOf({{0, 0, 100, 0}, {100, 0, 100, 50}});
     ViewTransform v;
     FitSketchView(part, DrawingArea{}, v);
@@ -72,13 +72,11 @@ TEST(FitSketchView, FillsThreeQuartersCentredWithScalesWithin32) {
         EXPECT_DOUBLE_EQ(v.worldExtentX, r[1]) << r[0];
         EXPECT_DOUBLE_EQ(v.viewportExtentX, r[2]) << r[0];
     }
-}
 
-TEST(FitSketchView, ExtentOnlyGrowsTextCountsByItsAnchorEmptyKeepsTheView) {
-    PartRecord part = SketchOf({{0, 0, 10, 10}, {20, 0, 500, 500}});
+    // The extent only grows; a text counts by its anchor; an empty sketch keeps the view.
+    part = SketchOf({{0, 0, 10, 10}, {20, 0, 500, 500}});
     part.sketch[1].type = kText;
     part.sketchExtent = {-50, -50, 5, 5};
-    ViewTransform v;
     FitSketchView(part, DrawingArea{}, v);
     EXPECT_EQ(part.sketchExtent, (std::array<float, 4>{-50, -50, 20, 10}));
     for (PartRecord p : {SketchOf({}), SketchOf({{3, 3, 3, 3}})}) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <vector>
 
 #include "part/PartRecord.h"
 #include "support/SampleTools.h"
@@ -13,19 +12,15 @@ namespace zelpor::test {
 inline void SetProfile(PartRecord& part, float thickness, std::initializer_list<float> lengths,
                        std::initializer_list<float> angles) {
     part.thickness = thickness;
-    const std::vector<float> l(lengths), a(angles);
-    part.profileBendCount = static_cast<std::int32_t>(a.size());
-    for (std::size_t k = 0; k < l.size(); ++k) {
-        ProfileSegment& e = part.profile[k];
-        e = {};
-        e.length = l[k];
-        e.angle = k < a.size() ? a[k] : 0;
-        e.index = k < a.size() ? static_cast<std::int32_t>(k) : -1;
-        e.order = -1;
+    part.profile = {};
+    part.profileBendCount = static_cast<std::int32_t>(angles.size());
+    for (std::size_t k = 0; k < lengths.size(); ++k) {
+        const bool bend = k < angles.size();
+        part.profile[k] = {.length = lengths.begin()[k], .angle = bend ? angles.begin()[k] : 0,
+                           .index = bend ? static_cast<std::int32_t>(k) : -1, .order = -1};
     }
-    part.sketchLast = static_cast<std::int32_t>(l.size());  // the drawing window left a sketch
-    part.currentBend = -1;
-    part.lastBend = -1;
+    part.sketchLast = static_cast<std::int32_t>(lengths.size());  // the drawing window left a sketch
+    part.currentBend = part.lastBend = -1;
 }
 
 }  // namespace zelpor::test

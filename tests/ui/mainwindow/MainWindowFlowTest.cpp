@@ -20,7 +20,9 @@ TEST_F(Flow, NewPartOutcomes) {
         EXPECT_EQ(text("Edit3"), row.bends);
         EXPECT_EQ(focused(), row.focus);
         EXPECT_EQ(text("Edit2"), "P1");
-        if (!row.fromMenu) EXPECT_EQ(button(1)->text(), "Charger Piece");
+        if (!row.fromMenu) {
+            EXPECT_EQ(button(1)->text(), "Charger Piece");
+        }
         closeWindow();
     }
 }

@@ -16,16 +16,6 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
-// The order in which the shop's file system lists a folder: names compared
-// upper-cased, so "AB" comes before "A_B" ("_" lies after the capitals).
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return static_cast<unsigned char>(Upper(x)) <
-                                                                    static_cast<unsigned char>(Upper(y)); });
-}
-
 // "name.*" as the shop's file system reads it: the bare name or the name with
 // any extension.
 bool MatchesNameWithAnyExtension(const std::string& entry, const std::string& name) {
@@ -38,7 +28,7 @@ std::string WithoutExtension(const std::string& name) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-void SortNoCase(std::vector<std::string>& names) { std::stable_sort(names.begin(), names.end(), LessNoCase); }
+void SortNoCase(std::vector<std::string>& names) { std::stable_sort(names.begin(), names.end(), FolderOrderLess); }
 
 }  // namespace
 
@@ -80,7 +70,7 @@ std::vector<std::string> ListParts(const std::string& jobFolder) {
     auto entries = ListFolder(jobFolder);
     // Sorted on the full file name, as the folder enumerates, then cut.
     std::stable_sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-        return LessNoCase(a.name, b.name);
+        return FolderOrderLess(a.name, b.name);
     });
     for (const auto& e : entries) {
         if (!e.isFolder && !e.hidden && !e.readOnly) names.push_back(WithoutExtension(e.name));

@@ -286,6 +286,12 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
     return entries;
 }
 
+bool FolderOrderLess(const std::string& a, const std::string& b) {
+    auto upper = [](char c) { return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c))); };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return upper(x) < upper(y); });
+}
+
 bool WildcardMatch(const std::string& pattern, const std::string& name) {
     // Iterative '*' / '?' matcher, case-insensitive.
     std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;

@@ -63,6 +63,12 @@ struct FolderEntry {
 };
 std::vector<FolderEntry> ListFolder(const std::string& folder);
 
+// The order in which the shop's file system lists a folder: names compared
+// upper-cased, byte by byte, so "AB" comes before "A_B" and "V16-30.DIE"
+// before "V16.DIE". A Linux folder lists its entries in no useful order; the
+// operators know their jobs, parts and tools in this one.
+bool FolderOrderLess(const std::string& a, const std::string& b);
+
 // Case-insensitive wildcard match for "*.pun"-style patterns.
 bool WildcardMatch(const std::string& pattern, const std::string& name);
 

@@ -1,7 +1,6 @@
 #include "tools/ToolRecords.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "io/Files.h"
 
@@ -94,19 +93,6 @@ void DecodeDie(DieRecord& d, std::span<const std::uint8_t> bytes) {
     });
 }
 
-namespace {
-
-// The order in which the shop's file system lists a folder: whole file names
-// compared upper-cased, byte by byte, so "V16-30.DIE" comes before "V16.DIE"
-// ("-" lies before ".") and "p30.pun" before "P88-67.pun".
-bool FolderOrderLess(const std::string& a, const std::string& b) {
-    auto upper = [](char c) { return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c))); };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [&](char x, char y) { return upper(x) < upper(y); });
-}
-
-}  // namespace
-
 std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind kind) {
     const std::string pattern = kind == ToolKind::Punch ? "*.pun" : "*.die";
     std::vector<std::string> files;
@@ -115,8 +101,6 @@ std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind 
         if (!WildcardMatch(pattern, e.name)) continue;
         files.push_back(e.name);
     }
-    // A Linux folder lists its entries in no useful order; the operators know
-    // their tools in the order their own installation listed them.
     std::stable_sort(files.begin(), files.end(), FolderOrderLess);
     std::vector<std::string> names;
     names.reserve(files.size());

@@ -1,0 +1,162 @@
+#include "cli/CommandLine.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+#include <vector>
+
+#include "io/Files.h"
+
+namespace zelpor::cli {
+
+bool Arguments::has(std::string_view flag) const {
+    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+std::optional<std::string> Arguments::value(std::string_view name) const {
+    for (const auto& [key, v] : values)
+        if (key == name) return v;
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr std::string_view kProgram = "zelpor";
+
+const Mode* FindMode(std::string_view name) {
+    for (const Mode& mode : Modes())
+        if (mode.name == name) return &mode;
+    return nullptr;
+}
+
+const OptionSpec* FindOption(const Mode& mode, std::string_view name) {
+    for (const OptionSpec& option : mode.options)
+        if (option.name == name) return &option;
+    return nullptr;
+}
+
+void PrintHelp(std::ostream& out) {
+    out << "Usage: " << kProgram << "                 start the program (a window)\n"
+        << "  or:  " << kProgram << " MODE [OPTION]...  run a batch mode without a display\n\n"
+        << "Zelpor_2 prepares the bending of sheet-metal parts on a hydraulic press brake.\n\n"
+        << "Batch modes:\n";
+    for (const Mode& mode : Modes()) {
+        out << "  --" << mode.name << ' ' << mode.operand << "\n      " << mode.summary << '\n';
+        for (const OptionSpec& option : mode.options) {
+            std::string flag = option.name.size() == 1 ? "-" + std::string(option.name)
+                                                       : "--" + std::string(option.name);
+            if (!option.valueName.empty()) flag += ' ' + std::string(option.valueName);
+            out << "      " << flag << std::string(flag.size() < 18 ? 18 - flag.size() : 1, ' ') << option.help
+                << '\n';
+        }
+    }
+    out << "\nOther options:\n"
+        << "  --help            show this help and exit\n"
+        << "  --version         show the version and exit\n\n"
+        << "Exit status: 0 on success, 2 on bad input (a missing or damaged file, a wrong\n"
+        << "option), 3 when a sequence search finds no order without collision.\n";
+}
+
+// "--name=value", "--name value", "-o value", "-oVALUE".
+int Parse(const Mode& mode, int argc, const char* const* argv, Arguments& args, std::ostream& err) {
+    for (int i = 2; i < argc; ++i) {
+        std::string_view word = argv[i];
+        if (word.size() > 1 && word[0] == '-') {
+            std::string name;
+            std::optional<std::string> inlineValue;
+            if (word.starts_with("--")) {
+                name = word.substr(2);
+                if (auto eq = name.find('='); eq != std::string::npos) {
+                    inlineValue = name.substr(eq + 1);
+                    name.resize(eq);
+                }
+            } else {
+                name = word.substr(1, 1);
+                if (word.size() > 2) inlineValue = std::string(word.substr(2));
+            }
+            const OptionSpec* option = FindOption(mode, name);
+            if (option == nullptr) {
+                err << kProgram << ": --" << mode.name << ": unknown option '" << word << "'\n";
+                return kBadInput;
+            }
+            if (option->valueName.empty()) {
+                if (inlineValue) {
+                    err << kProgram << ": option '" << name << "' takes no value\n";
+                    return kBadInput;
+                }
+                args.flags.emplace_back(name);
+                continue;
+            }
+            if (!inlineValue) {
+                if (i + 1 >= argc) {
+                    err << kProgram << ": option '" << word << "' needs a value (" << option->valueName << ")\n";
+                    return kBadInput;
+                }
+                inlineValue = argv[++i];
+            }
+            args.values.emplace_back(name, *inlineValue);
+        } else {
+            args.files.emplace_back(word);
+        }
+    }
+    return kOk;
+}
+
+}  // namespace
+
+bool IsBatchInvocation(int argc, const char* const* argv) {
+    if (argc < 2) return false;
+    std::string_view first = argv[1];
+    if (first == "--help" || first == "-h" || first == "--version") return true;
+    // Qt's own options have one dash ("-platform offscreen"); every "--" word is ours.
+    return first.starts_with("--");
+}
+
+int RunBatch(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    std::string_view first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        PrintHelp(out);
+        return kOk;
+    }
+    if (first == "--version") {
+        out << kProgram << " (Zelpor_2) " << ZELPOR_VERSION << '\n';
+        return kOk;
+    }
+    first.remove_prefix(2);
+    Arguments args;
+    if (auto eq = first.find('='); eq != std::string_view::npos) {
+        args.files.emplace_back(first.substr(eq + 1));
+        first = first.substr(0, eq);
+    }
+    const Mode* mode = FindMode(first);
+    if (mode == nullptr) {
+        err << kProgram << ": unknown option '--" << first << "' (see '" << kProgram << " --help')\n";
+        return kBadInput;
+    }
+    if (const int code = Parse(*mode, argc, argv, args, err); code != kOk) return code;
+    if (args.files.size() != 1) {
+        err << kProgram << ": --" << mode->name << " takes one " << mode->operand << " (see '" << kProgram
+            << " --help')\n";
+        return kBadInput;
+    }
+    return mode->run(args, out, err);
+}
+
+bool WriteResult(const Arguments& args, std::string_view bytes, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> path = args.value("o");
+    if (!path) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        return static_cast<bool>(out);
+    }
+    // A fresh file, written beside its target and renamed once complete.
+    std::remove(path->c_str());
+    FileError error = FileError::None;
+    if (!WriteOverFileStart(*path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &error)) {
+        err << kProgram << ": cannot write '" << *path << "'\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zelpor::cli

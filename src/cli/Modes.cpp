@@ -1,0 +1,11 @@
+#include "cli/CommandLine.h"
+
+namespace zelpor::cli {
+
+// Each batch mode comes from its own file; this is the one list of them.
+const std::vector<Mode>& Modes() {
+    static const std::vector<Mode> modes = {};
+    return modes;
+}
+
+}  // namespace zelpor::cli

@@ -41,7 +41,7 @@ Application::Application(const std::string& executablePath, const std::string& u
     // The main window settles the workspace before any other window exists:
     // the parameter editor reads "Param.dat" from the tools folder when it is
     // constructed.
-    w.main->FormCreate();
+    w.main->loadWorkspace();
     w.newCustom = new NewCustomDialog(m_state, w, msg, w.main);
     w.newPart = new NewPartDialog(m_state, w, msg, w.main);
     w.about = new AboutBox(m_state, w, msg, w.main);

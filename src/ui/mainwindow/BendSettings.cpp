@@ -31,165 +31,130 @@ void WriteQuietly(QLineEdit* e, const QString& text) {
 
 // The order in which a bend's settings are shown: "Y" after "Angle", whose
 // change brings Y in line with the angle first.
-const char* const kShowOrder[] = {"Eangle",   "Eaxey",  "Epmh",     "Eaxe1",        "Eretract",   "Etemps_next",
-                                  "Eforce",   "Evitesse", "Edecompress", "Etemps_force", "Evit_decomp"};
+constexpr Setting kShowOrder[] = {Setting::Angle,  Setting::Y,          Setting::Opening,   Setting::X,
+                                  Setting::Retract, Setting::Delay,   Setting::Force,     Setting::Speed,
+                                  Setting::Decompress, Setting::PressTime, Setting::DecompressSpeed};
 
 }  // namespace
-
-int MainWindow::settingIndexOf(QObject* w) const {
-    for (int i = 0; i < kSettingFieldCount; ++i)
-        if (m_settings[i] == w) return i;
-    return -1;
-}
 
 // A program write. With the change handling attached, a text that differs
 // from the one shown is stored back as parsed, exactly as if typed; detached,
 // the stored value keeps its full precision.
-void MainWindow::writeSetting(int index, const QString& text, bool changeHandling) {
-    QLineEdit* e = m_settings[index];
+void MainWindow::writeSetting(Setting s, const QString& text, bool changeHandling) {
+    QLineEdit* e = settingField(s);
     const bool differs = e->text() != text;
     WriteQuietly(e, text);
     if (changeHandling && differs) {
-        if (index == 0) EangleChange();
-        else settingChange(index);
+        if (s == Setting::Angle) onAngleChanged();
+        else onSettingChanged(s);
     }
 }
 
 void MainWindow::showForce() {
-    if (const BendRecord* bend = m_state.part.currentBendRecord())
-        writeSetting(SettingFieldIndex("Eforce"), Fixed2(bend->force), false);
+    if (const BendRecord* bend = m_state.part.currentBendRecord()) writeSetting(Setting::Force, Fixed2(bend->force), false);
 }
 
 // ---- the fields' handlers -------------------------------------------------------
 
-void MainWindow::settingEnter(int index) {
-    QLineEdit* e = m_settings[index];
+void MainWindow::onSettingEntered(Setting s) {
+    QLineEdit* e = settingField(s);
     e->setReadOnly(false);
     paintFocused(e, true);
     e->setCursorPosition(0);
-    for (QPushButton* b : m_buttons) b->hide();
-    if (index == SettingFieldIndex("Eaxey")) setStatus(QStringLiteral("× Calcul automatique "));
+    for (QPushButton* b : m_functionButtons) b->hide();
+    if (s == Setting::Y) setStatus(QStringLiteral("× Calcul automatique "));
 }
 
-void MainWindow::settingExit(int index) {
-    m_settings[index]->setReadOnly(true);
-    if (index == SettingFieldIndex("Eaxey")) setStatus(QString());
+void MainWindow::onSettingLeft(Setting s) {
+    settingField(s)->setReadOnly(true);
+    if (s == Setting::Y) setStatus(QString());
+    paintFocused(settingField(s), false);
 }
 
-bool MainWindow::settingKeyDown(int index, QKeyEvent* e) {
-    NavKey key;
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        key = NavKey::Enter;
-        break;
-    case Qt::Key_Up:
-        key = NavKey::Up;
-        break;
-    case Qt::Key_Down:
-        key = NavKey::Down;
-        break;
-    case Qt::Key_Right:
-        key = NavKey::Right;
-        break;
-    case Qt::Key_Left:
-        key = NavKey::Left;
-        break;
-    default:
-        return false;
-    }
-    const char* target = SettingFieldTarget(kSettingFields[index], key, m_settings[index]->text().isEmpty());
-    if (!target) return true;
-    if (QWidget* w = centralWidget()->findChild<QWidget*>(QLatin1String(target))) focusField(w);
-    return true;
+void MainWindow::onSettingChanged(Setting s) {
+    StoreSettingText(m_state.part, SettingFieldOf(s), ToLatin1(settingField(s)->text()));
 }
 
-void MainWindow::settingChange(int index) {
-    StoreSettingText(m_state.part, kSettingFields[index], ToLatin1(m_settings[index]->text()));
-}
-
-void MainWindow::EangleChange() {
-    settingChange(0);
-    if (RecomputeYDepth(m_state)) ShowYDepth();
+void MainWindow::onAngleChanged() {
+    onSettingChanged(Setting::Angle);
+    if (RecomputeYDepth(m_state)) showYDepth();
 }
 
 // ---- computations shown -----------------------------------------------------------
 
-void MainWindow::ShowYDepth() {
-    if (const BendRecord* bend = m_state.part.currentBendRecord())
-        writeSetting(SettingFieldIndex("Eaxey"), Fixed2(bend->y), false);
+void MainWindow::showYDepth() {
+    if (const BendRecord* bend = m_state.part.currentBendRecord()) writeSetting(Setting::Y, Fixed2(bend->y), false);
 }
 
-void MainWindow::UpdateBendForce() {
+void MainWindow::updateBendForce() {
     // In the graphic view the force is stored; its field is refreshed when shown.
     if (UpdateBendForceValue(m_state) && m_viewMode == ViewMode::Numeric) showForce();
 }
 
-void MainWindow::ShowBendHeader() {
+void MainWindow::showBendHeader() {
     PartRecord& part = m_state.part;
-    WriteQuietly(m_edit3, FromLatin1(BendPositionText(part)));
+    WriteQuietly(m_bendField, FromLatin1(BendPositionText(part)));
     if (part.thickness != 0) {
         const QString t = Fixed2(part.thickness);
         if (part.graphicProfile) {
             // The profile was drawn in this thickness: it can no longer change.
-            m_edit4->hide();
-            m_edit6->show();
-            m_edit6->setText(t);
+            m_thicknessField->hide();
+            m_drawnThicknessField->show();
+            m_drawnThicknessField->setText(t);
         } else {
-            m_edit4->show();
-            WriteQuietly(m_edit4, t);
-            m_edit6->hide();
+            m_thicknessField->show();
+            WriteQuietly(m_thicknessField, t);
+            m_drawnThicknessField->hide();
         }
     }
     const BendRecord* bend = part.currentBendRecord();
-    if (bend && bend->length > 0) WriteQuietly(m_edit5, QString::fromStdString(FormatFixed(bend->length, 0)));
+    if (bend && bend->length > 0) WriteQuietly(m_lengthField, QString::fromStdString(FormatFixed(bend->length, 0)));
     {
-        const QSignalBlocker block(m_material);
-        m_material->clear();
-        m_material->addItem(FromLatin1(part.material.str()));
-        m_material->setCurrentIndex(0);
+        const QSignalBlocker block(m_materialList);
+        m_materialList->clear();
+        m_materialList->addItem(FromLatin1(part.material.str()));
+        m_materialList->setCurrentIndex(0);
     }
     if (!bend) return;
     const std::string punch = bend->punch.str();
     const std::string die = bend->die.str();
     if (!punch.empty()) {
         LoadPunchFile(m_state.punch, m_state.punchFilePath(punch));
-        const QSignalBlocker block(m_punch);
-        m_punch->clear();
-        m_punch->addItem(FromLatin1(punch));
-        m_punch->setCurrentIndex(0);
+        const QSignalBlocker block(m_punchList);
+        m_punchList->clear();
+        m_punchList->addItem(FromLatin1(punch));
+        m_punchList->setCurrentIndex(0);
     }
     if (!die.empty()) {
         LoadDieFile(m_state.die, m_state.dieFilePath(die));
-        const QSignalBlocker block(m_die);
-        m_die->clear();
-        m_die->addItem(FromLatin1(die));
-        m_die->setCurrentIndex(0);
+        const QSignalBlocker block(m_dieList);
+        m_dieList->clear();
+        m_dieList->addItem(FromLatin1(die));
+        m_dieList->setCurrentIndex(0);
     }
-    m_punch->setEnabled(!part.graphicProfile);
-    m_die->setEnabled(!part.graphicProfile);
+    m_punchList->setEnabled(!part.graphicProfile);
+    m_dieList->setEnabled(!part.graphicProfile);
 }
 
-void MainWindow::ShowBendNumeric() {
+void MainWindow::showBendNumeric() {
     m_bendView->hide();
-    for (QFrame* p : m_panels) p->show();
+    for (QFrame* p : m_settingPanels) p->show();
     m_zoomMenu->menuAction()->setVisible(false);
-    ShowBendHeader();
-    m_settingCaptions[SettingFieldIndex("Epmh")]->setText(QStringLiteral("Ouverture ="));
+    showBendHeader();
+    m_settingCaptions[static_cast<std::size_t>(IndexOf(Setting::Opening))]->setText(QStringLiteral("Ouverture ="));
     const BendRecord* bend = m_state.part.currentBendRecord();
-    for (const char* name : kShowOrder) {
-        const int i = SettingFieldIndex(name);
+    for (const Setting s : kShowOrder) {
         // Read the value only now: an angle shown just before may have moved Y.
-        const QString text = bend ? Fixed2(bend->*kSettingFields[i].member) : QString();
-        writeSetting(i, text, true);
+        const QString text = bend ? Fixed2(bend->*SettingFieldOf(s).member) : QString();
+        writeSetting(s, text, true);
     }
 }
 
-void MainWindow::ShowBendGraphic() {
-    ShowBendHeader();
+void MainWindow::showBendGraphic() {
+    showBendHeader();
     // The settings are about to disappear: the keyboard goes back to the bend.
-    if (settingIndexOf(m_current) >= 0) focusField(m_edit3);
-    for (QFrame* p : m_panels) p->hide();
+    if (m_current && SettingOf(*m_current)) focusField(Field::Bend);
+    for (QFrame* p : m_settingPanels) p->hide();
     m_bendView->show();
     m_zoomMenu->menuAction()->setVisible(true);
     // "Zoom Tout" is disabled by the fit; a bend without a drawing keeps the view.

@@ -15,7 +15,6 @@
 
 #include "bendview/BendViewWidget.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/SettingFields.h"
 #include "common/FunctionPanel.h"
 
 namespace zelpor {
@@ -98,22 +97,25 @@ void MainWindow::buildLeftColumn(QWidget* area) {
                               "Matrice :"};
     for (int row = 0; row < 8; ++row)
         makeCaption(area, QString::fromUtf8(captions[row]), 4, ColumnRowTop(row), kColumnCaptionWidth);
-    m_edit1 = makeEdit(area, "Edit1", kColumnFieldLeft, ColumnRowTop(0), kColumnFieldWidth);
-    m_edit2 = makeEdit(area, "Edit2", kColumnFieldLeft, ColumnRowTop(1), kColumnFieldWidth);
-    m_edit3 = makeEdit(area, "Edit3", kColumnFieldLeft, ColumnRowTop(2), kColumnFieldWidth);
-    m_edit4 = makeEdit(area, "Edit4", kColumnFieldLeft, ColumnRowTop(3), kColumnFieldWidth);
-    m_edit6 = makeEdit(area, "Edit6", kColumnFieldLeft, ColumnRowTop(3), kColumnFieldWidth);
-    m_edit6->setEnabled(false);
-    m_edit6->hide();
-    m_edit5 = makeEdit(area, "Edit5", kColumnFieldLeft, ColumnRowTop(4), kColumnFieldWidth);
+    auto makeColumnEdit = [&](Field field, int row) {
+        return makeEdit(area, FieldName(field), kColumnFieldLeft, ColumnRowTop(row), kColumnFieldWidth);
+    };
+    m_jobField = makeColumnEdit(Field::Job, 0);
+    m_partField = makeColumnEdit(Field::Part, 1);
+    m_bendField = makeColumnEdit(Field::Bend, 2);
+    m_thicknessField = makeColumnEdit(Field::Thickness, 3);
+    m_drawnThicknessField = makeEdit(area, "Edit6", kColumnFieldLeft, ColumnRowTop(3), kColumnFieldWidth);
+    m_drawnThicknessField->setEnabled(false);
+    m_drawnThicknessField->hide();
+    m_lengthField = makeColumnEdit(Field::Length, 4);
 
-    connect(m_edit3, &QLineEdit::textChanged, this, [this] { Edit3Change(); });
-    connect(m_edit4, &QLineEdit::textChanged, this, [this] { Edit4Change(); });
-    connect(m_edit5, &QLineEdit::textChanged, this, [this] { Edit5Change(); });
+    connect(m_bendField, &QLineEdit::textChanged, this, [this] { onBendTextChanged(); });
+    connect(m_thicknessField, &QLineEdit::textChanged, this, [this] { onThicknessChanged(); });
+    connect(m_lengthField, &QLineEdit::textChanged, this, [this] { onLengthChanged(); });
 
-    auto makeList = [&](const char* name, int row) {
+    auto makeList = [&](Field field, int row) {
         auto* c = new FieldList(area);
-        c->setObjectName(QLatin1String(name));
+        c->setObjectName(QLatin1String(FieldName(field)));
         c->setGeometry(kColumnFieldLeft, ColumnRowTop(row), kColumnFieldWidth, kFieldHeight);
         c->setFont(FieldFont());
         c->setFocusPolicy(Qt::ClickFocus);
@@ -122,42 +124,43 @@ void MainWindow::buildLeftColumn(QWidget* area) {
         paintFocused(c, false);
         return c;
     };
-    m_material = makeList("CBmatiere", 5);
-    m_punch = makeList("CBpoincon", 6);
-    m_die = makeList("CBmatice", 7);
-    connect(m_material, &QComboBox::activated, this, [this] { CBmatiereClick(); });
-    connect(m_punch, &QComboBox::activated, this, [this] { CBpoinconClick(); });
-    connect(m_die, &QComboBox::activated, this, [this] { CBmaticeClick(); });
+    m_materialList = makeList(Field::Material, 5);
+    m_punchList = makeList(Field::Punch, 6);
+    m_dieList = makeList(Field::Die, 7);
+    connect(m_materialList, &QComboBox::activated, this, [this] { onMaterialChosen(); });
+    connect(m_punchList, &QComboBox::activated, this, [this] { onPunchChosen(); });
+    connect(m_dieList, &QComboBox::activated, this, [this] { onDieChosen(); });
 }
 
 void MainWindow::buildSettingPanels(QWidget* area) {
-    for (int p = 0; p < 4; ++p) {
+    for (std::size_t p = 0; p < m_settingPanels.size(); ++p) {
         auto* panel = new QFrame(area);
         panel->setObjectName(QStringLiteral("Panel%1").arg(p + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Raised);
         panel->setGeometry(kSettingPanels[p].left, kSettingPanels[p].top, 257, 121);
-        m_panels[p] = panel;
+        m_settingPanels[p] = panel;
     }
-    for (int i = 0; i < kSettingFieldCount; ++i) {
-        const SettingField& f = kSettingFields[i];
-        QFrame* panel = m_panels[f.panel];
-        const int top = kSettingRowTops[f.row];
+    for (const SettingField& f : kSettingFields) {
+        const Setting s = f.setting;
+        const auto i = static_cast<std::size_t>(IndexOf(s));
+        QFrame* panel = m_settingPanels[static_cast<std::size_t>(f.panel)];
+        const int top = kSettingRowTops[static_cast<std::size_t>(f.row)];
         m_settingCaptions[i] = makeCaption(panel, QString::fromUtf8(f.caption), 2, top, 106);
-        m_settings[i] = makeEdit(panel, f.name, 112, top, 113);
-        connect(m_settings[i], &QLineEdit::textChanged, this, [this, i] {
-            if (i == 0) EangleChange();
-            else settingChange(i);
+        m_settingFields[i] = makeEdit(panel, f.name, 112, top, 113);
+        connect(m_settingFields[i], &QLineEdit::textChanged, this, [this, s] {
+            if (s == Setting::Angle) onAngleChanged();
+            else onSettingChanged(s);
         });
     }
-    m_settings[0]->setToolTip(QStringLiteral("Angle de pliage"));
+    settingField(Setting::Angle)->setToolTip(QStringLiteral("Angle de pliage"));
     // Two reminders beside the computed values; nothing reads or sets them.
-    const int computed[] = {SettingFieldIndex("Eaxey"), SettingFieldIndex("Eforce")};
-    for (int k = 0; k < 2; ++k) {
-        const SettingField& f = kSettingFields[computed[k]];
-        auto* box = new QCheckBox(m_panels[f.panel]);
+    const Setting computed[] = {Setting::Y, Setting::Force};
+    for (std::size_t k = 0; k < m_computedChecks.size(); ++k) {
+        const SettingField& f = SettingFieldOf(computed[k]);
+        auto* box = new QCheckBox(m_settingPanels[static_cast<std::size_t>(f.panel)]);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(k + 1));
-        box->setGeometry(232, kSettingRowTops[f.row] + 6, 18, 16);
+        box->setGeometry(232, kSettingRowTops[static_cast<std::size_t>(f.row)] + 6, 18, 16);
         box->setToolTip(QStringLiteral("Valeur calculer"));
         box->setFocusPolicy(Qt::NoFocus);
         m_computedChecks[k] = box;
@@ -168,21 +171,19 @@ void MainWindow::buildSettingPanels(QWidget* area) {
 }
 
 void MainWindow::buildButtons(QWidget* area) {
-    for (int i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < m_functionButtons.size(); ++i) {
         auto* b = new QPushButton(area);
         b->setObjectName(QStringLiteral("Button%1").arg(i + 1));
-        b->setGeometry(8 + i * 98, 480, 94, 44);
+        b->setGeometry(8 + static_cast<int>(i) * 98, 480, 94, 44);
         // Clicking keeps the keyboard on the field the operator works in.
         b->setFocusPolicy(Qt::NoFocus);
         b->setEnabled(false);
         b->hide();
-        m_buttons[i] = b;
+        m_functionButtons[i] = b;
     }
-    connect(m_buttons[0], &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(m_buttons[1], &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(m_buttons[2], &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(m_buttons[3], &QPushButton::clicked, this, [this] { Button4Click(); });
-    connect(m_buttons[7], &QPushButton::clicked, this, [this] { Button8Click(); });
+    for (const int position : {1, 2, 3, 4, 8})
+        connect(m_functionButtons[static_cast<std::size_t>(position - 1)], &QPushButton::clicked, this,
+                [this, position] { onFunctionButton(position); });
 }
 
 QAction* MainWindow::makeAction(QMenu* menu, const QString& text, const char* name, bool enabled) {
@@ -200,24 +201,24 @@ void MainWindow::buildMenus() {
     makeAction(menu, QStringLiteral("Liste"), "Liste1", false);
     makeAction(menu, QStringLiteral("Transfert"), "Transfert1", false);
     connect(makeAction(menu, QStringLiteral("Parametres"), "Parametres1"), &QAction::triggered, this,
-            [this] { Parametres1Click(); });
+            [this] { openParameters(); });
 
     QMenu* pieces = bar->addMenu(QStringLiteral("&Piéces"));
     pieces->setObjectName(QStringLiteral("Pieces1"));
     makeAction(pieces, QStringLiteral("visualise Numérique"), "VisualiseNumerique1", false);
     connect(makeAction(pieces, QStringLiteral("visualise Graphique"), "VisualiseGraphique1"), &QAction::triggered,
-            this, [this] { VisualiseGraphique1Click(); });
+            this, [this] { openSequence(); });
     connect(makeAction(pieces, QStringLiteral("nouvelle Numérique"), "NouvelleNumerique1", false),
-            &QAction::triggered, this, [this] { NouvelleNumerique1Click(); });
+            &QAction::triggered, this, [this] { startNumericPart(); });
     connect(makeAction(pieces, QStringLiteral("nouvelle &Graphique"), "NouvelleGraphique1"), &QAction::triggered,
-            this, [this] { NouvelleGraphique1Click(); });
+            this, [this] { drawNewProfile(); });
 
     QMenu* plis = bar->addMenu(QStringLiteral("Plis"));
     plis->setObjectName(QStringLiteral("Plis1"));
-    m_plisNumerique = makeAction(plis, QStringLiteral("Numérique"), "Numerique1", false);
-    m_plisGraphique = makeAction(plis, QStringLiteral("Graphique"), "Graphique1", true);
-    connect(m_plisNumerique, &QAction::triggered, this, [this] { Numerique1Click(); });
-    connect(m_plisGraphique, &QAction::triggered, this, [this] { Graphique1Click(); });
+    m_numericViewAction = makeAction(plis, QStringLiteral("Numérique"), "Numerique1", false);
+    m_graphicViewAction = makeAction(plis, QStringLiteral("Graphique"), "Graphique1", true);
+    connect(m_numericViewAction, &QAction::triggered, this, [this] { showNumericView(); });
+    connect(m_graphicViewAction, &QAction::triggered, this, [this] { showGraphicView(); });
 
     QMenu* correction = bar->addMenu(QStringLiteral("Correction"));
     correction->setObjectName(QStringLiteral("Correction1"));
@@ -228,26 +229,26 @@ void MainWindow::buildMenus() {
     m_zoomMenu->menuAction()->setVisible(false);
     connect(makeAction(m_zoomMenu, QStringLiteral("Zoom Fenetre"), "ZoomFenetre1"), &QAction::triggered, this,
             [this] { m_bendView->ZoomFenetre1Click(); });
-    m_zoomTout = makeAction(m_zoomMenu, QStringLiteral("Zoom Tout"), "ZoomTout1", false);
-    connect(m_zoomTout, &QAction::triggered, this, [this] { m_bendView->ZoomTout1Click(); });
+    m_zoomAllAction = makeAction(m_zoomMenu, QStringLiteral("Zoom Tout"), "ZoomTout1", false);
+    connect(m_zoomAllAction, &QAction::triggered, this, [this] { m_bendView->ZoomTout1Click(); });
     connect(makeAction(m_zoomMenu, QStringLiteral("Pan"), "Pan1"), &QAction::triggered, this,
             [this] { m_bendView->Pan1Click(); });
-    connect(m_bendView, &BendViewWidget::zoomAllEnabledChanged, m_zoomTout, &QAction::setEnabled);
+    connect(m_bendView, &BendViewWidget::zoomAllEnabledChanged, m_zoomAllAction, &QAction::setEnabled);
     connect(m_bendView, &BendViewWidget::statusMessage, this, [this](const QString& t) { setStatus(t); });
 
     QMenu* outils = bar->addMenu(QStringLiteral("Outils"));
     outils->setObjectName(QStringLiteral("Outils1"));
     connect(makeAction(outils, QStringLiteral("Liste Poinçons"), "ListePoincons1"), &QAction::triggered, this,
-            [this] { ListePoincons1Click(); });
+            [this] { openPunchLibrary(); });
     connect(makeAction(outils, QStringLiteral("Liste Matrices"), "ListeMatrices1"), &QAction::triggered, this,
-            [this] { ListeMatrices1Click(); });
+            [this] { openDieLibrary(); });
     makeAction(outils, QStringLiteral("Programmation Poinçons"), "ProgrammationPoincons1", false);
     makeAction(outils, QStringLiteral("Programmation Matrices"), "ProgrammationMatrices1", false);
 
     QMenu* aide = bar->addMenu(QStringLiteral("Aide"));
     aide->setObjectName(QStringLiteral("Aide1"));
     connect(makeAction(aide, QStringLiteral("A propos..."), "APropos1"), &QAction::triggered, this,
-            [this] { APropos1Click(); });
+            [this] { openAbout(); });
     makeAction(aide, QStringLiteral("Fin"), "Fin1");  // the program ends by closing its window
 }
 

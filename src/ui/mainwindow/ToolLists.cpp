@@ -8,7 +8,6 @@
 #include "bendview/BendViewWidget.h"
 #include "common/Latin1.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/SettingFields.h"
 #include "text/Numbers.h"
 #include "workspace/AppState.h"
 
@@ -44,17 +43,17 @@ void MainWindow::fillToolList(QComboBox* list, bool punch) {
     paintFocused(list, true);
 }
 
-void MainWindow::CBpoinconEnter() {
+void MainWindow::onPunchEntered() {
     m_level = FocusLevel::Punch;
-    fillToolList(m_punch, true);
+    fillToolList(m_punchList, true);
     if (m_state.part.hasCurrentBend())
         setStatus(QStringLiteral("\tAngle poinçon : ") + General(m_state.punch.record.angle));
     applyButtons(FunctionButtons(m_level, m_state.part, m_viewMode, false));
 }
 
-void MainWindow::CBmaticeEnter() {
+void MainWindow::onDieEntered() {
     m_level = FocusLevel::Die;
-    fillToolList(m_die, false);
+    fillToolList(m_dieList, false);
     if (m_state.part.hasCurrentBend()) {
         const DieRecord& d = m_state.die.record;
         setStatus(QStringLiteral("Ouverture : ") + General(d.vOpening) + QStringLiteral("\tAngle matrice : ") +
@@ -63,66 +62,55 @@ void MainWindow::CBmaticeEnter() {
     applyButtons(FunctionButtons(m_level, m_state.part, m_viewMode, false));
 }
 
-void MainWindow::CBpoinconClick() {
-    if (m_state.part.hasCurrentBend() && m_punch->currentIndex() >= 0)
-        SetBendPunch(m_state.part, ToLatin1(m_punch->currentText()), m_state.part.currentBend);
-    focusField(m_die);
+void MainWindow::onPunchChosen() {
+    if (m_state.part.hasCurrentBend() && m_punchList->currentIndex() >= 0)
+        SetBendPunch(m_state.part, ToLatin1(m_punchList->currentText()), m_state.part.currentBend);
+    moveFrom(Field::Punch, NavKey::Enter);
 }
 
-void MainWindow::CBmaticeClick() {
-    if (m_state.part.hasCurrentBend() && m_die->currentIndex() >= 0)
-        SetBendDie(m_state.part, ToLatin1(m_die->currentText()), m_state.part.currentBend);
-    focusField(m_edit1);
+void MainWindow::onDieChosen() {
+    if (m_state.part.hasCurrentBend() && m_dieList->currentIndex() >= 0)
+        SetBendDie(m_state.part, ToLatin1(m_dieList->currentText()), m_state.part.currentBend);
+    moveFrom(Field::Die, NavKey::Enter);
 }
 
-bool MainWindow::CBpoinconKeyDown(QKeyEvent* e) { return toolListKeyDown(m_punch, e, m_material, m_die); }
-
-bool MainWindow::CBmaticeKeyDown(QKeyEvent* e) {
-    return toolListKeyDown(m_die, e, isGraphicPart() ? static_cast<QWidget*>(m_edit1) : m_punch, m_edit1);
-}
-
-// The twin lists differ only in their neighbours and in what choosing stores.
-bool MainWindow::toolListKeyDown(QComboBox* list, QKeyEvent* e, QWidget* up, QWidget* down) {
+// The twin lists differ only in what choosing stores; their neighbours are
+// the navigation's.
+MainWindow::KeyUse MainWindow::onToolListKey(QComboBox* list, void (MainWindow::*choose)(), QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down:
-        if (PopupOpen(list)) return false;
-        focusField(e->key() == Qt::Key_Up ? up : down);
-        return true;
+        return PopupOpen(list) ? KeyUse::PassedOn : KeyUse::Navigation;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (list == m_punch) CBpoinconClick();
-        else CBmaticeClick();
-        return true;
+        (this->*choose)();
+        return KeyUse::Used;
     case Qt::Key_PageDown:
         list->showPopup();
-        return true;
-    case Qt::Key_Right:
-        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Etemps_next")]);
-        return true;
+        return KeyUse::Used;
     default:
-        return SilentSelectionKey(e);
+        return SilentSelectionKey(e) ? KeyUse::Used : KeyUse::Navigation;
     }
 }
 
 // Leaving a list loads the bend's tool file, so the formulas and the drawing
 // use the tool just chosen.
-void MainWindow::CBpoinconExit() {
-    m_punch->hidePopup();
-    paintFocused(m_punch, false);
+void MainWindow::onPunchLeft() {
+    m_punchList->hidePopup();
+    paintFocused(m_punchList, false);
     setStatus(QString());
     if (const BendRecord* bend = m_state.part.currentBendRecord())
         LoadPunchFile(m_state.punch, m_state.punchFilePath(bend->punch.str()));
     if (m_viewMode == ViewMode::Graphic) m_bendView->rebuild();
 }
 
-void MainWindow::CBmaticeExit() {
-    m_die->hidePopup();
-    paintFocused(m_die, false);
+void MainWindow::onDieLeft() {
+    m_dieList->hidePopup();
+    paintFocused(m_dieList, false);
     setStatus(QString());
     if (const BendRecord* bend = m_state.part.currentBendRecord()) {
         LoadDieFile(m_state.die, m_state.dieFilePath(bend->die.str()));
-        UpdateBendForce();  // the force depends on the die opening
+        updateBendForce();  // the force depends on the die opening
     }
     if (m_viewMode == ViewMode::Graphic) m_bendView->rebuild();
 }

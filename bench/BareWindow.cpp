@@ -12,7 +12,7 @@
 
 #include <cstring>
 
-#include "app/FirstPaintProbe.h"
+#include "platform/FirstPaintProbe.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -3,8 +3,8 @@
 #include <QStandardPaths>
 
 #include "app/Application.h"
-#include "app/FirstPaintProbe.h"
-#include "app/TerminationSignals.h"
+#include "platform/FirstPaintProbe.h"
+#include "platform/TerminationSignals.h"
 #include "cli/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 

@@ -16,8 +16,8 @@
 #include <functional>
 
 #include "app/Application.h"
-#include "app/FirstPaintProbe.h"
-#include "app/TerminationSignals.h"
+#include "platform/FirstPaintProbe.h"
+#include "platform/TerminationSignals.h"
 #include "common/FunctionPanel.h"
 #include "common/MessageService.h"
 #include "dialogs/NewCustomDialog.h"

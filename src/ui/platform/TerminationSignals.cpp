@@ -1,4 +1,4 @@
-#include "app/TerminationSignals.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
+#include "platform/X11Events.h"
 #include "workspace/AppState.h"
 
 #ifndef _WIN32
@@ -79,18 +79,9 @@ CloseWhenWindowDestroyed::~CloseWhenWindowDestroyed() {
 }
 
 bool CloseWhenWindowDestroyed::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (eventType != "xcb_generic_event_t" || !message || !m_window) return false;
-    // The X protocol's DestroyNotify event: type 17 (the top bit marks a sent
-    // event), then padding, sequence, the event window and the destroyed window.
-    constexpr std::uint8_t kDestroyNotify = 17;
-    unsigned char bytes[12];
-    std::memcpy(bytes, message, sizeof bytes);
-    if ((bytes[0] & 0x7F) != kDestroyNotify) return false;
-    std::uint32_t destroyed = 0;
-    std::memcpy(&destroyed, bytes + 8, sizeof destroyed);
-    if (m_window->internalWinId() == 0 || destroyed != static_cast<std::uint32_t>(m_window->internalWinId()))
-        return false;
-    CloseLikeTheUser(m_window);
+    if (!m_window || m_window->internalWinId() == 0) return false;
+    const std::optional<std::uint32_t> destroyed = DestroyedX11Window(eventType, message);
+    if (destroyed && *destroyed == static_cast<std::uint32_t>(m_window->internalWinId())) CloseLikeTheUser(m_window);
     return false;
 }
 

@@ -34,26 +34,40 @@ Application::Application(const std::string& executablePath, const std::string& u
         QApplication::setStyle(new KeyboardMenuStyle(QApplication::style()->name()));
     QCoreApplication::setApplicationName(QStringLiteral("Zelpor_2"));
     m_state.iniPath = ConfigFilePath(executablePath, userConfigFolder);
+    m_windows.main = new MainWindow(m_state, m_windows, *m_messages);
+    // The main window settles the workspace (configuration, folders, last
+    // part); the machine parameters are read from the tools folder it names.
+    m_windows.main->loadWorkspace();
+    LoadParameterTable(m_startParameters, m_state.workspace.pathTools);
+    prepareSecondaryWindows();
+    new FocusReturn(m_windows.main);
+    new CloseKey(m_windows.main);
+}
 
-    auto& w = m_windows;
-    auto& msg = *m_messages;
-    w.main = new MainWindow(m_state, w, msg);
-    // The main window settles the workspace before any other window exists:
-    // the parameter editor reads "Param.dat" from the tools folder when it is
-    // constructed.
-    w.main->loadWorkspace();
-    w.newCustom = new NewCustomDialog(m_state, w, msg, w.main);
-    w.newPart = new NewPartDialog(m_state, w, msg, w.main);
-    w.about = new AboutBox(m_state, w, msg, w.main);
-    w.selectCustom = new SelectCustomDialog(m_state, w, msg, w.main);
-    w.selectPart = new SelectPartDialog(m_state, w, msg, w.main);
-    w.parameters = new ParameterWindow(m_state, w, msg, w.main);
-    w.profile = new ProfileWindow(m_state, w, msg, w.main);
-    w.punchLibrary = new ToolLibraryWindow(m_state, ToolKind::Punch, msg, w.main);
-    w.dieLibrary = new ToolLibraryWindow(m_state, ToolKind::Die, msg, w.main);
-    w.sequence = new SequenceWindow(m_state, w, msg, w.main);
-    new FocusReturn(w.main);
-    new CloseKey(w.main);
+// The other windows are built the first time they open: starting shows the
+// main window alone, sooner and in less memory.
+void Application::prepareSecondaryWindows() {
+    WindowSet& w = m_windows;
+    MainWindow* parent = w.main;
+    auto build = [this, parent](auto& window, auto make) {
+        window.setBuilder([make, parent] { return make(parent); });
+    };
+    AppState& s = m_state;
+    MessageService& msg = *m_messages;
+    build(w.newCustom, [&s, &w, &msg](QWidget* p) { return new NewCustomDialog(s, w, msg, p); });
+    build(w.newPart, [&s, &w, &msg](QWidget* p) { return new NewPartDialog(s, w, msg, p); });
+    build(w.about, [&s, &w, &msg](QWidget* p) { return new AboutBox(s, w, msg, p); });
+    build(w.selectCustom, [&s, &w, &msg](QWidget* p) { return new SelectCustomDialog(s, w, msg, p); });
+    build(w.selectPart, [&s, &w, &msg](QWidget* p) { return new SelectPartDialog(s, w, msg, p); });
+    build(w.parameters, [this, &s, &w, &msg](QWidget* p) {
+        auto* window = new ParameterWindow(s, w, msg, p);
+        window->table() = m_startParameters;  // the table as it was when the program started
+        return window;
+    });
+    build(w.profile, [&s, &w, &msg](QWidget* p) { return new ProfileWindow(s, w, msg, p); });
+    build(w.punchLibrary, [&s, &msg](QWidget* p) { return new ToolLibraryWindow(s, ToolKind::Punch, msg, p); });
+    build(w.dieLibrary, [&s, &msg](QWidget* p) { return new ToolLibraryWindow(s, ToolKind::Die, msg, p); });
+    build(w.sequence, [&s, &w, &msg](QWidget* p) { return new SequenceWindow(s, w, msg, p); });
 }
 
 Application::~Application() { delete m_windows.main; }

@@ -5,21 +5,23 @@
 
 #include "common/MessageService.h"
 #include "common/WindowSet.h"
+#include "params/ParameterTable.h"
 #include "workspace/AppState.h"
 
 namespace zelpor {
 
-// The program: its state and every window, created once in a fixed order.
-// Tests build one in a temporary folder with their own message service.
+// The program: its state and its windows, the main window first and the
+// others when first opened. Tests build one in a temporary folder with their
+// own message service.
 class Application {
 public:
     Application(const std::string& executablePath, const std::string& userConfigFolder,
                 MessageService* messages = nullptr);
     ~Application();
 
-    // The constructor creates every window and runs the main window's creation
-    // handler (configuration, folders, last part) right after the main window,
-    // as the other windows may read the workspace when they are built.
+    // The constructor creates the main window, which reads the configuration,
+    // makes the folders and loads the last part, and reads the machine
+    // parameters; the other windows are built on first use.
     void start();  // shows the main window
 
     // "." as the decimal separator for the whole process, whatever the locale.
@@ -29,7 +31,10 @@ public:
     WindowSet& windows() { return m_windows; }
 
 private:
+    void prepareSecondaryWindows();
+
     AppState m_state;
+    ParameterTable m_startParameters;
     WindowSet m_windows;
     std::unique_ptr<MessageService> m_ownMessages;
     MessageService* m_messages;

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include "app/Application.h"
+#include "dialogs/AboutBox.h"
+#include "mainwindow/MainWindow.h"
+#include "params/ParameterWindow.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+#include "tools/ToolLibraryWindow.h"
+
+namespace zelpor {
+namespace {
+
+// The program started on a first start in its own folder.
+class DeferredWindows : public ::testing::Test {
+protected:
+    DeferredWindows() : m_cwd(m_dir.path()), m_app(m_dir.file("zelpor"), "", &m_messages) { m_app.start(); }
+    ~DeferredWindows() override { m_app.windows().main->close(); }
+
+    // Opens a window from the main window's menu and closes it at once;
+    // returns the window that was shown.
+    QWidget* openFromMenu(const char* action) {
+        QWidget* shown = nullptr;
+        QTimer::singleShot(0, [&shown] {
+            shown = QApplication::activeModalWidget();
+            if (auto* d = qobject_cast<QDialog*>(shown)) d->done(QDialog::Rejected);
+        });
+        m_app.windows().main->findChild<QAction*>(QLatin1String(action))->trigger();
+        return shown;
+    }
+
+    test::TempDir m_dir;
+    test::ScopedWorkingDirectory m_cwd;
+    test::ScriptedMessages m_messages;
+    Application m_app;
+};
+
+TEST_F(DeferredWindows, StartBuildsTheMainWindowAloneAndEachWindowOnceWhenFirstOpened) {
+    WindowSet& w = m_app.windows();
+    EXPECT_TRUE(w.main->findChildren<QDialog*>().isEmpty());
+    EXPECT_EQ(w.about.builtSoFar(), nullptr);
+    EXPECT_EQ(w.sequence.builtSoFar(), nullptr);
+
+    const struct {
+        const char* action;
+        QWidget* (*built)(WindowSet&);
+    } windows[] = {
+        {"APropos1", [](WindowSet& s) -> QWidget* { return s.about.builtSoFar(); }},
+        {"ListePoincons1", [](WindowSet& s) -> QWidget* { return s.punchLibrary.builtSoFar(); }},
+        {"ListeMatrices1", [](WindowSet& s) -> QWidget* { return s.dieLibrary.builtSoFar(); }},
+    };
+    for (const auto& window : windows) {
+        QWidget* first = openFromMenu(window.action);
+        ASSERT_NE(first, nullptr) << window.action;
+        EXPECT_EQ(first, window.built(w)) << window.action;
+        // Kept for the next opening, with whatever it showed.
+        EXPECT_EQ(openFromMenu(window.action), first) << window.action;
+    }
+    EXPECT_NE(w.punchLibrary.builtSoFar(), w.dieLibrary.builtSoFar());
+    EXPECT_EQ(w.sequence.builtSoFar(), nullptr);  // nothing opened it
+    EXPECT_EQ(w.main->findChildren<QDialog*>().size(), 3);
+    EXPECT_TRUE(m_messages.shown.empty());
+}
+
+// The machine parameters are read when the program starts, as before: the
+// editor opened later shows (and writes back on closing) the table of then.
+TEST_F(DeferredWindows, ParameterEditorHoldsTheTableReadAtStart) {
+    const std::string path = m_dir.file("Tools/Param.dat");
+    const std::vector<std::uint8_t> atStart = test::ReadAll(path);
+    ASSERT_FALSE(atStart.empty());
+    test::WriteAll(path, std::vector<std::uint8_t>(atStart.size(), 0));
+    EXPECT_EQ(m_app.windows().parameters.builtSoFar(), nullptr);
+
+    QWidget* editor = openFromMenu("Parametres1");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor, m_app.windows().parameters.builtSoFar());
+    EXPECT_EQ(EncodeParameterTable(m_app.windows().parameters->table()), atStart);
+    EXPECT_EQ(test::ReadAll(path), atStart);
+}
+
+}  // namespace
+}  // namespace zelpor

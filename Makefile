@@ -28,6 +28,7 @@ bench: deps
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	python3 bench/perf_report.py --bin build-bench/bin --out docs/performance.md
+	python3 bench/startup_report.py --bin build-bench/bin --out docs/startup.md
 
 # The Debian package (build/zelpor_<version>_<arch>.deb), unpacked and started.
 package: build

@@ -17,16 +17,16 @@ struct ButtonFace {
     bool enabled = true;
     std::string caption;
 };
-using ButtonFaces = std::array<ButtonFace, 8>;  // Button1 .. Button8
+using ButtonFaces = std::array<ButtonFace, 8>;  // the eight function buttons, left to right
 
-// Caption of Button8 and of the view switch: the view the button leads to.
+// Caption of the eighth button and of the view switch: the view it leads to.
 std::string ViewSwitchCaption(ViewMode mode);
 
 // The eight function buttons at a focus level. `jobHasFiles`: the job folder
 // holds at least one file, so there is something "Supprime Piece" could delete.
 ButtonFaces FunctionButtons(FocusLevel level, const PartRecord& part, ViewMode mode, bool jobHasFiles);
 
-// Enabling of Button1..Button3 at the bend level: there must be somewhere to go.
+// Enabling of the first three buttons at the bend level: there must be somewhere to go.
 void ApplyBendEnabling(ButtonFaces& faces, const PartRecord& part);
 
 }  // namespace zelpor

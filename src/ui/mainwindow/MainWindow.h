@@ -154,7 +154,7 @@ private:
     void selectPart();
     void newPart(bool graphicOnly);
     void deletePart();
-    void bendMove(bool (*move)(PartRecord&), bool fromButton);
+    void bendMove(bool (*step)(PartRecord&), bool fromButton);
     void runModal(QDialog* dialog);
     void openParameters();
     void openPunchLibrary();

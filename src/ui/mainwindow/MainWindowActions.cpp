@@ -66,8 +66,8 @@ void MainWindow::switchView() {
     refreshView();
 }
 
-void MainWindow::bendMove(bool (*move)(PartRecord&), bool fromButton) {
-    if (move(m_state.part)) showBendPosition();
+void MainWindow::bendMove(bool (*step)(PartRecord&), bool fromButton) {
+    if (step(m_state.part)) showBendPosition();
     // A button took the operator away from the bend field; coming back shows the bend.
     if (fromButton) focusField(Field::Bend);
 }

@@ -105,8 +105,17 @@ def verdict(ratio):
     return "met" if ratio <= TARGET_RATIO else "missed"
 
 
+def measured_commit():
+    try:
+        return subprocess.run(["git", "rev-parse", "--short", "HEAD"], capture_output=True, text=True,
+                              cwd=os.path.dirname(os.path.abspath(__file__)), check=True).stdout.strip()
+    except (OSError, subprocess.CalledProcessError):
+        return "unknown"
+
+
 def startup_section(bin_dir, runs=11):
     """The Markdown section: one row per platform, ratios with their verdicts."""
+    load = os.getloadavg()[0]
     results = [("offscreen", measure(bin_dir, runs, "offscreen"))]
     with PrivateXServer() as x:
         if x.display:
@@ -117,7 +126,8 @@ def startup_section(bin_dir, runs=11):
         f"Medians of {runs} alternating starts on an empty workspace; the yardstick is a bare Qt main window "
         f"(795 x 552, menu bar, status bar, eight line edits). Target: at most {TARGET_RATIO}x in time and in "
         "peak memory. Processor time (user + system) is shown beside: on a loaded machine it varies less than "
-        "the wall time.",
+        f"the wall time. Commit {measured_commit()}, load average {load:.1f} on {os.cpu_count()} processors "
+        "when the runs began.",
         "",
         "| platform | program | bare main window | time ratio | processor: program / bare | program peak "
         "| bare peak | memory ratio |",

@@ -16,6 +16,7 @@
 #include "bendview/BendViewWidget.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SettingFields.h"
+#include "profiletable/ProfileTableWindow.h"
 #include "common/FunctionPanel.h"
 
 namespace zelpor {
@@ -211,6 +212,11 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, [this] { NouvelleNumerique1Click(); });
     connect(makeAction(pieces, QStringLiteral("nouvelle &Graphique"), "NouvelleGraphique1"), &QAction::triggered,
             this, [this] { NouvelleGraphique1Click(); });
+    connect(makeAction(pieces, QStringLiteral("modifie Profil en &Tableau"), "ModifieProfilTableau1"),
+            &QAction::triggered, this, [this] {
+                ChangeProfileInTable(m_state, m_windows, m_messages, this);
+                FormActivate();
+            });
 
     QMenu* plis = bar->addMenu(QStringLiteral("Plis"));
     plis->setObjectName(QStringLiteral("Plis1"));

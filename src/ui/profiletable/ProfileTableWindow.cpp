@@ -125,7 +125,6 @@ void ProfileTableWindow::buildLayout() {
     m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* rows = new QWidget;
-    rows->resize(268, ProfileTable::kMaxRows * kRowHeight + 4);
     for (int r = 0; r < ProfileTable::kMaxRows; ++r) {
         const int y = 2 + r * kRowHeight;
         const QString n = QString::number(r + 1);
@@ -147,7 +146,7 @@ void ProfileTableWindow::buildLayout() {
     m_buttons->setGeometry(0, 498, kClientWidth, 74);
     m_buttons->setButton(1, QStringLiteral("-90°"), QStyle::SP_ArrowDown);
     m_buttons->setButton(4, QStringLiteral("Insère segment"), QStyle::SP_FileDialogNewFolder);
-    m_buttons->setButton(5, QStringLiteral("Supprime segment"), QStyle::SP_TrashIcon);
+    m_buttons->setButton(5, QStringLiteral("Efface segment"), QStyle::SP_TrashIcon);
     m_buttons->setButton(8, QStringLiteral("Retour"), QStyle::SP_DialogApplyButton);
     for (int n : {2, 3, 6, 7}) m_buttons->button(n)->hide();
     connect(m_buttons->button(1), &QToolButton::clicked, this, &ProfileTableWindow::minus90);
@@ -204,6 +203,8 @@ void ProfileTableWindow::showRows() {
                            static_cast<QWidget*>(row.angle)})
             w->setVisible(used);
     }
+    // The scroll bar appears only when the rows no longer fit.
+    m_scroll->widget()->resize(268, m_form.rowCount() * kRowHeight + 4);
 }
 
 std::optional<float> ProfileTableWindow::dieVOpening() const {

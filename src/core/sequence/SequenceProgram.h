@@ -42,7 +42,7 @@ struct ButtonState {
 // The buttons of the sequence window that the program drives.
 struct SequenceButtons {
     ButtonState validate;          // Bouton1 "Validation pli"
-    ButtonState undo{true, false};  // Bouton2 "Annule validation": enabled while a validation can be taken back
+    ButtonState undo;              // Bouton2 "Annule validation": shown from the first opening, enabled while a validation can be taken back
     ButtonState pivot;             // Bouton4 "Pivote Piece"
     ButtonState previous;          // Bouton6 "Angle précedant"
     ButtonState next;              // Bouton7 "Angle suivant"

@@ -67,7 +67,9 @@ NewPartResult NewPartOk(AppState& state, NewPartFlags& flags, const NewPartInput
     }
 
     result.code = ProgramCode(input.type);
-    state.part.graphicProfile = input.type == ProgramType::GraphicProfile ? 1 : 0;
+    // A profile typed as a table is a drawn profile like any other.
+    const bool drawn = input.type == ProgramType::GraphicProfile || input.type == ProgramType::TableProfile;
+    state.part.graphicProfile = drawn ? 1 : 0;
     if (state.writeCurrentPart() == 0) result.failedPath = ws.partFilePath();
     result.outcome = result.code == 0 ? NewPartOutcome::NoProgramType : NewPartOutcome::Created;
     return result;

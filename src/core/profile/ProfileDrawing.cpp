@@ -94,7 +94,8 @@ AngleMarker MarkAngle(double reference, double current, bool firstStep) {
     return {back, current, firstStep ? -d : -d - 180};
 }
 
-ProfileDrawing::ProfileDrawing(PartRecord& part, DrawingArea area) : m_part(part), m_area(area) {}
+ProfileDrawing::ProfileDrawing(PartRecord& part, DrawingArea area, int segmentLimit)
+    : m_part(part), m_area(area), m_segmentLimit(std::clamp(segmentLimit, 1, kProfileEntries)) {}
 
 void ProfileDrawing::activate() {
     m_view = ViewTransform{};
@@ -250,7 +251,7 @@ ProfileDrawing::Result ProfileDrawing::acceptLength(double length) {
     }
     FitSketchView(m_part, m_area, m_view);
     ++m_segments;
-    if (m_segments < kMaxSegments) {
+    if (m_segments < m_segmentLimit) {
         const SketchEntity* segment = lastEntity();
         beginAngleStep(m_currentValue, segment ? segment->x2 : 0, segment ? segment->y2 : 0);
         return Result::Accepted;
@@ -275,20 +276,24 @@ ProfileDrawing::Result ProfileDrawing::submit(std::string_view text) {
     if (m_mode == Mode::Idle || text.empty()) return Result::Ignored;
     const std::optional<double> value = ParseNumber(text);
     if (!value || !std::isfinite(*value)) {
-        m_message = "Valeur incorrecte : \"" + std::string(text) + "\" n'est pas un nombre";
+        m_message = NotANumberText(text);
         return Result::Rejected;
     }
     m_message.clear();
+    return submitValue(*value);
+}
+
+ProfileDrawing::Result ProfileDrawing::submitValue(double value) {
     switch (m_mode) {
     case Mode::Thickness:
-        m_part.thickness = static_cast<float>(*value);
+        m_part.thickness = static_cast<float>(value);
         startProfile();
         return Result::Accepted;
     case Mode::Angle:
-        acceptAngle(*value);
+        acceptAngle(value);
         return Result::Accepted;
     case Mode::Length:
-        return acceptLength(*value);
+        return acceptLength(value);
     case Mode::Idle:
         break;
     }
@@ -347,14 +352,21 @@ bool ProfileDrawing::mouseMove(int x, int y) {
     return true;
 }
 
-EntryKey ProfileDrawing::filterKey(char key, std::string_view text, int caret) const {
-    if (m_mode == Mode::Idle) return {true, key, false};
+std::string NotANumberText(std::string_view text) {
+    return "Valeur incorrecte : \"" + std::string(text) + "\" n'est pas un nombre";
+}
+
+EntryKey FilterNumberKey(char key, std::string_view text, int caret, bool signedEntry) {
     if (key == ',') return {true, '.', false};
     if (key == '.') return {text.find('.') == std::string_view::npos, key, false};
-    const bool signedEntry = m_mode != Mode::Length;
     if (IsDigit(key) || key == '\b' || (signedEntry && key == '-'))
         return {true, key, signedEntry && caret == 0};
     return {false, key, false};
+}
+
+EntryKey ProfileDrawing::filterKey(char key, std::string_view text, int caret) const {
+    if (m_mode == Mode::Idle) return {true, key, false};
+    return FilterNumberKey(key, text, caret, m_mode != Mode::Length);
 }
 
 void ProfileDrawing::placePointer(double x, double y) {

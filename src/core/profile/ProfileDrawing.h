@@ -76,6 +76,15 @@ struct EntryKey {
     bool clearFirst = false;  // the field is emptied before the key is applied
 };
 
+// The key rule of a number entry: a comma is read as a point, a second point
+// is swallowed, digits and Backspace pass, a minus only where the entry is
+// signed (thickness and angles, not lengths). In a signed entry a key typed
+// with the caret at the start replaces the proposal.
+EntryKey FilterNumberKey(char key, std::string_view text, int caret, bool signedEntry);
+
+// The message for a typed text that is not a number.
+std::string NotANumberText(std::string_view text);
+
 // The profile drawing: thickness, then the orientation of the first segment,
 // then a length and a bend angle per segment. Everything it decides is written
 // straight into the current part; the window only forwards input and copies
@@ -100,13 +109,17 @@ public:
     static constexpr const char* kLimitText = "Nombre de segment maximun";
     static constexpr const char* kLimitCaption = "Avertissement";
 
-    explicit ProfileDrawing(PartRecord& part, DrawingArea area = {});
+    // `segmentLimit` is the number of lengths one activation takes; the profile
+    // table writes longer profiles through the same steps.
+    explicit ProfileDrawing(PartRecord& part, DrawingArea area = {}, int segmentLimit = kMaxSegments);
 
     // The window became active: fresh view and sketch, then the thickness is asked.
     void activate();
 
     // Enter in the entry field with its current text.
     Result submit(std::string_view text);
+    // The same with a value already read.
+    Result submitValue(double value);
     // "-90°" (button or F1): only in an angle step.
     bool acceptMinus90();
     // F8 or "Retour", in any mode: closes the profile in the part. The
@@ -168,6 +181,7 @@ private:
     double m_reference = 0;
     float m_direction = 0;
     int m_segments = 0;
+    int m_segmentLimit = kMaxSegments;
     std::string m_message;
     std::string m_entryText;
     int m_entryRevision = 0;

@@ -86,6 +86,8 @@ SequenceProgram::SequenceProgram(PartRecord& part, TPoincon& punch, TMatrice& di
 
 void SequenceProgram::activate(const ToolChooser& chooseDie, const ToolChooser& choosePunch) {
     m_step = 0;
+    m_history.clear();
+    m_buttons.undo = {true, false};
     // Only "Angle suivant" and the bend's own buttons are set again; the
     // others stay as the previous opening left them ("Angle précedant" does
     // nothing at the first bend but disable itself).
@@ -123,10 +125,39 @@ void SequenceProgram::updateBendButtons() {
 
 void SequenceProgram::validate() {
     if (!m_buttons.validate.visible || !m_buttons.validate.enabled) return;
-    if (!ValidateBend(m_part, m_step, m_die.name, m_punch.name)) return;
+    m_history.record(m_part, m_step);
+    if (!ValidateBend(m_part, m_step, m_die.name, m_punch.name)) {
+        m_history.undo(m_part);  // nothing was changed: the record goes again
+        return;
+    }
+    m_buttons.undo = {true, true};
     m_buttons.validate.enabled = false;
     m_buttons.pivot.enabled = false;
     rebuild();
+}
+
+void SequenceProgram::undoValidation() {
+    if (!m_buttons.undo.visible || !m_buttons.undo.enabled) return;
+    const int step = m_history.undo(m_part);
+    m_buttons.undo.enabled = !m_history.empty();
+    if (step < 0) return;
+    // The bend whose validation was taken back is shown, ready to be validated again.
+    m_step = step;
+    rebuild();
+    updateBendButtons();
+    updateMoveButtons();
+}
+
+void SequenceProgram::updateMoveButtons() {
+    const int n = bendCount();
+    if (m_step > 0)
+        m_buttons.previous = {true, true};
+    else
+        m_buttons.previous.enabled = false;
+    if (m_step < n - 1)
+        m_buttons.next = {true, true};
+    else
+        m_buttons.next.enabled = false;
 }
 
 void SequenceProgram::pivot() {

@@ -5,6 +5,7 @@
 
 #include "part/PartRecord.h"
 #include "sequence/SequenceScene.h"
+#include "sequence/ValidationHistory.h"
 #include "tools/ToolRecords.h"
 
 namespace zelpor {
@@ -41,6 +42,7 @@ struct ButtonState {
 // The buttons of the sequence window that the program drives.
 struct SequenceButtons {
     ButtonState validate;          // Bouton1 "Validation pli"
+    ButtonState undo;              // Bouton2 "Annule validation": shown from the first opening, enabled while a validation can be taken back
     ButtonState pivot;             // Bouton4 "Pivote Piece"
     ButtonState previous;          // Bouton6 "Angle précedant"
     ButtonState next;              // Bouton7 "Angle suivant"
@@ -66,6 +68,8 @@ public:
 
     // The button actions; each does nothing while its button is disabled.
     void validate();
+    // Takes the last validation of this opening back and shows that bend again.
+    void undoValidation();
     void pivot();
     void next();
     void previous();
@@ -81,6 +85,7 @@ public:
 private:
     bool placed(int k) const { return m_part.profile[static_cast<std::size_t>(k)].order != -1; }
     void updateBendButtons();
+    void updateMoveButtons();
 
     PartRecord& m_part;
     TPoincon& m_punch;
@@ -89,6 +94,7 @@ private:
     int m_height;
     int m_step = 0;
     SequenceButtons m_buttons;
+    ValidationHistory m_history;
     SequenceScene m_scene;
     std::string m_status;
 };

@@ -20,6 +20,7 @@
 #include "mainwindow/PartFiles.h"
 #include "params/ParameterWindow.h"
 #include "profile/ProfileWindow.h"
+#include "profiletable/ProfileTableWindow.h"
 #include "sequence/SequenceWindow.h"
 #include "tools/ToolLibraryWindow.h"
 #include "workspace/AppState.h"
@@ -104,16 +105,18 @@ void MainWindow::newPart(bool graphicOnly) {
     NewPartDialog::ProgramTypes types;
     types.graphicEnabled = true;
     types.graphicChecked = true;
-    types.tableEnabled = false;
+    types.tableEnabled = true;
     types.numericEnabled = !graphicOnly;
     NewPartDialog* dialog = m_windows.newPart;
     dialog->setProgramTypes(types);
     const int code = dialog->exec();
     activate();
-    if (code == NewPartDialog::GraphicProfile) {
+    if (code == NewPartDialog::GraphicProfile || code == NewPartDialog::TableProfile) {
         m_state.part.currentBend = -1;
         m_state.part.lastBend = -1;
-        const int drawn = m_windows.profile->exec();
+        const int drawn = code == NewPartDialog::TableProfile
+                              ? RunProfileTable(m_state, m_windows, m_messages, this, ProfileTableWindow::Start::NewProfile)
+                              : m_windows.profile->exec();
         activate();
         if (drawn == QDialog::Accepted) {
             applyViewMode();

@@ -15,6 +15,7 @@
 
 #include "bendview/BendViewWidget.h"
 #include "mainwindow/MainWindow.h"
+#include "profiletable/ProfileTableWindow.h"
 #include "common/FunctionPanel.h"
 
 namespace zelpor {
@@ -212,6 +213,11 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, [this] { startNumericPart(); });
     connect(makeAction(pieces, QStringLiteral("nouvelle &Graphique"), "NouvelleGraphique1"), &QAction::triggered,
             this, [this] { drawNewProfile(); });
+    connect(makeAction(pieces, QStringLiteral("modifie Profil en &Tableau"), "ModifieProfilTableau1"),
+            &QAction::triggered, this, [this] {
+                ChangeProfileInTable(m_state, m_windows, m_messages, this);
+                activate();
+            });
 
     QMenu* plis = bar->addMenu(QStringLiteral("Plis"));
     plis->setObjectName(QStringLiteral("Plis1"));

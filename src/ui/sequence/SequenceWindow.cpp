@@ -62,11 +62,13 @@ SequenceWindow::SequenceWindow(AppState& state, WindowSet& windows, MessageServi
         m_buttons[i] = b;
     }
     m_buttons[0]->setText(QStringLiteral("Validation pli"));
+    m_buttons[1]->setText(QStringLiteral("Annule validation"));
     m_buttons[3]->setText(QStringLiteral("Pivote Piece"));
     m_buttons[5]->setText(QStringLiteral("Angle précedant"));
     m_buttons[6]->setText(QStringLiteral("Angle suivant"));
     m_buttons[7]->setText(QStringLiteral("Retour"));
     connect(m_buttons[0], &QPushButton::clicked, this, &SequenceWindow::Bouton1Click);
+    connect(m_buttons[1], &QPushButton::clicked, this, &SequenceWindow::Bouton2Click);
     connect(m_buttons[3], &QPushButton::clicked, this, &SequenceWindow::Bouton4Click);
     connect(m_buttons[5], &QPushButton::clicked, this, &SequenceWindow::Bouton6Click);
     connect(m_buttons[6], &QPushButton::clicked, this, &SequenceWindow::Bouton7Click);
@@ -113,6 +115,11 @@ void SequenceWindow::Bouton1Click() {
     showState();
 }
 
+void SequenceWindow::Bouton2Click() {
+    m_program.undoValidation();
+    showState();
+}
+
 void SequenceWindow::Bouton4Click() {
     m_program.pivot();
     showState();
@@ -139,7 +146,7 @@ void SequenceWindow::showState() {
 void SequenceWindow::showButtons() {
     const SequenceButtons& b = m_program.buttons();
     const std::pair<int, ButtonState> states[] = {
-        {0, b.validate}, {1, {}}, {2, {}}, {3, b.pivot}, {4, {}}, {5, b.previous}, {6, b.next}, {7, b.back}};
+        {0, b.validate}, {1, b.undo}, {2, {}}, {3, b.pivot}, {4, {}}, {5, b.previous}, {6, b.next}, {7, b.back}};
     for (const auto& [index, state] : states) {
         m_buttons[index]->setVisible(state.visible);
         m_buttons[index]->setEnabled(state.enabled);
@@ -148,7 +155,7 @@ void SequenceWindow::showButtons() {
 }
 
 // The operator works from the keyboard: each function key presses the button
-// of its number (F1 "Validation pli", F4 "Pivote Piece", F6 / F7 previous and
+// of its number (F1 "Validation pli", F2 "Annule validation", F4 "Pivote Piece", F6 / F7 previous and
 // next bend, F8 "Retour"), and Enter presses the button that has the focus.
 // A hidden or disabled button does nothing, as with the mouse.
 void SequenceWindow::keyPressEvent(QKeyEvent* event) {

@@ -34,6 +34,7 @@ public:
 
     void FormActivate();
     void Bouton1Click();  // "Validation pli"
+    void Bouton2Click();  // "Annule validation"
     void Bouton4Click();  // "Pivote Piece"
     void Bouton6Click();  // "Angle précedant"
     void Bouton7Click();  // "Angle suivant"

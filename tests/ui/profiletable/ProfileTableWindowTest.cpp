@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "app/Application.h"
+#include "mainwindow/MainWindow.h"
+#include "profile/ProfileWindow.h"
+#include "profiletable/ProfileTableWindow.h"
+#include "sequence/ProfileChange.h"
+#include "sequence/SequenceProgram.h"
+#include "sequence/SequenceWindow.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+namespace zelpor {
+namespace {
+
+using Field = TableCell::Field;
+
+// A first start in a fresh folder (sample tools installed), a job and a part,
+// the punch P88-67 and the die V16 in use.
+struct Start {
+    test::TempDir dir;
+    test::ScopedWorkingDirectory cwd{dir.path()};
+    test::ScriptedMessages messages;
+    Application app{dir.file("zelpor"), "", &messages};
+    AppState& state = app.state();
+
+    Start() {
+        state.workspace.customer = "Job";
+        state.workspace.part = "Stairs";
+        state.punch.name = "P88-67";
+        state.die.name = "V16";
+        EXPECT_TRUE(LoadPunchFile(state.punch, state.punchFilePath("P88-67")));
+        EXPECT_TRUE(LoadDieFile(state.die, state.dieFilePath("V16")));
+        state.part.currentBend = state.part.lastBend = -1;
+    }
+    std::vector<std::uint8_t> savedPart() {
+        EXPECT_EQ(state.writeCurrentPart(), 1);
+        return test::ReadAll(state.workspace.partFilePath());
+    }
+};
+struct TableWindowTest : ::testing::Test, Start {};
+
+// The field with the keyboard, also while the platform has not made the
+// modal window active yet.
+QWidget* Focused() {
+    if (QWidget* w = QApplication::focusWidget()) return w;
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal->focusWidget() : nullptr;
+}
+
+void Keys(std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys) QTest::keyClick(Focused(), key);
+}
+
+void TypeAndEnter(const char* text) {
+    QTest::keyClicks(Focused(), QString::fromLatin1(text));
+    QTest::keyClick(Focused(), Qt::Key_Return);
+}
+
+// Once the sequence window is up: `inside`, then "Retour".
+void InSequence(QObject* context, std::function<void(QWidget*)> inside = {}) {
+    QTimer::singleShot(0, context, [inside] {
+        QWidget* sequence = QApplication::activeModalWidget();
+        ASSERT_EQ(sequence->objectName(), QStringLiteral("TFormSequence"));
+        if (inside) inside(sequence);
+        QTest::keyClick(sequence, Qt::Key_F8);
+    });
+}
+
+// F8 in the window, then "Retour" in the sequence it opens.
+void FinishThroughSequence(QWidget* window) {
+    InSequence(window);
+    QTest::keyClick(Focused(), Qt::Key_F8);
+}
+
+std::int32_t I32At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    std::int32_t v;
+    std::memcpy(&v, bytes.data() + offset, 4);
+    return v;
+}
+float F32At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    float v;
+    std::memcpy(&v, bytes.data() + offset, 4);
+    return v;
+}
+
+TEST_F(TableWindowTest, TwelveSegmentsTypedWithKeysBecomeElevenBendsValidatedInTheSequence) {
+    ProfileTableWindow window(state, app.windows(), messages, ProfileTableWindow::Start::NewProfile);
+    QString status;
+    QTimer::singleShot(0, &window, [&] {
+        TypeAndEnter("2,0");  // thickness: the comma is a point
+        TypeAndEnter("90");   // orientation
+        for (int k = 0; k < 12; ++k) {
+            TypeAndEnter(("-" + std::to_string(10 + 5 * k)).c_str());  // a length takes no minus
+            if (k < 11 && k % 2) Keys({Qt::Key_F1});  // -90°
+            else if (k < 11) TypeAndEnter("90");  // Enter after the last angle opens the next row
+        }
+        EXPECT_EQ(window.field({Field::Thickness, 0})->text(), QStringLiteral("2.0"));
+        status = window.statusText();
+        InSequence(&window, [](QWidget* sequence) {
+            for (int k = 0; k < 11; ++k) {
+                QTest::keyClick(sequence, Qt::Key_F1);
+                QTest::keyClick(sequence, Qt::Key_F7);
+            }
+        });
+        QTest::keyClick(Focused(), Qt::Key_F8);
+    });
+    ASSERT_EQ(window.exec(), QDialog::Accepted);
+
+    const double developed = 450 + 11 * ComputeSequenceCorrection(90, 16, 2);
+    EXPECT_TRUE(status.endsWith(QString::fromStdString(DevelopedLengthText(developed)))) << status.toStdString();
+    const std::vector<std::uint8_t> file = savedPart();
+    EXPECT_EQ(std::tuple(I32At(file, 4003), I32At(file, 294), I32At(file, 4607)), std::tuple(11, 10, 13));
+    for (std::size_t k = 0; k < 12; ++k) {
+        SCOPED_TRACE(k);
+        const std::size_t entry = 4007 + 24 * k, line = 4631 + 108 * k;
+        EXPECT_EQ(F32At(file, entry), static_cast<float>(10 + 5 * k));
+        EXPECT_EQ(I32At(file, entry + 8), k < 11 ? static_cast<int>(k) : -1);
+        const double length = std::hypot(F32At(file, line + 80) - F32At(file, line + 72),
+                                          F32At(file, line + 84) - F32At(file, line + 76));
+        EXPECT_EQ(std::tuple(I32At(file, line), std::lround(length)), std::tuple(1, 10 + 5 * static_cast<long>(k)));
+        if (k == 11) break;
+        // Validated first to last: the first bend typed is the last bent.
+        const int order = I32At(file, entry + 16);
+        EXPECT_EQ(order, 10 - static_cast<int>(k));
+        EXPECT_EQ(state.part.bends[static_cast<std::size_t>(order)].angle, k % 2 ? -90.0f : 90.0f);
+    }
+}
+
+// The same profile typed in the drawing window or in the table window.
+std::vector<std::uint8_t> TypedPart(bool inTable) {
+    Start start;
+    ProfileTableWindow table(start.state, start.app.windows(), start.messages, ProfileTableWindow::Start::NewProfile);
+    QDialog* window = inTable ? static_cast<QDialog*>(&table) : start.app.windows().profile;
+    QTimer::singleShot(0, window, [&] {
+        for (const char* key : {"2", "0", "100", "90", "50", "-90", "80", "135", "40"}) {
+            if (!inTable) qobject_cast<QLineEdit*>(Focused())->selectAll();
+            TypeAndEnter(key);
+        }
+        FinishThroughSequence(window);
+    });
+    EXPECT_EQ(window->exec(), QDialog::Accepted);
+    return start.savedPart();
+}
+
+TEST(TableAndDrawing, TheSameFourSegmentsGiveTheSamePartFile) {
+    const std::vector<std::uint8_t> drawn = TypedPart(false);
+    EXPECT_EQ(I32At(drawn, 4003), 3);
+    EXPECT_EQ(TypedPart(true), drawn);
+}
+
+// A validated three-bend graphic part: program 2, 0, 1, bend 0 pivoted.
+struct ChangeTest : TableWindowTest {
+    ChangeTest() {
+        state.part.graphicProfile = 1;
+        ApplyProfileTable(state.part, {2, 0, {{100, 90}, {50, 90}, {80, -90}, {40, 180}}}, false, 16.0f);
+        ComputeSequenceCorrections(state.part, 16.0f);
+        state.part.profile[0].pivot = 1;
+        for (int step : {1, 0, 2}) EXPECT_TRUE(ValidateBend(state.part, step, "V16", "P88-67"));
+    }
+};
+
+TEST_F(ChangeTest, ALengthChangedFromTheMenuKeepsTheProgramAndIsSaved) {
+    const PartRecord before = state.part;
+    QString status;
+    QTimer::singleShot(0, app.windows().main, [&] {
+        auto* window = qobject_cast<ProfileTableWindow*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(window);
+        Keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});
+        EXPECT_EQ(Focused(), window->field({Field::Length, 2}));
+        TypeAndEnter("95");
+        status = window->statusText();
+        FinishThroughSequence(window);
+    });
+    app.windows().main->findChild<QAction*>(QStringLiteral("ModifieProfilTableau1"))->trigger();
+
+    const double developed = DevelopedLength(before) + 15;
+    EXPECT_TRUE(status.endsWith(QString::fromStdString(DevelopedLengthText(developed)))) << status.toStdString();
+    PartRecord saved;
+    ASSERT_TRUE(ReadPart(saved, state.workspace.pathCustomers, "Job", "Stairs.pie"));
+    EXPECT_NEAR(DevelopedLength(saved), developed, 1e-3);
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_EQ(std::tuple(saved.profile[k].order, saved.profile[k].pivot),
+                  std::tuple(before.profile[k].order, before.profile[k].pivot));
+    }
+    EXPECT_EQ(std::tuple(saved.bends, saved.lastBend), std::tuple(before.bends, 2));
+}
+
+TEST_F(ChangeTest, InsertingOrDeletingAsksOnceAndThenClearsTheOrder) {
+    ProfileTableWindow window(state, app.windows(), messages, ProfileTableWindow::Start::CurrentProfile);
+    QTimer::singleShot(0, &window, [&] {
+        Keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});  // second length
+        messages.answers = {QMessageBox::No};
+        Keys({Qt::Key_F5});
+        EXPECT_EQ(window.form().rowCount(), 4);
+        Keys({Qt::Key_F4, Qt::Key_F5});  // a row before the second, gone again: one more question
+        EXPECT_EQ(messages.shown.size(), 2u);
+        EXPECT_EQ(messages.shown.back().icon, QMessageBox::Question);
+        EXPECT_EQ(window.field({Field::Length, 1})->text(), QStringLiteral("50"));
+        FinishThroughSequence(&window);
+    });
+    ASSERT_EQ(window.exec(), QDialog::Accepted);
+    EXPECT_EQ(std::tuple(state.part.profileBendCount, state.part.profile[1].order, state.part.lastBend),
+              std::tuple(3, -1, -1));
+}
+
+// F2 presses "Annule validation" (the bytes it restores are checked in core).
+TEST_F(TableWindowTest, F2InTheSequenceTakesTheLastValidationBack) {
+    ApplyProfileTable(state.part, {2, 0, {{100, 90}, {50, -90}, {30, 180}}}, false, 16.0f);
+    InSequence(app.windows().sequence, [&](QWidget* sequence) {
+        auto* undo = sequence->findChild<QPushButton*>(QStringLiteral("Bouton2"));
+        EXPECT_EQ(undo->text(), QStringLiteral("Annule validation"));
+        QTest::keyClick(sequence, Qt::Key_F1);
+        EXPECT_TRUE(undo->isVisible() && undo->isEnabled());
+        QTest::keyClick(sequence, Qt::Key_F2);
+        EXPECT_EQ(std::tuple(state.part.lastBend, state.part.profile[0].order, undo->isEnabled()),
+                  std::tuple(-1, -1, false));
+    });
+    app.windows().sequence->exec();
+}
+
+}  // namespace
+}  // namespace zelpor

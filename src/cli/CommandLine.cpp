@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "io/Files.h"
+#include "report/WholeFile.h"
 
 namespace zelpor::cli {
 
@@ -149,11 +149,10 @@ bool WriteResult(const Arguments& args, std::string_view bytes, std::ostream& ou
         out.flush();
         return static_cast<bool>(out);
     }
-    // A fresh file, written beside its target and renamed once complete.
-    std::remove(path->c_str());
-    FileError error = FileError::None;
-    if (!WriteOverFileStart(*path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &error)) {
-        err << kProgram << ": cannot write '" << *path << "'\n";
+    // A fresh file, written beside its target and renamed once complete: a
+    // failure leaves neither a partial file nor a changed old one.
+    if (const std::string failure = WriteWholeFile(*path, bytes); !failure.empty()) {
+        err << kProgram << ": cannot write '" << *path << "': " << failure << '\n';
         return false;
     }
     return true;

@@ -80,7 +80,7 @@ FittedScene ProfileSketchScene(const PartRecord& part, int width, int height, in
         x = nx;
         y = ny;
         if (k < n) {
-            labels.push_back({x, y, ShownNumber(e.angle, 2) + "°"});
+            labels.push_back({x, y, ShownNumber(e.angle, 2) + "\xB0"});  // Latin-1 degree sign, as scene texts are
             // The included angle: 180 goes straight on, a positive angle turns left.
             if (Finite(e.angle)) theta += 180 - static_cast<double>(e.angle);
         }

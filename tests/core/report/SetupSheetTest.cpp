@@ -105,7 +105,7 @@ TEST_F(SetupSheetTest, DamagedPartStillGivesASheet) {
 
 TEST_F(SetupSheetTest, ProfileSketchWritesLengthsAndAnglesInsideThePicture) {
     const FittedScene sketch = ProfileSketchScene(test::SheetPart(), 680, 260, 11);
-    const std::vector<std::string> expected{"100.00", "90.00°", "50.00", "-90.00°", "80.00"};
+    const std::vector<std::string> expected{"100.00", "90.00\xB0", "50.00", "-90.00\xB0", "80.00"};
     EXPECT_EQ(sketch.scene.texts, expected);
     int lines = 0;
     for (const OutlineElement& e : sketch.scene.elements) {

@@ -40,7 +40,7 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Mode JobListMode() {
-    return {"job-list", "JOBFOLDER", "every part of a job: PDF or CSV by the -o file's extension (CSV without -o)",
+    return {"job-list", "JOBFOLDER", "the parts of a job, as PDF or CSV by the -o extension",
             {{"o", "OUT.pdf|OUT.csv", "write the list here (else CSV to standard output)"}}, &Run};
 }
 

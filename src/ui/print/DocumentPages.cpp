@@ -24,9 +24,32 @@ DocumentPage DocumentPageSize() {
     return {MmToPixels(a4.width() - 2 * kMarginMm), MmToPixels(a4.height() - 2 * kMarginMm) - kFooterHeight};
 }
 
-int PaintDocument(QTextDocument& document, QPagedPaintDevice& device, const QString& footer) {
+void SetDocumentPageLayout(QPagedPaintDevice& device) {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+}
+
+double DocumentScale(const QPagedPaintDevice& device) { return device.logicalDpiX() / kDocumentDpi; }
+
+QFont DocumentFont(int pixelSize, bool bold) {
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.1);  // any spacing turns ligatures off
+    return font;
+}
+
+void DrawPageFooter(QPainter& painter, const QString& footer, int page, int pages) {
+    const DocumentPage size = DocumentPageSize();
+    painter.setFont(DocumentFont(10));
+    painter.setPen(Qt::black);
+    const QRectF band(0, size.height + 6, size.width, kFooterHeight - 6);
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, footer);
+    painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Page %1/%2").arg(page).arg(pages));
+}
+
+int PaintDocument(QTextDocument& document, QPagedPaintDevice& device, const QString& footer) {
+    SetDocumentPageLayout(device);
     const DocumentPage page = DocumentPageSize();
     document.setDocumentMargin(0);
     document.setPageSize(QSizeF(page.width, page.height));
@@ -34,10 +57,7 @@ int PaintDocument(QTextDocument& document, QPagedPaintDevice& device, const QStr
 
     QPainter painter;
     if (!painter.begin(&device)) return 0;
-    const double scale = device.logicalDpiX() / kDocumentDpi;
-    QFont footerFont = document.defaultFont();
-    footerFont.setPixelSize(10);
-    footerFont.setLetterSpacing(QFont::AbsoluteSpacing, 0.1);  // no ligatures in the searchable text
+    const double scale = DocumentScale(device);
     for (int i = 0; i < pages; ++i) {
         if (i > 0) device.newPage();
         painter.save();
@@ -46,19 +66,14 @@ int PaintDocument(QTextDocument& document, QPagedPaintDevice& device, const QStr
         painter.translate(0, -i * page.height);
         document.drawContents(&painter, QRectF(0, i * page.height, page.width, page.height));
         painter.restore();
-        painter.setFont(footerFont);
-        painter.setPen(Qt::black);
-        const QRectF band(0, page.height + 6, page.width, kFooterHeight - 6);
-        painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, footer);
-        painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Page %1/%2").arg(i + 1).arg(pages));
+        DrawPageFooter(painter, footer, i + 1, pages);
         painter.restore();
     }
     painter.end();
     return pages;
 }
 
-QByteArray DocumentPdf(QTextDocument& document, const QString& title, const QString& footer) {
+QByteArray PdfBytes(const QString& title, const PagePainter& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
@@ -67,7 +82,8 @@ QByteArray DocumentPdf(QTextDocument& document, const QString& title, const QStr
         writer.setResolution(static_cast<int>(kDocumentDpi) * 3);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Zelpor_2"));
-        if (PaintDocument(document, writer, footer) == 0) return {};
+        SetDocumentPageLayout(writer);
+        if (paint(writer) == 0) return {};
     }
     buffer.close();
     return bytes;

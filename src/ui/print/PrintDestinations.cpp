@@ -33,13 +33,13 @@ PrintDestination DialogPrintDestinations::choose(QWidget* parent, const QString&
             path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix};
 }
 
-bool DialogPrintDestinations::print(QWidget* parent, QTextDocument& document, const QString& footer) {
+bool DialogPrintDestinations::print(QWidget* parent, const PagePainter& paint) {
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
-    return PaintDocument(document, printer, footer) > 0;
+    return paint(printer) > 0;
 }
 
 }  // namespace zelpor

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-class QTextDocument;
+#include "print/DocumentPages.h"
+
 class QWidget;
 
 namespace zelpor {
@@ -23,8 +24,9 @@ public:
     // Asks where `title` goes; `suggestedName` is the file name offered
     // (without extension).
     virtual PrintDestination choose(QWidget* parent, const QString& title, const QString& suggestedName) = 0;
-    // Runs the system's print dialog and prints; false when cancelled or failed.
-    virtual bool print(QWidget* parent, QTextDocument& document, const QString& footer) = 0;
+    // Runs the system's print dialog and has `paint` paint the pages on the
+    // chosen printer; false when cancelled or failed.
+    virtual bool print(QWidget* parent, const PagePainter& paint) = 0;
 };
 
 // The real dialogs: a choice box ("Imprimer...", "PDF...", "CSV...",
@@ -32,7 +34,7 @@ public:
 class DialogPrintDestinations final : public PrintDestinations {
 public:
     PrintDestination choose(QWidget* parent, const QString& title, const QString& suggestedName) override;
-    bool print(QWidget* parent, QTextDocument& document, const QString& footer) override;
+    bool print(QWidget* parent, const PagePainter& paint) override;
 };
 
 }  // namespace zelpor

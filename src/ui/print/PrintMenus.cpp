@@ -15,6 +15,7 @@
 #include "common/MessageService.h"
 #include "dialogs/JobsAndParts.h"
 #include "print/DocumentPages.h"
+#include "print/JobListPages.h"
 #include "print/PrintDestinations.h"
 #include "print/SheetDocuments.h"
 #include "print/SheetOutput.h"
@@ -98,7 +99,8 @@ void PrintMenus::printSetupSheet() {
     case PrintDestination::Kind::Cancel: return;
     case PrintDestination::Kind::Printer: {
         const auto doc = SetupSheetDocument(sheet, m_state.part);
-        if (m_destinations->print(&m_window, *doc, title)) status(QStringLiteral("Fiche de réglage imprimée"));
+        if (m_destinations->print(&m_window, [&](QPagedPaintDevice& device) { return PaintDocument(*doc, device, title); }))
+            status(QStringLiteral("Fiche de réglage imprimée"));
         return;
     }
     case PrintDestination::Kind::Pdf: save(where.path, SetupSheetPdf(sheet, m_state.part)); return;
@@ -127,8 +129,11 @@ void PrintMenus::printJobList() {
     switch (where.kind) {
     case PrintDestination::Kind::Cancel: return;
     case PrintDestination::Kind::Printer: {
-        const auto doc = JobListDocument(list, QString::fromStdString(ShownDate(std::time(nullptr))));
-        if (m_destinations->print(&m_window, *doc, JobListTitle(list))) status(QStringLiteral("Liste imprimée"));
+        const QString printed = QString::fromStdString(ShownDate(std::time(nullptr)));
+        const QString title = JobListTitle(list);
+        if (m_destinations->print(&m_window,
+                                  [&](QPagedPaintDevice& device) { return PaintJobList(list, printed, device, title); }))
+            status(QStringLiteral("Liste imprimée"));
         return;
     }
     case PrintDestination::Kind::Pdf: save(where.path, JobListPdf(list, std::time(nullptr))); return;

@@ -160,34 +160,11 @@ QString SetupSheetTitle(const SetupSheet& sheet) {
         .arg(QString::fromStdString(sheet.job), QString::fromStdString(sheet.part));
 }
 
-QString JobListTitle(const JobList& list) {
-    return QStringLiteral("Liste des pièces - Affaire %1").arg(QString::fromStdString(list.job));
-}
-
 std::unique_ptr<QTextDocument> SetupSheetDocument(const SetupSheet& sheet, const PartRecord& part) {
     auto doc = NewDocument();
     QString html = HeaderHtml(sheet) + ToolsHtml(*doc, sheet) + BendsHtml(sheet);
     if (sheet.graphic) html += StepsHtml(*doc, sheet, part);
     SetHtmlWithoutLigatures(*doc, html);
-    return doc;
-}
-
-std::unique_ptr<QTextDocument> JobListDocument(const JobList& list, const QString& printed) {
-    auto doc = NewDocument();
-    QString h = QStringLiteral("<p class=\"title\">%1</p><p>Imprimée le %2 - %3 pièce(s)</p>")
-                    .arg(JobListTitle(list).toHtmlEscaped(), printed.toHtmlEscaped())
-                    .arg(list.rows.size());
-    h += QStringLiteral(
-        "<table class=\"grid\" width=\"100%\" cellspacing=\"0\"><thead><tr><th>Piece</th><th>Commentaire</th>"
-        "<th>Epaisseur<br>(mm)</th><th>Matiere</th><th>Plis</th><th>Poinçons</th><th>Matrices</th>"
-        "<th>Longueur<br>développée (mm)</th></tr></thead>");
-    for (const JobListRow& r : list.rows) {
-        h += QStringLiteral("<tr><td>%1</td><td>%2</td><td class=\"num\">%3</td><td>%4</td><td class=\"num\">%5</td>")
-                 .arg(Html(r.part), Html(r.comment), Html(r.thickness), Html(r.material), Html(r.bends));
-        h += QStringLiteral("<td>%1</td><td>%2</td><td class=\"num\">%3</td></tr>")
-                 .arg(Html(r.punches), Html(r.dies), Html(r.developedLength));
-    }
-    SetHtmlWithoutLigatures(*doc, h + QStringLiteral("</table>"));
     return doc;
 }
 

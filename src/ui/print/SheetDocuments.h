@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "part/PartRecord.h"
-#include "report/JobList.h"
 #include "report/SetupSheet.h"
 
 class QTextDocument;
@@ -16,11 +15,7 @@ namespace zelpor {
 // step of the bending order (the step tools are those listed in the sheet).
 std::unique_ptr<QTextDocument> SetupSheetDocument(const SetupSheet& sheet, const PartRecord& part);
 
-// Every part of a job, one row each.
-std::unique_ptr<QTextDocument> JobListDocument(const JobList& list, const QString& printed);
-
-// Footer and PDF title lines.
+// Footer and PDF title line.
 QString SetupSheetTitle(const SetupSheet& sheet);
-QString JobListTitle(const JobList& list);
 
 }  // namespace zelpor

@@ -3,6 +3,7 @@
 #include <QTextDocument>
 
 #include "print/DocumentPages.h"
+#include "print/JobListPages.h"
 #include "print/SheetDocuments.h"
 #include "report/ReportText.h"
 
@@ -11,13 +12,13 @@ namespace zelpor {
 QByteArray SetupSheetPdf(const SetupSheet& sheet, const PartRecord& part) {
     const auto doc = SetupSheetDocument(sheet, part);
     const QString title = SetupSheetTitle(sheet);
-    return DocumentPdf(*doc, title, title);
+    return PdfBytes(title, [&](QPagedPaintDevice& device) { return PaintDocument(*doc, device, title); });
 }
 
 QByteArray JobListPdf(const JobList& list, std::time_t now) {
-    const auto doc = JobListDocument(list, QString::fromStdString(ShownDate(now)));
     const QString title = JobListTitle(list);
-    return DocumentPdf(*doc, title, title);
+    const QString printed = QString::fromStdString(ShownDate(now));
+    return PdfBytes(title, [&](QPagedPaintDevice& device) { return PaintJobList(list, printed, device, title); });
 }
 
 }  // namespace zelpor

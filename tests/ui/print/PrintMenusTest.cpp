@@ -1,4 +1,3 @@
-#include <QTextDocument>
 #include <QToolButton>
 
 #include "ui/mainwindow/MainWindowFixture.h"
@@ -18,13 +17,14 @@ public:
         asked << title + QStringLiteral(" / ") + suggestedName;
         return next;
     }
-    bool print(QWidget*, QTextDocument& document, const QString& footer) override {
-        printed << document.toPlainText();
-        footers << footer;
-        return true;
+    // The pages the printer would get, as a PDF.
+    bool print(QWidget*, const PagePainter& paint) override {
+        printed.push_back(PdfBytes(QStringLiteral("printer"), paint));
+        return !printed.back().isEmpty();
     }
     PrintDestination next;
-    QStringList asked, printed, footers;
+    QStringList asked;
+    std::vector<QByteArray> printed;
 };
 
 class PrintMenusTest : public MainWindowTest {
@@ -59,9 +59,11 @@ TEST_F(PrintMenusTest, SheetGoesToThePrinterAndIntoCsvFromThePartsMenu) {
     QAction* sheet = action("FicheReglage1");
     destinations.next = {PrintDestination::Kind::Printer, {}};
     sheet->trigger();
-    ASSERT_EQ(destinations.printed.size(), 1);
-    EXPECT_TRUE(destinations.printed[0].contains(QStringLiteral("Fiche de réglage")));
-    EXPECT_TRUE(destinations.footers[0].contains(QStringLiteral("Piece P1")));
+    ASSERT_EQ(destinations.printed.size(), 1u);
+    WriteAll(m_dir.file("printed.pdf"), std::vector<std::uint8_t>(destinations.printed[0].begin(), destinations.printed[0].end()));
+    const QString printed = PdfText(m_dir.file("printed.pdf"));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Fiche de réglage")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Fiche de réglage - Affaire JOB - Piece P1"))) << "footer";
 
     destinations.next = {PrintDestination::Kind::Csv, out("bends.csv")};
     sheet->trigger();

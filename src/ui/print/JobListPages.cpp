@@ -79,7 +79,8 @@ public:
             const Qt::Alignment align = header           ? Qt::AlignHCenter | Qt::AlignTop
                                         : kColumns[c].number ? Qt::AlignRight | Qt::AlignTop
                                                              : Qt::AlignLeft | Qt::AlignTop;
-            p.drawText(cell.adjusted(kPadding, kPadding, -kPadding, -kPadding), align | Qt::TextWordWrap, cells[c]);
+            const int flags = static_cast<int>(align.toInt()) | Qt::TextWordWrap;
+            p.drawText(cell.adjusted(kPadding, kPadding, -kPadding, -kPadding), flags, cells[c]);
         }
     }
 

@@ -90,6 +90,15 @@ TEST_F(PrintMenusTest, JobListListsEveryPartWithTheUnsavedChangesOfTheOneOnScree
     EXPECT_EQ(rows[2][2], "3.50");
 }
 
+TEST_F(PrintMenusTest, ControlPAndControlLFromTheKeyboard) {
+    startWithDestinations(SamplePart(1));
+    QTest::keyClick(main()->focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(main()->focusWidget(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(destinations.asked,
+              QStringList({QStringLiteral("Fiche de réglage / P1"), QStringLiteral("Liste des pièces / JOB")}));
+    EXPECT_EQ(focused(), QStringLiteral("Edit2"));  // the part field keeps the focus
+}
+
 TEST_F(PrintMenusTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndNothingIsLeft) {
     startWithDestinations(SamplePart(1));
     destinations.next = {PrintDestination::Kind::Pdf, out("missing/sheet.pdf")};

@@ -31,7 +31,7 @@ add_custom_command(OUTPUT ${ZELPOR_CHANGELOG_GZ}
     DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)
 set(ZELPOR_PACKAGE_DOCS ${ZELPOR_CHANGELOG_GZ})
 install(FILES ${ZELPOR_CHANGELOG_GZ} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelpor)
-if(HELP2MAN_PROGRAM)
+if(HELP2MAN_PROGRAM AND NOT ZELPOR_SANITIZE)  # the package is made from the release build
     set(ZELPOR_MAN_GZ ${PROJECT_BINARY_DIR}/packaging/zelpor.1.gz)
     add_custom_command(OUTPUT ${ZELPOR_MAN_GZ}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/packaging
@@ -43,7 +43,7 @@ if(HELP2MAN_PROGRAM)
     list(APPEND ZELPOR_PACKAGE_DOCS ${ZELPOR_MAN_GZ})
     install(FILES ${ZELPOR_MAN_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 else()
-    message(STATUS "help2man not found: the package gets no manual page (scripts/ensure-deps.sh --package)")
+    message(STATUS "no manual page in this build (help2man: scripts/ensure-deps.sh --package)")
 endif()
 add_custom_target(package_docs ALL DEPENDS ${ZELPOR_PACKAGE_DOCS})
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "io/Files.h"
+#include "mainwindow/PartFiles.h"
 #include "report/ReportText.h"
 #include "sequence/SequenceProgram.h"
 
@@ -56,8 +57,12 @@ bool ReadToolForSheet(const std::string& toolsFolder, const std::string& rawName
     tool.rawName = rawName;
     tool.name = ShownText(rawName);
     const bool punch = kind == ToolKind::Punch;
-    const std::string path = toolsFolder + rawName + (punch ? ".PUN" : ".DIE");
-    const auto bytes = ReadFileBytes(path, punch ? PunchRecord::kFileSize : DieRecord::kFileSize);
+    // A name from a damaged part could lead out of the tools folder: such a
+    // name is not looked up at all.
+    std::optional<std::vector<std::uint8_t>> bytes;
+    if (IsPlainName(rawName) && !toolsFolder.empty())
+        bytes = ReadFileBytes(toolsFolder + rawName + (punch ? ".PUN" : ".DIE"),
+                              punch ? PunchRecord::kFileSize : DieRecord::kFileSize);
     tool.found = bytes.has_value();
     if (tool.found) {
         if (punch)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 
 #include "SampleLibrary.h"
@@ -101,6 +102,31 @@ TEST_F(SetupSheetTest, DamagedPartStillGivesASheet) {
     EXPECT_EQ(sheet.bends[0].settings[1], "4.12");
     const FittedScene sketch = ProfileSketchScene(part, 400, 200, 10);
     EXPECT_EQ(sketch.scene.texts.front(), "?");
+}
+
+TEST_F(SetupSheetTest, ToolNamesThatLeadOutOfTheToolsFolderAreNotRead) {
+    std::filesystem::create_directories(dir.path() / "inner");
+    test::WriteAll(dir.file("inner/P88-67.pun"), test::ReadAll(dir.file("P88-67.pun")));
+    PartRecord part = test::SheetPart();
+    part.bends[0].punch.assign("../P88-67");
+    const SetupSheet sheet = BuildSetupSheet(part, {"JOB", "P1", dir.file("inner/"), std::nullopt, 0});
+    ASSERT_EQ(sheet.tools.size(), 3u);
+    EXPECT_EQ(std::tuple(sheet.tools[0].name, sheet.tools[0].found), std::tuple(std::string("../P88-67"), false));
+    EXPECT_TRUE(sheet.tools[1].found);  // P88-67 of the second bend, inside the folder
+}
+
+TEST_F(SetupSheetTest, RandomPartImagesGiveASheetAndPictures) {
+    for (unsigned seed = 1; seed <= 30; ++seed) {
+        PartRecord part;
+        DecodePart(part, test::RandomBytes(PartRecord::kFileSize, seed));
+        part.graphicProfile = 1;
+        const SetupSheet sheet = BuildSetupSheet(part, source());
+        EXPECT_EQ(sheet.bends.size(), static_cast<std::size_t>(part.bendCount()));
+        const FittedScene sketch = ProfileSketchScene(part, 400, 200, 10);
+        EXPECT_EQ(sketch.scene.texts.size(), static_cast<std::size_t>(2 * part.safeProfileBendCount() + 1));
+        for (const SheetStep& step : sheet.steps)
+            EXPECT_FALSE(StepPictureScene(part, step, {}, {}, 220, 130).scene.elements.empty());
+    }
 }
 
 TEST_F(SetupSheetTest, ProfileSketchWritesLengthsAndAnglesInsideThePicture) {

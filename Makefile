@@ -31,8 +31,10 @@ bench: deps
 	python3 bench/startup_report.py --bin build-bench/bin --out docs/startup.md
 
 # The Debian package (build/zelpor_<version>_<arch>.deb), unpacked and started.
-package: build
+# help2man must be there before the build is configured: it makes the manual page.
+package: deps
 	@scripts/ensure-deps.sh --package
+	$(MAKE) build
 	scripts/check-package.sh build
 
 fuzz:

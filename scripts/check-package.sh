@@ -28,6 +28,22 @@ check() {  # check "what" command...
     fi
 }
 
+# Debian's own checker: no error, and no warning that packaging/lintian-accepted.txt
+# does not name with its reason.
+if command -v lintian >/dev/null; then
+    findings=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null || true)
+    accepted=$(awk '!/^#/ && NF { print $1 }' packaging/lintian-accepted.txt)
+    unexplained=$(grep -E '^[EW]: ' <<<"$findings" | while read -r line; do
+        tag=$(awk '{ print $3 }' <<<"$line")
+        grep -qxF -- "$tag" <<<"$accepted" || echo "$line"
+    done || true)
+    [ -z "$unexplained" ] || echo "$unexplained" >&2
+    check "lintian: no error and no unexplained warning" test -z "$unexplained"
+else
+    echo "FAILED: lintian is not installed (scripts/ensure-deps.sh --package)" >&2
+    failed=$((failed + 1))
+fi
+
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 check "depends on the Qt 6 widgets library" grep -q "libqt6widgets6" <<<"$depends"
@@ -41,6 +57,13 @@ check "icon installed" test -f "$root/usr/share/icons/hicolor/scalable/apps/zelp
 check "desktop entry starts the program" grep -qx "Exec=zelpor" "$root/usr/share/applications/zelpor.desktop"
 if command -v desktop-file-validate >/dev/null; then
     check "desktop entry valid" desktop-file-validate "$root/usr/share/applications/zelpor.desktop"
+fi
+check "copyright file installed" test -f "$root/usr/share/doc/zelpor/copyright"
+check "changelog installed" test -f "$root/usr/share/doc/zelpor/changelog.gz"
+man="$root/usr/share/man/man1/zelpor.1.gz"
+check "manual page installed" test -f "$man"
+if [ -f "$man" ] && command -v man >/dev/null; then
+    check "manual page lists the batch modes" grep -q -- "--setup-sheet" <(MANWIDTH=100 man -l "$man" 2>/dev/null)
 fi
 if [ -d "$build/data/samples" ]; then
     check "sample library installed" test -f "$root/usr/share/zelpor/samples/material.dat"

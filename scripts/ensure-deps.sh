@@ -6,14 +6,16 @@ set -euo pipefail
 
 # A fresh Debian 12 has cmake, g++, make and ninja already; Qt's development
 # package brings the OpenGL and Vulkan headers its CMake files look for, the
-# Qt Test module and the offscreen platform the window tests run on.
+# Qt Test and Qt Print Support modules and the offscreen platform the window
+# tests run on. The tests read the PDFs the program writes with poppler's
+# pdftotext and pdftoppm.
 packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-osifont)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-osifont poppler-utils)
 case "${1:-}" in
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --screenshots) packages+=(xvfb xauth imagemagick) ;;
     --bench) packages+=(python3 xvfb) ;;
-    --package) packages+=(dpkg-dev desktop-file-utils) ;;
+    --package) packages+=(dpkg-dev desktop-file-utils lintian help2man man-db) ;;
 esac
 
 missing=()

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "io/Files.h"
+#include "report/WholeFile.h"
 
 namespace zelpor::cli {
 
@@ -35,26 +35,34 @@ const OptionSpec* FindOption(const Mode& mode, std::string_view name) {
     return nullptr;
 }
 
+// Laid out the way help2man reads it (the manual page is made from this
+// text): every mode and option on one line, its description after two blanks.
 void PrintHelp(std::ostream& out) {
-    out << "Usage: " << kProgram << "                 start the program (a window)\n"
-        << "  or:  " << kProgram << " MODE [OPTION]...  run a batch mode without a display\n\n"
-        << "Zelpor_2 prepares the bending of sheet-metal parts on a hydraulic press brake.\n\n"
+    const auto item = [&out](std::string_view indent, const std::string& tag, std::string_view text) {
+        const std::size_t width = 26;
+        const std::size_t used = indent.size() + tag.size();
+        out << indent << tag << std::string(used + 2 <= width ? width - used : 2, ' ') << text << '\n';
+    };
+    out << "Usage: " << kProgram << '\n'
+        << "  or:  " << kProgram << " --MODE FILE [OPTION]...\n"
+        << "Starts the window of Zelpor_2, which prepares the bending of sheet-metal parts\n"
+        << "on a hydraulic press brake; with a batch mode, works without a display.\n\n"
         << "Batch modes:\n";
     for (const Mode& mode : Modes()) {
-        out << "  --" << mode.name << ' ' << mode.operand << "\n      " << mode.summary << '\n';
+        item("  ", "--" + std::string(mode.name) + ' ' + std::string(mode.operand), mode.summary);
         for (const OptionSpec& option : mode.options) {
             std::string flag = option.name.size() == 1 ? "-" + std::string(option.name)
                                                        : "--" + std::string(option.name);
             if (!option.valueName.empty()) flag += ' ' + std::string(option.valueName);
-            out << "      " << flag << std::string(flag.size() < 18 ? 18 - flag.size() : 1, ' ') << option.help
-                << '\n';
+            item("      ", flag, option.help);
         }
     }
-    out << "\nOther options:\n"
-        << "  --help            show this help and exit\n"
-        << "  --version         show the version and exit\n\n"
-        << "Exit status: 0 on success, 2 on bad input (a missing or damaged file, a wrong\n"
-        << "option), 3 when a sequence search finds no order without collision.\n";
+    out << "\nOther options:\n";
+    item("  ", "--help", "show this help and exit");
+    item("  ", "--version", "show the version and exit");
+    out << "\nExit status: 0 on success, 2 on bad input (a missing or damaged file, a wrong\n"
+        << "option, an output file that cannot be written), 3 when a sequence search finds\n"
+        << "no order without collision. An output file is written whole or not at all.\n";
 }
 
 // "--name=value", "--name value", "-o value", "-oVALUE".
@@ -149,11 +157,10 @@ bool WriteResult(const Arguments& args, std::string_view bytes, std::ostream& ou
         out.flush();
         return static_cast<bool>(out);
     }
-    // A fresh file, written beside its target and renamed once complete.
-    std::remove(path->c_str());
-    FileError error = FileError::None;
-    if (!WriteOverFileStart(*path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &error)) {
-        err << kProgram << ": cannot write '" << *path << "'\n";
+    // A fresh file, written beside its target and renamed once complete: a
+    // failure leaves neither a partial file nor a changed old one.
+    if (const std::string failure = WriteWholeFile(*path, bytes); !failure.empty()) {
+        err << kProgram << ": cannot write '" << *path << "': " << failure << '\n';
         return false;
     }
     return true;

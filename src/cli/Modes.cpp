@@ -1,10 +1,15 @@
 #include "cli/CommandLine.h"
+#include "cli/ReportModes.h"
 
 namespace zelpor::cli {
 
 // Each batch mode comes from its own file; this is the one list of them.
 const std::vector<Mode>& Modes() {
-    static const std::vector<Mode> modes = {};
+    static const std::vector<Mode> modes = {
+        SetupSheetMode(),
+        JobListMode(),
+        ExportCsvMode(),
+    };
     return modes;
 }
 

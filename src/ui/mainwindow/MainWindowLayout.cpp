@@ -17,6 +17,7 @@
 #include "mainwindow/MainWindow.h"
 #include "profiletable/ProfileTableWindow.h"
 #include "common/FunctionPanel.h"
+#include "print/PrintMenus.h"
 
 namespace zelpor {
 
@@ -199,7 +200,7 @@ void MainWindow::buildMenus() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
     menu->setObjectName(QStringLiteral("Menu1"));
-    makeAction(menu, QStringLiteral("Liste"), "Liste1", false);
+    QAction* jobList = makeAction(menu, QStringLiteral("Liste"), "Liste1");
     makeAction(menu, QStringLiteral("Transfert"), "Transfert1", false);
     connect(makeAction(menu, QStringLiteral("Parametres"), "Parametres1"), &QAction::triggered, this,
             [this] { openParameters(); });
@@ -256,6 +257,7 @@ void MainWindow::buildMenus() {
     connect(makeAction(aide, QStringLiteral("A propos..."), "APropos1"), &QAction::triggered, this,
             [this] { openAbout(); });
     makeAction(aide, QStringLiteral("Fin"), "Fin1");  // the program ends by closing its window
+    new PrintMenus(*this, m_state, m_messages, jobList, pieces);  // setup sheet, job list, "Print|"
 }
 
 void MainWindow::buildToolBar(QWidget* area) {

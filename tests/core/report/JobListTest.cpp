@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "report/JobList.h"
+#include "core/report/ReportFixtures.h"
+#include "report/ReportText.h"
+#include "support/TempDir.h"
+
+namespace zelpor {
+namespace {
+
+TEST(JobList, PartsInPartListOrderWithTheirFiguresAndDamagedFilesNamed) {
+    test::TempDir dir;
+    PartRecord drawn = test::SheetPart();
+    PartRecord plain;
+    plain.comment.assign("plat");
+    plain.thickness = 1.5f;
+    plain.material.assign("Inox");
+    plain.currentBend = plain.lastBend = 2;
+    plain.bends[0].punch.assign("P30-67");
+    plain.bends[1].punch.assign("P88-67");
+    plain.bends[2].punch.assign("P30-67");
+    plain.bends[0].die.assign("V24");
+    test::WriteAll(dir.file("b_part.pie"), EncodePart(drawn));
+    test::WriteAll(dir.file("A.PIE"), EncodePart(plain));
+    test::WriteAll(dir.file("short.pie"), std::vector<std::uint8_t>(100, 1));
+    test::WriteAll(dir.file("notes.txt"), {'x'});
+    test::WriteAll(dir.file(".hidden.pie"), EncodePart(plain));
+
+    JobList list;
+    ASSERT_TRUE(BuildJobList(dir.folder(), list));
+    const auto row = [&](std::size_t i) {
+        const JobListRow& r = list.rows[i];
+        return std::vector<std::string>{r.part, r.thickness, r.material, r.bends, r.punches, r.dies, r.developedLength};
+    };
+    ASSERT_EQ(list.rows.size(), 3u);
+    EXPECT_EQ(row(0), (std::vector<std::string>{"A", "1.50", "Inox", "3", "P30-67, P88-67", "V24", ""}));
+    EXPECT_EQ(row(1), (std::vector<std::string>{"b_part", "2.00", "Acier", "2", "P88-67", "V16", "221.96"}));
+    EXPECT_EQ(list.rows[2].part, "short");
+    EXPECT_TRUE(list.rows[2].damaged);
+
+    const auto csv = ParseCsv(JobListCsv(list));
+    ASSERT_EQ(csv.size(), 4u);
+    EXPECT_EQ(csv[0][0], "Piece");
+    EXPECT_EQ(csv[2][1], "Support moteur; côté \"A\"");  // quoted in the file, whole in the spreadsheet
+
+    EXPECT_FALSE(BuildJobList(dir.file("nowhere"), list));
+}
+
+}  // namespace
+}  // namespace zelpor

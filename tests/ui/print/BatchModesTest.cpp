@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "SampleLibrary.h"
+#include "cli/CommandLine.h"
+#include "core/report/ReportFixtures.h"
+#include "ui/print/PdfReading.h"
+#include "report/ReportText.h"
+#include "report/SetupSheet.h"
+
+namespace zelpor {
+namespace {
+
+struct BatchModes : ::testing::Test {
+    BatchModes() {
+        std::filesystem::create_directories(dir.path() / "Tools");
+        std::filesystem::create_directories(dir.path() / "ATELIER");
+        InstallSampleLibrary(dir.file("Tools/"));
+        test::WriteAll(part, EncodePart(test::SheetPart()));
+    }
+    int run(std::vector<std::string> words) {
+        words.insert(words.begin(), "zelpor");
+        std::vector<const char*> argv;
+        for (const std::string& w : words) argv.push_back(w.c_str());
+        out.str({});
+        err.str({});
+        return cli::RunBatch(static_cast<int>(argv.size()), argv.data(), out, err);
+    }
+    std::string text(const std::string& path) {
+        const auto bytes = test::ReadAll(path);
+        return {bytes.begin(), bytes.end()};
+    }
+    test::TempDir dir;
+    std::string part = dir.file("ATELIER/SUPPORT.pie");
+    std::string tools = "--tools=" + dir.file("Tools");
+    std::ostringstream out, err;
+};
+
+TEST_F(BatchModes, SetupSheetJobListAndCsvAreWritten) {
+    ASSERT_EQ(run({"--setup-sheet", part, "-o", dir.file("s.pdf"), tools}), 0) << err.str();
+    EXPECT_EQ(err.str(), "");
+    const QString sheet = test::PdfText(dir.file("s.pdf"));
+    for (const char* expected : {"ATELIER", "SUPPORT", "16.09", "P88-67", "V16"})
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(expected))) << expected;
+
+    ASSERT_EQ(run({"--export-csv", part}), 0) << err.str();  // to standard output
+    EXPECT_EQ(ParseCsv(out.str()).size(), 3u);
+    ASSERT_EQ(run({"--export-csv", part, "-o" + dir.file("b.csv")}), 0) << err.str();
+    EXPECT_EQ(text(dir.file("b.csv")), SetupSheetCsv(BuildSetupSheet(test::SheetPart(), {})));
+
+    test::WriteAll(dir.file("ATELIER/BROKEN.pie"), {1, 2, 3});
+    ASSERT_EQ(run({"--job-list", dir.file("ATELIER/"), "-o", dir.file("j.csv")}), 0);
+    EXPECT_NE(err.str().find("'BROKEN' is not a complete part file"), std::string::npos);
+    const auto rows = ParseCsv(text(dir.file("j.csv")));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[2][0], "SUPPORT");
+    ASSERT_EQ(run({"--job-list", dir.file("ATELIER"), "-o", dir.file("j.pdf")}), 0);
+    EXPECT_TRUE(test::PdfText(dir.file("j.pdf")).contains(QStringLiteral("Affaire ATELIER")));
+}
+
+TEST_F(BatchModes, BadInputExitsWithTwoAClearMessageAndNoFile) {
+    test::WriteAll(dir.file("short.pie"), std::vector<std::uint8_t>(500, 0));
+    const std::string o = dir.file("out.pdf");
+    const struct {
+        std::vector<std::string> words;
+        const char* message;
+    } cases[] = {
+        {{"--setup-sheet", dir.file("none.pie"), "-o", o}, "no such file"},
+        {{"--setup-sheet", dir.file("short.pie"), "-o", o}, "is not a part file"},
+        {{"--setup-sheet", dir.file("ATELIER"), "-o", o}, "is not a part file"},
+        {{"--setup-sheet", part, "-o", dir.file("out.csv")}, "must end in .pdf"},
+        {{"--setup-sheet", part, "-o", dir.file("nowhere/out.pdf"), tools}, "cannot write"},
+        {{"--setup-sheet", part, "-o", dir.file("ATELIER/SUPPORT.pie/x.pdf"), tools}, "cannot write"},
+        {{"--export-csv", part, "-o", o}, "must end in .csv"},
+        {{"--job-list", dir.file("NOJOB"), "-o", o}, "no such folder"},
+        {{"--job-list", dir.file("ATELIER"), "-o", dir.file("out.txt")}, "must end in .pdf or .csv"},
+        {{"--setup-sheet", part, "--colour", "-o", o}, "unknown option"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(run(c.words), 2) << c.words[1];
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+    }
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir.path()))
+        if (e.is_regular_file() && e.path().extension() != ".pie" && e.path().parent_path().filename() != "Tools")
+            left.push_back(e.path().string());
+    EXPECT_EQ(left, std::vector<std::string>{}) << "no output and no partial file";
+    EXPECT_EQ(test::ReadAll(part), EncodePart(test::SheetPart()));
+}
+
+TEST_F(BatchModes, HelpListsTheDocumentModes) {
+    ASSERT_EQ(run({"--help"}), 0);
+    for (const char* mode : {"--setup-sheet PART.pie", "--job-list JOBFOLDER", "--export-csv PART.pie", "--tools DIR"})
+        EXPECT_NE(out.str().find(mode), std::string::npos) << mode;
+}
+
+}  // namespace
+}  // namespace zelpor

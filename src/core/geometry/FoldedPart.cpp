@@ -39,11 +39,27 @@ FoldedSide Side(const PartRecord& part, int vertex, double direction, double fla
 }  // namespace
 
 FoldedPart FoldPart(const PartRecord& part, int vertex, double includedAngle, FoldedBends folded) {
+    return FoldPart(part, vertex, includedAngle, folded, Entry(part, vertex).pivot != 0);
+}
+
+float FlangeA(const PartRecord& part, int vertex, bool pivoted) {
+    return pivoted ? Entry(part, vertex + 1).length : Entry(part, vertex).length;
+}
+
+float FlangeB(const PartRecord& part, int vertex, bool pivoted) {
+    return pivoted ? Entry(part, vertex).length : Entry(part, vertex + 1).length;
+}
+
+float StopPosition(const PartRecord& part, int vertex, bool pivoted) {
+    return Entry(part, vertex).correction * 0.5f + FlangeB(part, vertex, pivoted);
+}
+
+FoldedPart FoldPart(const PartRecord& part, int vertex, double includedAngle, FoldedBends folded, bool pivoted) {
     const ProfileSegment& bend = Entry(part, vertex);
     FoldedPart out;
     out.vertex = vertex;
     out.turned = bend.angle < 0;
-    out.pivoted = bend.pivot != 0;
+    out.pivoted = pivoted;
     const double sigma = out.turned ? -1.0 : 1.0;
     const double lengthA = out.pivoted ? Entry(part, vertex + 1).length : bend.length;
     const double lengthB = out.pivoted ? bend.length : Entry(part, vertex + 1).length;

@@ -47,6 +47,17 @@ struct FoldedPart {
 // of the two flanks are 90 +/- includedAngle / 2: they open upwards,
 // symmetrically about the punch axis.
 FoldedPart FoldPart(const PartRecord& part, int vertex, double includedAngle, FoldedBends folded);
+// The same with the pivot given instead of the part's own flag.
+FoldedPart FoldPart(const PartRecord& part, int vertex, double includedAngle, FoldedBends folded, bool pivoted);
+
+// Flange lengths on the two sides of a bend: A left of the bend line, B
+// against the stop (pivoting swaps them).
+float FlangeA(const PartRecord& part, int vertex, bool pivoted);
+float FlangeB(const PartRecord& part, int vertex, bool pivoted);
+
+// Backgauge stop for a bend: the flange against it plus half the bend's
+// correction (which is negative for a real bend).
+float StopPosition(const PartRecord& part, int vertex, bool pivoted);
 
 // Bends drawn folded while bend `vertex` is shown: those that come earlier in
 // the program, and those not yet placed (they will come earlier still).

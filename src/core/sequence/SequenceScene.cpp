@@ -200,7 +200,7 @@ SequenceScene BuildSequenceScene(const PartRecord& part, const PunchRecord& punc
         out.punchDepth = static_cast<float>(ComputeYDepth(current.angle, T, die.entryRadius, die.vOpening, die.vAngle));
     const float lift = PunchLift(part, current, punch.height, out.punchDepth);
     AppendTools(scene, punch, die, lift);
-    AppendStop(scene, current.correction * 0.5f + b.lengthB());
+    AppendStop(scene, StopPosition(part, s, b.pivoted()));
 
     if (part.sketchLast != 0) {
         out.status = StatusText(b.pivoted(), b.negative());

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "calc/Formulas.h"
@@ -22,6 +24,8 @@ constexpr double kTouchTolerance = 0.05;
 // Reach of the regions that stand for the table and the frame.
 constexpr double kFar = 1e5;
 constexpr float kStopWidth = 10, kStopHeight = 20;
+// Legs shorter than this are too small to be checked as a piece of sheet.
+constexpr double kShortestLeg = 4 * kTouchTolerance;
 
 Region OutlineRegion(std::span<const OutlineElement> outline, int count, float lift) {
     Region r;
@@ -33,81 +37,29 @@ Region OutlineRegion(std::span<const OutlineElement> outline, int count, float l
     return r;
 }
 
-struct SheetPiece {
-    Piece piece;
+// One leg of the sheet as it lies when the part is flat on the die: its
+// inner line relative to the bend vertex, which side it is on and whether the
+// bend at its start is folded.
+struct FlatLeg {
+    Vec2 start, end;
+    double direction = 0;
     int side = 0;
     int leg = 0;
-    bool foldedStart = false;  // the bend at the start of this leg is folded
-    double reach = 0;          // farthest corner from the bend vertex
+    int part = 0;  // a flank is checked in parts, each twice as far from the bend as the one before
+    bool foldedStart = false;
 };
 
-struct Pose {
-    double depth = 0;
-    double base = 0;
-    std::vector<SheetPiece> pieces;
-};
-
-// The sheet at one included angle as pieces of thickness T, each kept a
-// little inside its surfaces; side A's material lies left of the drawn line
-// (walking out from the bend), side B's right of it.
-Pose PoseAt(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted, FoldedBends folded,
-            double angle) {
-    Pose pose;
-    pose.depth = ComputeYDepth(static_cast<float>(angle), part.thickness, setup.entryRadius, setup.vOpening,
-                               setup.vAngle);
-    pose.base = SheetBase(part.thickness, pose.depth);
-    const FoldedPart fp = FoldPart(part, vertex, angle, folded, pivoted);
-    const double t = part.thickness;
-    const double inset = std::min(kTouchTolerance, t / 4);
-    for (int side = 0; side < 2; ++side) {
-        const FoldedSide& s = side == 0 ? fp.sideA : fp.sideB;
-        const double normalTurn = side == 0 ? 90 : -90;
-        Vec2 p{0, pose.base};
-        for (std::size_t i = 0; i < s.legs.size(); ++i) {
-            const FoldLeg& leg = s.legs[i];
-            const double d = leg.direction * kDegToRad, n = (leg.direction + normalTurn) * kDegToRad;
-            const Vec2 u{std::cos(d), std::sin(d)}, v{std::cos(n), std::sin(n)};
-            const Vec2 q{p.x + leg.length * u.x, p.y + leg.length * u.y};
-            if (leg.length > 2 * inset) {
-                auto at = [&](Vec2 o, double along, double across) {
-                    return Vec2{o.x + along * u.x + across * v.x, o.y + along * u.y + across * v.y};
-                };
-                SheetPiece sp;
-                sp.piece = MakePiece(at(p, inset, inset), at(q, -inset, inset), at(q, -inset, t - inset),
-                                     at(p, inset, t - inset));
-                sp.side = side;
-                sp.leg = static_cast<int>(i);
-                sp.foldedStart = leg.bend >= 0 && IsFolded(folded, leg.bend);
-                for (const Vec2& c : sp.piece.corner)
-                    sp.reach = std::max(sp.reach, std::hypot(c.x, c.y - pose.base));
-                pose.pieces.push_back(sp);
-            }
-            p = q;
-        }
-    }
-    return pose;
-}
-
-struct Hit {
+struct Contact {
+    double angle = 180;
     Obstacle obstacle = Obstacle::None;
-    int side = -1;
-    int leg = -1;
 };
 
-// The obstacles of one pose; `movesWithPunch` regions are given at a lift of 0.
-struct ObstacleSet {
-    struct Entry {
-        Obstacle kind;
-        const Region* region;
-        bool movesWithPunch;
-    };
-    std::vector<Entry> entries;
-};
-
+// Everything of one bend that does not depend on the other bends: the stop,
+// the regions of the machine, the punch depth at each angle.
 class BendSweep {
 public:
-    BendSweep(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted, FoldedBends folded)
-        : m_setup(setup), m_part(part), m_vertex(vertex), m_pivoted(pivoted), m_folded(folded) {
+    BendSweep(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted)
+        : m_setup(setup), m_thickness(part.thickness) {
         const float stop = StopPosition(part, vertex, pivoted);
         m_stop = RectangleRegion(stop, 0, stop + kStopWidth, kStopHeight);
         m_stopPiece = MakePiece({stop, 0}, {stop + kStopWidth, 0}, {stop + kStopWidth, kStopHeight},
@@ -117,104 +69,139 @@ public:
         if (setup.machine.daylight)
             m_ceiling = RectangleRegion(-kFar, *setup.machine.daylight - setup.dieHeight, kFar, 2 * kFar);
         if (setup.machine.throatDepth) m_throat = RectangleRegion(*setup.machine.throatDepth, 0, 2 * kFar, kFar);
+        m_inset = std::min(kTouchTolerance, static_cast<double>(m_thickness) / 4);
+        const double finalAngle = std::fabs(static_cast<double>(part.profile[static_cast<std::size_t>(vertex)].angle));
+        m_angles.push_back(180);
+        if (finalAngle < 180) {
+            const int steps = static_cast<int>(std::ceil((180 - finalAngle) / kLargestStep));
+            for (int k = 1; k <= steps; ++k) m_angles.push_back(k == steps ? finalAngle : 180 - (180 - finalAngle) * k / steps);
+        }
     }
 
-    // Punch lift above the die top for a punch depth.
-    double lift(double depth) const { return m_part.thickness + m_setup.punchHeight - depth; }
+    double depth(double angle) const {
+        return ComputeYDepth(static_cast<float>(angle), m_thickness, m_setup.entryRadius, m_setup.vOpening,
+                             m_setup.vAngle);
+    }
+    double lift(double depthNow) const { return m_thickness + m_setup.punchHeight - depthNow; }
 
-    Pose pose(double angle) const { return PoseAt(m_setup, m_part, m_vertex, m_pivoted, m_folded, angle); }
+    // First contact of the stop with the punch coming down.
+    std::optional<Contact> stopAgainstPunch() const {
+        auto contact = [&](double a) { return Overlaps(m_stopPiece, m_setup.punch, {0, lift(depth(a))}); };
+        auto clear = [&](double a, double b) {
+            const double sink = std::fabs(depth(b) - depth(a));
+            return Clearance(m_stopPiece, m_setup.punch, {0, lift(depth(a))}, sink + 1) > sink;
+        };
+        return Sweep(contact, clear, Obstacle::Stop);
+    }
 
+    // First contact of one leg with anything it may touch.
+    std::optional<Contact> legContact(const FlatLeg& leg) const {
+        Obstacle hit = Obstacle::None;
+        auto contact = [&](double a) {
+            hit = Obstacle::None;
+            const Piece piece = pieceAt(leg, a);
+            forEachRegion(leg, lift(depth(a)), [&](Obstacle kind, const Region& r, Vec2 shift) {
+                if (hit == Obstacle::None && Overlaps(piece, r, shift)) hit = kind;
+            });
+            return hit != Obstacle::None;
+        };
+        auto clear = [&](double a, double b) {
+            const double d = depth(a);
+            const Piece piece = pieceAt(leg, a);
+            double reach = 0;
+            for (const Vec2& c : piece.corner)
+                reach = std::max(reach, std::hypot(c.x, c.y - SheetBase(m_thickness, d)));
+            const double move = reach * std::fabs(a - b) * 0.5 * kDegToRad + std::fabs(depth(b) - d);
+            bool isClear = true;
+            forEachRegion(leg, lift(d), [&](Obstacle, const Region& r, Vec2 shift) {
+                if (isClear && Clearance(piece, r, shift, move + 1) <= move) isClear = false;
+            });
+            return isClear;
+        };
+        Obstacle found = Obstacle::None;
+        auto contactKeeping = [&](double a) {
+            const bool c = contact(a);
+            if (c) found = hit;
+            return c;
+        };
+        auto result = Sweep(contactKeeping, clear, Obstacle::None);
+        if (result) result->obstacle = found;
+        return result;
+    }
+
+private:
     // Pairs that are checked: the flanks rest on the die and the flange B
     // against the stop by design; the stop gauges a folded flange after it.
-    bool checked(const SheetPiece& sp, Obstacle kind) const {
-        if (kind == Obstacle::Die) return sp.leg != 0;
-        if (kind == Obstacle::Stop) return !(sp.side == 1 && (sp.leg == 0 || (sp.leg == 1 && sp.foldedStart)));
-        return true;
-    }
-
     template <typename Visit>
-    void forEachRegion(double liftNow, Visit visit) const {
+    void forEachRegion(const FlatLeg& leg, double liftNow, Visit visit) const {
         const Vec2 up{0, liftNow};
+        const bool restsOnStop = leg.side == 1 && (leg.leg == 0 || (leg.leg == 1 && leg.foldedStart));
         visit(Obstacle::Punch, m_setup.punch, up);
-        visit(Obstacle::Die, m_setup.die, Vec2{});
-        visit(Obstacle::Stop, m_stop, Vec2{});
+        if (leg.leg != 0) visit(Obstacle::Die, m_setup.die, Vec2{});
+        if (!restsOnStop) visit(Obstacle::Stop, m_stop, Vec2{});
         visit(Obstacle::Frame, m_beam, up);
         visit(Obstacle::Frame, m_table, Vec2{});
         if (!m_ceiling.edges.empty()) visit(Obstacle::Frame, m_ceiling, Vec2{});
         if (!m_throat.edges.empty()) visit(Obstacle::Frame, m_throat, up);
     }
 
-    Hit contact(const Pose& p) const {
-        Hit hit;
-        const double l = lift(p.depth);
-        if (Overlaps(m_stopPiece, m_setup.punch, {0, l})) return {Obstacle::Stop, -1, -1};
-        for (const SheetPiece& sp : p.pieces) {
-            forEachRegion(l, [&](Obstacle kind, const Region& r, Vec2 shift) {
-                if (hit.obstacle == Obstacle::None && checked(sp, kind) && Overlaps(sp.piece, r, shift))
-                    hit = {kind, sp.side, sp.leg};
-            });
-            if (hit.obstacle != Obstacle::None) return hit;
-        }
-        return hit;
+    // The leg at an included angle: its side's flank turns about the vertex
+    // by half the change from flat, and the vertex sinks with the punch. The
+    // piece is kept a little inside the sheet's surfaces; side A's material
+    // lies left of the inner line walking out from the bend, side B's right.
+    Piece pieceAt(const FlatLeg& leg, double angle) const {
+        const double turn = (leg.side == 0 ? angle / 2 - 90 : 90 - angle / 2) * kDegToRad;
+        const double c = std::cos(turn), s = std::sin(turn);
+        const double base = SheetBase(m_thickness, depth(angle));
+        auto place = [&](Vec2 p) { return Vec2{p.x * c - p.y * s, p.x * s + p.y * c + base}; };
+        const Vec2 a = place(leg.start), b = place(leg.end);
+        const double d = leg.direction * kDegToRad + turn;
+        const double n = d + (leg.side == 0 ? 1 : -1) * 90 * kDegToRad;
+        const Vec2 u{std::cos(d), std::sin(d)}, v{std::cos(n), std::sin(n)};
+        const double t = m_thickness, in = m_inset;
+        auto at = [&](Vec2 o, double along, double across) {
+            return Vec2{o.x + along * u.x + across * v.x, o.y + along * u.y + across * v.y};
+        };
+        return MakePiece(at(a, in, in), at(b, -in, in), at(b, -in, t - in), at(a, in, t - in));
     }
 
-    // True when nothing can be touched while the bend goes from the pose at
-    // `from` to `to`: every piece is farther from every obstacle than it can
-    // move (turning about the vertex by half the change, with the vertex
-    // and the punch moving by the change of depth).
-    bool clearBetween(const Pose& from, double fromAngle, double toAngle, double toDepth) const {
-        const double turn = std::fabs(fromAngle - toAngle) * 0.5 * kDegToRad;
-        const double sink = std::fabs(toDepth - from.depth);
-        const double l = lift(from.depth);
-        if (Clearance(m_stopPiece, m_setup.punch, {0, l}, sink + kTouchTolerance) <= sink) return false;
-        for (const SheetPiece& sp : from.pieces) {
-            const double reach = sp.reach * turn + sink;
-            bool clear = true;
-            forEachRegion(l, [&](Obstacle kind, const Region& r, Vec2 shift) {
-                if (clear && checked(sp, kind) && Clearance(sp.piece, r, shift, reach + 1) <= reach) clear = false;
-            });
-            if (!clear) return false;
-        }
-        return true;
+    // Poses at least every 2 degrees; between two poses, the interval is
+    // split until either a contact is found or the distance to every
+    // obstacle exceeds the largest movement.
+    template <typename ContactAt, typename ClearBetween>
+    std::optional<Contact> Sweep(ContactAt& contact, ClearBetween& clear, Obstacle kind) const {
+        if (contact(180.0)) return Contact{180, kind};
+        for (std::size_t k = 1; k < m_angles.size(); ++k)
+            if (auto c = Between(contact, clear, m_angles[k - 1], m_angles[k], kind)) return c;
+        return std::nullopt;
     }
 
-private:
+    template <typename ContactAt, typename ClearBetween>
+    std::optional<Contact> Between(ContactAt& contact, ClearBetween& clear, double from, double to,
+                                   Obstacle kind) const {
+        if (contact(to)) {
+            double clearAngle = from, hitAngle = to;
+            while (clearAngle - hitAngle > kAngleResolution) {
+                const double mid = (clearAngle + hitAngle) / 2;
+                if (contact(mid)) hitAngle = mid;
+                else clearAngle = mid;
+            }
+            contact(hitAngle);  // leaves the obstacle of the angle reported
+            return Contact{hitAngle, kind};
+        }
+        if (from - to <= kAngleResolution || clear(from, to)) return std::nullopt;
+        const double mid = (from + to) / 2;
+        if (auto c = Between(contact, clear, from, mid, kind)) return c;
+        return Between(contact, clear, mid, to, kind);
+    }
+
     const CollisionSetup& m_setup;
-    const PartRecord& m_part;
-    int m_vertex;
-    bool m_pivoted;
-    FoldedBends m_folded;
+    float m_thickness;
+    double m_inset = 0;
+    std::vector<double> m_angles;
     Region m_stop, m_beam, m_table, m_ceiling, m_throat;
     Piece m_stopPiece;
 };
-
-// First contact in (from, to], or none. `fromPose` has no contact.
-std::optional<std::pair<double, Hit>> FirstContact(const BendSweep& sweep, double from, const Pose& fromPose,
-                                                   double to) {
-    const Pose toPose = sweep.pose(to);
-    if (const Hit h = sweep.contact(toPose); h.obstacle != Obstacle::None) {
-        // Narrow down to the first angle of contact.
-        double clearAngle = from, hitAngle = to;
-        Hit first = h;
-        while (clearAngle - hitAngle > kAngleResolution) {
-            const double mid = (clearAngle + hitAngle) / 2;
-            const Hit m = sweep.contact(sweep.pose(mid));
-            if (m.obstacle != Obstacle::None) {
-                hitAngle = mid;
-                first = m;
-            } else {
-                clearAngle = mid;
-            }
-        }
-        return std::make_pair(hitAngle, first);
-    }
-    if (from - to <= kAngleResolution || sweep.clearBetween(fromPose, from, to, toPose.depth)) return std::nullopt;
-    const double mid = (from + to) / 2;
-    const Pose midPose = sweep.pose(mid);
-    if (const Hit m = sweep.contact(midPose); m.obstacle != Obstacle::None) return FirstContact(sweep, from, fromPose, mid);
-    if (auto early = FirstContact(sweep, from, fromPose, mid)) return early;
-    return FirstContact(sweep, mid, midPose, to);
-}
 
 }  // namespace
 
@@ -256,43 +243,113 @@ CollisionSetup PrepareCollisionSetup(const PunchRecord& punch, const DieRecord& 
     return s;
 }
 
-BendCheck CheckBend(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted,
-                    FoldedBends folded) {
+namespace {
+
+std::vector<FlatLeg> FlatLegs(const PartRecord& part, int vertex, bool pivoted, FoldedBends folded) {
+    const FoldedPart fp = FoldPart(part, vertex, 180, folded, pivoted);
+    // The sheet is formed about the punch tip within the bend zone; beyond
+    // it, a flank's parts double in length, so that the part nearest the tip,
+    // which passes closest to the punch, moves least.
+    const double bendZone = std::max(2.0 * part.thickness, 1.0);
+    std::vector<FlatLeg> legs;
+    for (int side = 0; side < 2; ++side) {
+        const FoldedSide& s = side == 0 ? fp.sideA : fp.sideB;
+        Vec2 p{0, 0};
+        for (std::size_t i = 0; i < s.legs.size(); ++i) {
+            const FoldLeg& l = s.legs[i];
+            const Vec2 u{std::cos(l.direction * kDegToRad), std::sin(l.direction * kDegToRad)};
+            const Vec2 q{p.x + l.length * u.x, p.y + l.length * u.y};
+            const bool folds = l.bend >= 0 && IsFolded(folded, l.bend);
+            const int leg = static_cast<int>(i);
+            if (i == 0) {
+                int k = 0;
+                for (double from = bendZone; from < l.length - kShortestLeg; from *= 2, ++k) {
+                    const double to = std::min(2 * from, static_cast<double>(l.length));
+                    legs.push_back({{p.x + from * u.x, p.y + from * u.y}, {p.x + to * u.x, p.y + to * u.y},
+                                    l.direction, side, leg, k, folds});
+                }
+            } else if (l.length > kShortestLeg) {
+                legs.push_back({p, q, l.direction, side, leg, 0, folds});
+            }
+            p = q;
+        }
+    }
+    return legs;
+}
+
+// A leg's contact depends only on the bends between it and the bend being
+// made, so it is worked out once for every state of those bends.
+std::uint64_t LegKey(int vertex, bool pivoted, const FlatLeg& leg, bool towardsStart, FoldedBends folded) {
+    const std::uint32_t mask = leg.leg == 0 ? 0u : ((1u << leg.leg) - 1u);
+    const int low = towardsStart ? vertex - leg.leg : vertex + 1;
+    const std::uint64_t bits = low >= 0 ? (folded >> low) & mask : 0;
+    return bits | static_cast<std::uint64_t>(leg.leg) << 32 | static_cast<std::uint64_t>(leg.side) << 38 |
+           static_cast<std::uint64_t>(pivoted) << 39 | static_cast<std::uint64_t>(vertex) << 40 |
+           static_cast<std::uint64_t>(leg.part) << 48;
+}
+
+}  // namespace
+
+struct BendChecker::Impl {
+    const CollisionSetup& setup;
+    const PartRecord& part;
+    std::array<std::array<std::unique_ptr<BendSweep>, 2>, kProfileEntries> sweeps{};
+    std::array<std::array<std::optional<std::optional<Contact>>, 2>, kProfileEntries> stopContacts{};
+    std::unordered_map<std::uint64_t, std::optional<Contact>> legContacts;
+
+    const BendSweep& sweep(int vertex, bool pivoted) {
+        auto& slot = sweeps[static_cast<std::size_t>(vertex)][pivoted ? 1 : 0];
+        if (!slot) slot = std::make_unique<BendSweep>(setup, part, vertex, pivoted);
+        return *slot;
+    }
+};
+
+BendChecker::BendChecker(const CollisionSetup& setup, const PartRecord& part)
+    : m_impl(std::make_unique<Impl>(Impl{setup, part, {}, {}, {}})) {}
+
+BendChecker::~BendChecker() = default;
+
+BendCheck BendChecker::check(int vertex, bool pivoted, FoldedBends folded) {
+    Impl& m = *m_impl;
     BendCheck result;
-    result.stopPosition = StopPosition(part, vertex, pivoted);
+    result.stopPosition = StopPosition(m.part, vertex, pivoted);
     const double stop = result.stopPosition;
     // The flange against the stop must reach past the V onto the die, and the
     // stop must stand within its travel.
-    const bool travelOk = !setup.machine.stopTravel || stop <= *setup.machine.stopTravel;
-    if (!std::isfinite(stop) || stop < 0 || stop <= setup.vOpening / 2.0 || !travelOk) {
+    const bool travelOk = !m.setup.machine.stopTravel || stop <= *m.setup.machine.stopTravel;
+    if (!std::isfinite(stop) || stop < 0 || stop <= m.setup.vOpening / 2.0 || !travelOk) {
         result.obstacle = Obstacle::Stop;
         return result;
     }
-    const BendSweep sweep(setup, part, vertex, pivoted, folded);
-    Pose flat = sweep.pose(180);
-    if (const Hit h = sweep.contact(flat); h.obstacle != Obstacle::None) {
-        result.obstacle = h.obstacle;
-        result.side = h.side;
-        result.leg = h.leg;
-        return result;
-    }
-    const double finalAngle = std::fabs(static_cast<double>(part.profile[static_cast<std::size_t>(vertex)].angle));
-    if (!(finalAngle < 180)) return result;
-    const int steps = static_cast<int>(std::ceil((180 - finalAngle) / kLargestStep));
-    double from = 180;
-    for (int k = 1; k <= steps; ++k) {
-        const double to = k == steps ? finalAngle : 180 - (180 - finalAngle) * k / steps;
-        if (auto contact = FirstContact(sweep, from, flat, to)) {
-            result.obstacle = contact->second.obstacle;
-            result.angle = contact->first;
-            result.side = contact->second.side;
-            result.leg = contact->second.leg;
-            return result;
+    const BendSweep& sweep = m.sweep(vertex, pivoted);
+    auto& stopSlot = m.stopContacts[static_cast<std::size_t>(vertex)][pivoted ? 1 : 0];
+    if (!stopSlot) stopSlot = sweep.stopAgainstPunch();
+    std::optional<Contact> first = *stopSlot;
+    const bool towardsStartA = !pivoted;
+    for (const FlatLeg& leg : FlatLegs(m.part, vertex, pivoted, folded)) {
+        const bool towardsStart = leg.side == 0 ? towardsStartA : !towardsStartA;
+        const std::uint64_t key = LegKey(vertex, pivoted, leg, towardsStart, folded);
+        auto it = m.legContacts.find(key);
+        if (it == m.legContacts.end()) it = m.legContacts.emplace(key, sweep.legContact(leg)).first;
+        // The first contact is the one at the widest angle; on a tie the
+        // earlier piece in the list names it.
+        if (it->second && (!first || it->second->angle > first->angle)) {
+            first = it->second;
+            result.side = leg.side;
+            result.leg = leg.leg;
         }
-        from = to;
-        flat = sweep.pose(to);
+    }
+    if (first) {
+        result.obstacle = first->obstacle;
+        result.angle = first->angle;
     }
     return result;
+}
+
+BendCheck CheckBend(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted,
+                    FoldedBends folded) {
+    BendChecker checker(setup, part);
+    return checker.check(vertex, pivoted, folded);
 }
 
 std::string CollisionText(const BendCheck& check) {

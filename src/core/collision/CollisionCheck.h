@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -61,6 +62,24 @@ struct BendCheck {
 // found or none can happen, so no contact between checked angles is missed.
 BendCheck CheckBend(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted,
                     FoldedBends folded);
+
+// Checks bends of one part with one set of tools, remembering what each
+// piece of sheet touches for every state of the bends it depends on, so that
+// trying many orders costs little more than trying one. The part's profile
+// (lengths, angles, corrections) must not change while it is in use.
+class BendChecker {
+public:
+    BendChecker(const CollisionSetup& setup, const PartRecord& part);
+    ~BendChecker();
+    BendChecker(const BendChecker&) = delete;
+    BendChecker& operator=(const BendChecker&) = delete;
+
+    BendCheck check(int vertex, bool pivoted, FoldedBends folded);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
 
 // "Collision poinçon à 62°", or the empty text when the bend is clear.
 std::string CollisionText(const BendCheck& check);

@@ -62,11 +62,13 @@ SequenceWindow::SequenceWindow(AppState& state, WindowSet& windows, MessageServi
         m_buttons[i] = b;
     }
     m_buttons[0]->setText(QStringLiteral("Validation pli"));
+    m_buttons[2]->setText(QStringLiteral("Séquence auto"));
     m_buttons[3]->setText(QStringLiteral("Pivote Piece"));
     m_buttons[5]->setText(QStringLiteral("Angle précedant"));
     m_buttons[6]->setText(QStringLiteral("Angle suivant"));
     m_buttons[7]->setText(QStringLiteral("Retour"));
     connect(m_buttons[0], &QPushButton::clicked, this, &SequenceWindow::Bouton1Click);
+    connect(m_buttons[2], &QPushButton::clicked, this, &SequenceWindow::Bouton3Click);
     connect(m_buttons[3], &QPushButton::clicked, this, &SequenceWindow::Bouton4Click);
     connect(m_buttons[5], &QPushButton::clicked, this, &SequenceWindow::Bouton6Click);
     connect(m_buttons[6], &QPushButton::clicked, this, &SequenceWindow::Bouton7Click);
@@ -93,6 +95,7 @@ int SequenceWindow::exec() {
 void SequenceWindow::FormActivate() {
     setWindowTitle(QString::fromStdString(SequenceCaption(m_state.workspace.part)));
     m_program.activate([this] { chooseDie(); }, [this] { choosePunch(); });
+    prepareCollisionCheck();
     showState();
 }
 
@@ -109,6 +112,7 @@ void SequenceWindow::choosePunch() {
 }
 
 void SequenceWindow::Bouton1Click() {
+    if (!confirmValidation()) return;
     m_program.validate();
     showState();
 }
@@ -132,6 +136,7 @@ void SequenceWindow::Bouton8Click() { done(QDialog::Accepted); }
 
 // Buttons, status bar and picture from the program's state.
 void SequenceWindow::showState() {
+    checkStep();
     showButtons();
     FormPaint();
 }
@@ -139,7 +144,7 @@ void SequenceWindow::showState() {
 void SequenceWindow::showButtons() {
     const SequenceButtons& b = m_program.buttons();
     const std::pair<int, ButtonState> states[] = {
-        {0, b.validate}, {1, {}}, {2, {}}, {3, b.pivot}, {4, {}}, {5, b.previous}, {6, b.next}, {7, b.back}};
+        {0, b.validate}, {1, {}}, {2, autoButtonState()}, {3, b.pivot}, {4, {}}, {5, b.previous}, {6, b.next}, {7, b.back}};
     for (const auto& [index, state] : states) {
         m_buttons[index]->setVisible(state.visible);
         m_buttons[index]->setEnabled(state.enabled);
@@ -148,7 +153,7 @@ void SequenceWindow::showButtons() {
 }
 
 // The operator works from the keyboard: each function key presses the button
-// of its number (F1 "Validation pli", F4 "Pivote Piece", F6 / F7 previous and
+// of its number (F1 "Validation pli", F3 "Séquence auto", F4 "Pivote Piece", F6 / F7 previous and
 // next bend, F8 "Retour"), and Enter presses the button that has the focus.
 // A hidden or disabled button does nothing, as with the mouse.
 void SequenceWindow::keyPressEvent(QKeyEvent* event) {
@@ -172,7 +177,7 @@ void SequenceWindow::keyPressEvent(QKeyEvent* event) {
 
 void SequenceWindow::FormPaint() {
     if (m_bitmap.isNull()) m_bitmap = QImage(m_panel2->size(), QImage::Format_RGB32);
-    PaintSequenceScene(m_bitmap, m_program.scene());
+    PaintSequenceScene(m_bitmap, shownScene());
     update();
 }
 

@@ -2,9 +2,13 @@
 
 namespace zelpor::cli {
 
+Mode SequenceMode();
+
 // Each batch mode comes from its own file; this is the one list of them.
 const std::vector<Mode>& Modes() {
-    static const std::vector<Mode> modes = {};
+    static const std::vector<Mode> modes = {
+        SequenceMode(),
+    };
     return modes;
 }
 

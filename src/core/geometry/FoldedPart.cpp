@@ -78,13 +78,6 @@ FoldedBends FoldedBefore(const PartRecord& part, int vertex) {
     return folded;
 }
 
-FoldedBends FoldedBeforePosition(const std::vector<int>& program, int position) {
-    FoldedBends folded = 0;
-    for (int k = 0; k < position && k < static_cast<int>(program.size()); ++k)
-        folded |= 1u << program[static_cast<std::size_t>(k)];
-    return folded;
-}
-
 float PunchLift(const PartRecord& part, const ProfileSegment& bend, float punchHeight, double depth) {
     if (bend.order == -1) return static_cast<float>(part.thickness + punchHeight - depth);
     const std::int64_t before = static_cast<std::int64_t>(bend.order) - 1;

@@ -63,10 +63,6 @@ float StopPosition(const PartRecord& part, int vertex, bool pivoted);
 // the program, and those not yet placed (they will come earlier still).
 FoldedBends FoldedBefore(const PartRecord& part, int vertex);
 
-// Bends folded before position `position` of a program given as the bend
-// of each position.
-FoldedBends FoldedBeforePosition(const std::vector<int>& program, int position);
-
 // Distance from the die top to the sheet's inner line at the bend (the punch
 // tip): the thickness less the punch depth.
 inline double SheetBase(float thickness, double depth) { return thickness - depth; }

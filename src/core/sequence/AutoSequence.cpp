@@ -71,9 +71,11 @@ private:
         return c;
     }
 
+    // Beyond the exact size the search stops when its time is up, but never
+    // before it has a complete program to give.
     bool timeUp() {
-        if (!m_timed || m_stopped) return m_stopped;
-        if ((++m_ticks & 63u) == 0 && Clock::now() > m_deadline) m_stopped = true;
+        if (!m_timed || m_stopped || !m_bestCost) return m_stopped;
+        if (Clock::now() > m_deadline) m_stopped = true;
         return m_stopped;
     }
 
@@ -130,7 +132,6 @@ private:
     std::optional<ProgramCost> m_bestCost;
     bool m_timed = false;
     bool m_stopped = false;
-    unsigned m_ticks = 0;
     Clock::time_point m_deadline;
 };
 

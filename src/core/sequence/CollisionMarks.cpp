@@ -1,7 +1,5 @@
 #include "sequence/CollisionMarks.h"
 
-#include <cstring>
-
 namespace zelpor {
 namespace {
 
@@ -14,9 +12,7 @@ const char* ObstacleLabel(Obstacle obstacle) {
     }
 }
 
-bool Labelled(const OutlineElement& e, const char* label) {
-    return std::strncmp(reinterpret_cast<const char*>(e.name.bytes.data()), label, e.name.bytes.size()) == 0;
-}
+bool Labelled(const OutlineElement& e, const char* label) { return e.name.str() == label; }
 
 }  // namespace
 

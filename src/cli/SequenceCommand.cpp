@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 
@@ -24,9 +25,13 @@ constexpr std::string_view kMode = "zelpor: --sequence: ";
 std::string ConfiguredToolsFolder() {
     std::error_code ec;
     const std::string exe = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    // The window program's name places its configuration; whatever name the
+    // process had is given back.
+    const QString previous = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(QStringLiteral("Zelpor_2"));
     const std::string userFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+    QCoreApplication::setApplicationName(previous);
     const std::string ini = ConfigFilePath(exe, userFolder);
     const std::string value = IniFile::Load(ini).value(kIniSection, kKeyPathTools, "None");
     if (value != "None") return value;
@@ -66,7 +71,8 @@ bool Load(const Arguments& args, Job& job, std::ostream& err) {
         err << kMode << "'" << job.partPath << "' has no drawn profile with bends\n";
         return false;
     }
-    const std::string tools = WithSeparator(args.value("tools").value_or(ConfiguredToolsFolder()));
+    const std::optional<std::string> given = args.value("tools");
+    const std::string tools = WithSeparator(given ? *given : ConfiguredToolsFolder());
     const BendRecord* stored = job.part.lastBend >= 0 ? &job.part.bends[0] : nullptr;
     job.punch.name = args.value("punch").value_or(stored ? stored->punch.str() : std::string());
     job.die.name = args.value("die").value_or(stored ? stored->die.str() : std::string());

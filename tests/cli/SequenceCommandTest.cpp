@@ -49,8 +49,7 @@ const char* const kHatProgram =
     "4  pli 2  angle 90.00  pivot non  butée 97.99  ok\n";
 
 TEST_F(SequenceCommandTest, FindsAppliesAndChecks) {
-    const PartRecord hat = TypedProfile(2, {30, 70, 100, 70, 30}, {-90, 90, 90, -90});
-    const std::string path = writePart("HAT.pie", hat);
+    const std::string path = writePart("HAT.pie", test::Hat());
     std::vector<std::uint8_t> file = test::ReadAll(path);
     file.insert(file.end(), {1, 2, 3});  // a longer file keeps its tail
     test::WriteAll(path, file);
@@ -61,21 +60,7 @@ TEST_F(SequenceCommandTest, FindsAppliesAndChecks) {
 
     EXPECT_EQ(run({"--sequence=" + path, "--tools=" + tools, "--punch=P88-67", "--die=V16", "--apply"}), 0) << err;
     // The same bytes as the validations made by hand in the window.
-    PartRecord byHand = hat;
-    TPoincon punch;
-    punch.name = "P88-67";
-    punch.record = test::SamplePunchP88_67();
-    TMatrice die;
-    die.name = "V16";
-    die.record = test::SampleDieV16();
-    SequenceProgram window(byHand, punch, die);
-    window.activate({}, {});
-    for (void (SequenceProgram::*act)() : {&SequenceProgram::next, &SequenceProgram::validate, &SequenceProgram::next,
-                                           &SequenceProgram::validate, &SequenceProgram::previous,
-                                           &SequenceProgram::previous, &SequenceProgram::pivot,
-                                           &SequenceProgram::validate, &SequenceProgram::next, &SequenceProgram::next,
-                                           &SequenceProgram::next, &SequenceProgram::validate})
-        (window.*act)();
+    const PartRecord byHand = test::HatValidatedByHand();
     std::vector<std::uint8_t> expected = EncodePart(byHand);
     expected.insert(expected.end(), {1, 2, 3});
     EXPECT_EQ(test::ReadAll(path), expected);

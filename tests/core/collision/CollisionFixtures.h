@@ -43,4 +43,27 @@ inline PartRecord TypedProfile(float thickness, std::initializer_list<float> len
     return part;
 }
 
+// The hat 30 / 70 / 100 / 70 / 30 (brims -90, walls 90) and its program
+// validated by hand in the window with the sample P88-67 and V16: bends 4
+// and 1 (pivoted) first, then 3 and 2, validated from the last of the program.
+inline PartRecord Hat() { return TypedProfile(2, {30, 70, 100, 70, 30}, {-90, 90, 90, -90}); }
+
+inline PartRecord HatValidatedByHand() {
+    PartRecord part = Hat();
+    TPoincon punch;
+    punch.name = "P88-67";
+    punch.record = SamplePunchP88_67();
+    TMatrice die;
+    die.name = "V16";
+    die.record = SampleDieV16();
+    SequenceProgram window(part, punch, die);
+    window.activate({}, {});
+    for (auto key : {&SequenceProgram::next, &SequenceProgram::validate, &SequenceProgram::next,
+                     &SequenceProgram::validate, &SequenceProgram::previous, &SequenceProgram::previous,
+                     &SequenceProgram::pivot, &SequenceProgram::validate, &SequenceProgram::next,
+                     &SequenceProgram::next, &SequenceProgram::next, &SequenceProgram::validate})
+        (window.*key)();
+    return part;
+}
+
 }  // namespace zelpor::test

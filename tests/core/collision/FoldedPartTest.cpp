@@ -40,25 +40,5 @@ TEST(FoldedPart, FlanksChainsPivotAndTurn) {
     EXPECT_EQ(Legs(f.sideA), (L{{60, 157.5}, {50, 157.5 + 270}, {40, 157.5 + 270 + 90}}));
 }
 
-// The folded state each window shows: earlier in the program, or not placed.
-TEST(FoldedPart, FoldedBeforeAndPunchLift) {
-    PartRecord part = TypedProfile(2, {40, 50, 60, 70}, {90, 90, 90});
-    part.profile[0].order = 1;
-    part.profile[2].order = 0;
-    part.bends[0].opening = 12;
-    part.bends[1].opening = 30;
-    EXPECT_EQ(FoldedBefore(part, 0), 0b110u);  // bend 2 comes first, bend 1 is not placed
-    EXPECT_EQ(FoldedBefore(part, 2), 0b010u);
-    // Placed: open at the opening of the bend before it; the first of the
-    // program at its own; not placed: at its working depth.
-    EXPECT_FLOAT_EQ(PunchLift(part, part.profile[0], 67, 5), 2 + 67 + 12);
-    EXPECT_FLOAT_EQ(PunchLift(part, part.profile[2], 67, 5), 2 + 67 + 12);
-    EXPECT_FLOAT_EQ(PunchLift(part, part.profile[1], 67, 5), 2 + 67 - 5);
-    part.profile[1].order = 40;  // from a damaged file: no record that far
-    EXPECT_FLOAT_EQ(PunchLift(part, part.profile[1], 67, 5), 2 + 67);
-    EXPECT_FLOAT_EQ(StopPosition(part, 1, false), 60 + part.profile[1].correction / 2);
-    EXPECT_FLOAT_EQ(StopPosition(part, 1, true), 50 + part.profile[1].correction / 2);
-}
-
 }  // namespace
 }  // namespace zelpor

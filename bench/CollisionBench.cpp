@@ -37,6 +37,12 @@ PartRecord SevenBendsWithoutSolution() {
     return test::TypedProfile(2, {40, 50, 60, 70, 60, 50, 40, 30}, {90, -90, 90, -90, 90, -90, 90});
 }
 
+// The same with twelve bends: every set of folded bends is weighed.
+PartRecord TwelveBendsWithoutSolution() {
+    return test::TypedProfile(2, {40, 50, 60, 70, 60, 50, 40, 50, 60, 70, 60, 50, 40},
+                              {90, -90, 90, -90, 90, -90, 90, -90, 90, -90, 90, -90});
+}
+
 void Search(benchmark::State& state, const PartRecord& part) {
     const CollisionSetup setup = StraightPunchSetup();
     for (auto _ : state) {
@@ -50,7 +56,9 @@ void BM_AutoSequence12(benchmark::State& state) { Search(state, TwelveBends()); 
 void BM_AutoSequence7NoSolution(benchmark::State& state) { Search(state, SevenBendsWithoutSolution()); }
 BENCHMARK(BM_AutoSequence7)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AutoSequence12)->Unit(benchmark::kMillisecond);
+void BM_AutoSequence12NoSolution(benchmark::State& state) { Search(state, TwelveBendsWithoutSolution()); }
 BENCHMARK(BM_AutoSequence7NoSolution)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoSequence12NoSolution)->Unit(benchmark::kMillisecond);
 
 // Text needs a GUI application; another benchmark of the run may have made it.
 void EnsureApp() {

@@ -110,7 +110,7 @@ public:
             const Piece piece = pieceAt(leg, a);
             double reach = 0;
             for (const Vec2& c : piece.corner)
-                reach = std::max(reach, std::hypot(c.x, c.y - SheetBase(m_thickness, d)));
+                reach = std::max(reach, Length(c.x, c.y - SheetBase(m_thickness, d)));
             const double move = reach * std::fabs(a - b) * 0.5 * kDegToRad + std::fabs(depth(b) - d);
             bool isClear = true;
             forEachRegion(leg, lift(d), [&](Obstacle, const Region& r, Vec2 shift) {
@@ -165,15 +165,26 @@ private:
         return MakePiece(at(a, in, in), at(b, -in, in), at(b, -in, t - in), at(a, in, t - in));
     }
 
-    // Poses at least every 2 degrees; between two poses, the interval is
-    // split until either a contact is found or the distance to every
-    // obstacle exceeds the largest movement.
+    // Poses at least every 2 degrees; a run of them is passed over at once
+    // when the distance to every obstacle exceeds the largest movement over
+    // the whole run, else it is halved. Between two neighbouring poses the
+    // interval is split until either a contact is found or none can happen.
     template <typename ContactAt, typename ClearBetween>
     std::optional<Contact> Sweep(ContactAt& contact, ClearBetween& clear, Obstacle kind) const {
         if (contact(180.0)) return Contact{180, kind};
-        for (std::size_t k = 1; k < m_angles.size(); ++k)
-            if (auto c = Between(contact, clear, m_angles[k - 1], m_angles[k], kind)) return c;
-        return std::nullopt;
+        if (m_angles.size() < 2) return std::nullopt;
+        return Run(contact, clear, 0, m_angles.size() - 1, kind);
+    }
+
+    // First contact after pose `from` (known clear) up to pose `to`.
+    template <typename ContactAt, typename ClearBetween>
+    std::optional<Contact> Run(ContactAt& contact, ClearBetween& clear, std::size_t from, std::size_t to,
+                               Obstacle kind) const {
+        if (to - from == 1) return Between(contact, clear, m_angles[from], m_angles[to], kind);
+        if (clear(m_angles[from], m_angles[to])) return std::nullopt;
+        const std::size_t mid = (from + to) / 2;
+        if (auto c = Run(contact, clear, from, mid, kind)) return c;
+        return Run(contact, clear, mid, to, kind);
     }
 
     template <typename ContactAt, typename ClearBetween>

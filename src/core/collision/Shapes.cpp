@@ -28,7 +28,7 @@ double PointSegmentDistance(Vec2 p, Vec2 a, Vec2 b) {
     const double len2 = dx * dx + dy * dy;
     double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
     t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+    return Length(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
 double SegmentDistance(Vec2 p1, Vec2 p2, Vec2 q1, Vec2 q2) {
@@ -64,7 +64,9 @@ void Box2::add(Vec2 p) {
 double Box2::gap(const Box2& o) const {
     const double dx = std::max({0.0, o.minX - maxX, minX - o.maxX});
     const double dy = std::max({0.0, o.minY - maxY, minY - o.maxY});
-    return std::hypot(dx, dy);
+    if (dx == 0) return dy;
+    if (dy == 0) return dx;
+    return Length(dx, dy);
 }
 
 void Region::addEdge(Vec2 a, Vec2 b) {

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <cmath>
 #include <span>
 #include <vector>
 
 namespace zelpor {
+
+// Plain length of a vector (coordinates here are millimetres, far from
+// where std::hypot's care for overflow would matter, and it is much slower).
+inline double Length(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
 struct Vec2 {
     double x = 0, y = 0;

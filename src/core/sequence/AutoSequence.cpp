@@ -94,7 +94,7 @@ private:
             if (IsFolded(folded, j)) continue;
             for (int q = 0; q < 2; ++q) {
                 Child c;
-                c.step = {j, q != 0, m_checker.check(j, q != 0, folded)};
+                c.step = {j, q != 0, check(j, q != 0, folded)};
                 c.cost = m_fixed[static_cast<std::size_t>(j)][static_cast<std::size_t>(q)];
                 c.cost.collisions = c.step.check.collides() ? 1 : 0;
                 children.push_back(c);
@@ -121,7 +121,18 @@ private:
         }
     }
 
+    // A state of folded bends may be expanded again when a cheaper way to it
+    // turns up; its steps are checked once.
+    const BendCheck& check(int bend, bool pivot, FoldedBends folded) {
+        const std::uint64_t key = static_cast<std::uint64_t>(folded) << 6 | static_cast<std::uint64_t>(bend) << 1 |
+                                  (pivot ? 1u : 0u);
+        auto it = m_checks.find(key);
+        if (it == m_checks.end()) it = m_checks.emplace(key, m_checker.check(bend, pivot, folded)).first;
+        return it->second;
+    }
+
     BendChecker m_checker;
+    std::unordered_map<std::uint64_t, BendCheck> m_checks;
     const PartRecord& m_part;
     int m_n;
     SearchLimits m_limits;

@@ -132,7 +132,8 @@ int RunSequence(const Arguments& args, std::ostream& out, std::ostream& err) {
             return kBadInput;
         }
         Print(job.part, steps, out);
-        const bool clear = std::none_of(steps.begin(), steps.end(), [](const ProgramStep& s) { return s.check.collides(); });
+        const bool clear =
+            std::none_of(steps.begin(), steps.end(), [](const ProgramStep& s) { return s.check.collides(); });
         out << (clear ? "Séquence sans collision" : "Séquence avec collision") << '\n';
         return clear ? kOk : kNoSolution;
     }

@@ -109,7 +109,8 @@ TEST_F(SequenceCommandTest, BadInput) {
         EXPECT_EQ(out, "") << message;
     }
     EXPECT_EQ(run({"--help"}), 0);
-    for (const char* option : {"--sequence PART.pie", "--tools DIR", "--punch NAME", "--die NAME", "--apply", "--check"})
+    for (const char* option :
+         {"--sequence PART.pie", "--tools DIR", "--punch NAME", "--die NAME", "--apply", "--check"})
         EXPECT_NE(out.find(option), std::string::npos) << option;
 }
 

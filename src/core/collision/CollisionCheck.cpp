@@ -74,7 +74,8 @@ public:
         m_angles.push_back(180);
         if (finalAngle < 180) {
             const int steps = static_cast<int>(std::ceil((180 - finalAngle) / kLargestStep));
-            for (int k = 1; k <= steps; ++k) m_angles.push_back(k == steps ? finalAngle : 180 - (180 - finalAngle) * k / steps);
+            for (int k = 1; k <= steps; ++k)
+                m_angles.push_back(k == steps ? finalAngle : 180 - (180 - finalAngle) * k / steps);
         }
     }
 

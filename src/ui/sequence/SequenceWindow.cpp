@@ -144,7 +144,8 @@ void SequenceWindow::showState() {
 void SequenceWindow::showButtons() {
     const SequenceButtons& b = m_program.buttons();
     const std::pair<int, ButtonState> states[] = {
-        {0, b.validate}, {1, {}}, {2, autoButtonState()}, {3, b.pivot}, {4, {}}, {5, b.previous}, {6, b.next}, {7, b.back}};
+        {0, b.validate}, {1, {}},          {2, autoButtonState()}, {3, b.pivot},
+        {4, {}},         {5, b.previous}, {6, b.next},           {7, b.back}};
     for (const auto& [index, state] : states) {
         m_buttons[index]->setVisible(state.visible);
         m_buttons[index]->setEnabled(state.enabled);
@@ -153,8 +154,9 @@ void SequenceWindow::showButtons() {
 }
 
 // The operator works from the keyboard: each function key presses the button
-// of its number (F1 "Validation pli", F3 "Séquence auto", F4 "Pivote Piece", F6 / F7 previous and
-// next bend, F8 "Retour"), and Enter presses the button that has the focus.
+// of its number (F1 "Validation pli", F3 "Séquence auto", F4 "Pivote Piece",
+// F6 / F7 previous and next bend, F8 "Retour"), and Enter presses the button
+// that has the focus.
 // A hidden or disabled button does nothing, as with the mouse.
 void SequenceWindow::keyPressEvent(QKeyEvent* event) {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;

@@ -28,6 +28,31 @@ TEST(CollisionCheck, AcuteBendMeetsThePunchFaceAtItsAngle) {
     EXPECT_FALSE(Check(test::SamplePunchP88_67(), TypedProfile(2, {50, 50}, {90}), 0, false, 0).collides());
 }
 
+// A 0.3 mm lug on the punch, 400 mm out at 10.5 degrees above the tip: the
+// flank rising on the stop side passes over it while the bend goes from about
+// 159 to 158.4 degrees, between the poses checked at 160 and 158. The sweep
+// finds it all the same.
+TEST(CollisionCheck, ContactBetweenCheckedAnglesIsFound) {
+    PunchRecord punch = test::SamplePunchP88_67();
+    const float x = 400 * std::cos(10.5f * 3.14159265f / 180), y = -67 + 400 * std::sin(10.5f * 3.14159265f / 180);
+    punch.lastElement = test::OutlinePolyline(punch.outline, {{-13, 0}, {13, 0}, {13, -53.54f}, {0, -67},
+                                                              {-13, -53.54f}}) + 4;
+    const test::Point lug[] = {{x - 0.15f, y - 0.15f}, {x + 0.15f, y - 0.15f}, {x + 0.15f, y + 0.15f},
+                               {x - 0.15f, y + 0.15f}};
+    for (int i = 0; i < 4; ++i) {
+        OutlineElement& e = punch.outline[static_cast<std::size_t>(5 + i)];
+        e.type = kLine;
+        e.x1 = lug[i].first;
+        e.y1 = lug[i].second;
+        e.x2 = lug[(i + 1) % 4].first;
+        e.y2 = lug[(i + 1) % 4].second;
+    }
+    const BendCheck c = Check(punch, TypedProfile(2, {100, 500}, {90}), 0, false, 0, {});
+    EXPECT_EQ(c.obstacle, Obstacle::Punch);
+    EXPECT_NEAR(c.angle, 159, 0.2);
+    EXPECT_EQ(std::pair(c.side, c.leg), std::pair(1, 0));
+}
+
 // U channel 30 / 40 / 30: the flange bent first rises over the punch while
 // the second bend closes. A straight punch is in its way; the gooseneck's
 // neck leaves it room as long as it stays on the side away from the stop.

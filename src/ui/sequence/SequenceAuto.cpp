@@ -1,5 +1,6 @@
 // The sequence window's collision check of the bend on screen and its
 // automatic sequence ("Séquence auto", F3).
+#include <QApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -58,12 +59,17 @@ bool SequenceWindow::confirmValidation() {
 
 void SequenceWindow::Bouton3Click() {
     PartRecord& part = m_state.part;
+    // Beyond twelve bends the search may take its full second.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const AutoSequence found = FindAutoSequence(m_collisionSetup, part);
+    QApplication::restoreOverrideCursor();
     if (found.steps.empty()) return;
     if (found.collisionFree()) {
         ApplyProgram(m_program, part, found.steps);
         showState();
-        m_statusBar->showMessage(QStringLiteral("Séquence auto: %1 plis sans collision").arg(found.steps.size()));
+        m_statusBar->showMessage(QStringLiteral("Séquence auto: %1 plis sans collision%2")
+                                     .arg(found.steps.size())
+                                     .arg(found.exact ? QString() : QStringLiteral(" (meilleure trouvée en 1 s)")));
         return;
     }
     // Nothing is stored: the operator sees the least bad order and what

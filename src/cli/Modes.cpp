@@ -3,12 +3,15 @@
 
 namespace zelpor::cli {
 
+Mode SequenceMode();
+
 // Each batch mode comes from its own file; this is the one list of them.
 const std::vector<Mode>& Modes() {
     static const std::vector<Mode> modes = {
         SetupSheetMode(),
         JobListMode(),
         ExportCsvMode(),
+        SequenceMode(),
     };
     return modes;
 }

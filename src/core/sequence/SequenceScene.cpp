@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "calc/Formulas.h"
+#include "geometry/FoldedPart.h"
+#include "view/ToolElements.h"
 
 namespace zelpor {
 namespace {
@@ -30,7 +32,6 @@ OutlineElement MakeElement(std::int32_t type, std::int32_t colour, const char* n
 class SceneBuilder {
 public:
     SceneBuilder(const PartRecord& part, int step, Scene& scene) : m_part(part), m_s(step), m_scene(scene) {
-        m_n = part.safeProfileBendCount();
         const ProfileSegment& current = part.profile[static_cast<std::size_t>(step)];
         m_neg = current.angle < 0;
         m_pivot = current.pivot != 0;
@@ -71,34 +72,17 @@ public:
         m_scene.texts.push_back(BendNumberText(order, m_part.lastBend));
     }
 
-    // A bend is shown bent when it is done before the bend on screen (or is
-    // not yet placed, so it will come earlier in the program), flat otherwise.
-    bool bent(int j) const {
-        const std::int32_t o = m_part.profile[static_cast<std::size_t>(j)].order;
-        return o == -1 || o < m_order;
-    }
-
     // The line from the bend (at `inner`) to the flange end, then the rest of
-    // the part on that side. Chain A runs back through the earlier segments,
-    // chain B on through the later ones; pivoting the part swaps them.
-    void flange(bool sideA, Point inner, Point outer, double direction, double base, std::int32_t colour,
-                bool numbers) {
+    // the part on that side, as the folded part gives it.
+    void flange(const FoldedSide& side, Point inner, Point outer, double base, std::int32_t colour, bool numbers) {
         Point p = outer;
         line(Shift(inner, base), Shift(p, base), colour, "Piece");
         grow(Shift(p, base));
-
-        const bool backwards = sideA != m_pivot;  // j = s - 1 down to 0
-        const double turnSign = sideA ? 1.0 : -1.0;
-        double theta = direction;
-        const int first = backwards ? m_s - 1 : m_s + 1;
-        const int last = backwards ? 0 : m_n - 1;
-        const int stepBy = backwards ? -1 : 1;
-        for (int j = first; backwards ? j >= last : j <= last; j += stepBy) {
-            const double segment = backwards ? length(j) : length(j + 1);
-            const ProfileSegment& bend = m_part.profile[static_cast<std::size_t>(j)];
-            if (bent(j)) theta += 180 + turnSign * m_sigma * bend.angle;
-            const Point q = Along(p, segment, theta);
-            if (numbers && bend.order != -1) bendNumber(p, bend.order);
+        for (std::size_t i = 1; i < side.legs.size(); ++i) {
+            const FoldLeg& leg = side.legs[i];
+            const Point q = Along(p, leg.length, leg.direction);
+            const std::int32_t order = m_part.profile[static_cast<std::size_t>(leg.bend)].order;
+            if (numbers && order != -1) bendNumber(p, order);
             line(Shift(p, base), Shift(q, base), colour, "Piece");
             grow(Shift(p, base));
             grow(Shift(q, base));
@@ -111,7 +95,6 @@ private:
 
     const PartRecord& m_part;
     int m_s;
-    int m_n = 0;
     Scene& m_scene;
     bool m_neg = false;
     bool m_pivot = false;
@@ -120,28 +103,8 @@ private:
 };
 
 void AppendTools(Scene& scene, const PunchRecord& punch, const DieRecord& die, float lift) {
-    const int dieCount = die.elementCount();
-    for (int i = 0; i < dieCount; ++i) {
-        OutlineElement e = die.outline[static_cast<std::size_t>(i)];
-        e.colour = kSequenceToolColour;
-        e.name = {};
-        e.name.assign("Die");
-        e.y1 -= die.height;
-        e.y2 -= die.height;
-        scene.elements.push_back(e);
-        scene.extent.add(e.x1, e.y1);
-    }
-    const int punchCount = punch.elementCount();
-    for (int i = 0; i < punchCount; ++i) {
-        OutlineElement e = punch.outline[static_cast<std::size_t>(i)];
-        e.colour = kSequenceToolColour;
-        e.name = {};
-        e.name.assign("Pun");
-        e.y1 += lift;
-        e.y2 += lift;
-        scene.elements.push_back(e);
-        scene.extent.add(e.x1, e.y1);
-    }
+    AppendToolOutline(scene, die.outline, die.elementCount(), -die.height, kSequenceToolColour, "Die");
+    AppendToolOutline(scene, punch.outline, punch.elementCount(), lift, kSequenceToolColour, "Pun");
 }
 
 // The backgauge stop: a block whose left face is where the flange behind the
@@ -233,43 +196,35 @@ SequenceScene BuildSequenceScene(const PartRecord& part, const PunchRecord& punc
     const ProfileSegment& current = part.profile[static_cast<std::size_t>(s)];
     SceneBuilder b(part, s, scene);
 
-    float lift = 0;
-    if (!b.validated()) {
+    if (!b.validated())
         out.punchDepth = static_cast<float>(ComputeYDepth(current.angle, T, die.entryRadius, die.vOpening, die.vAngle));
-        lift = T + punch.height - out.punchDepth;
-    } else {
-        // A validated bend is shown with the punch open at the height the bend
-        // before it in the program leaves it; the first bend of the program
-        // has none before it and uses its own opening.
-        const std::int64_t before = static_cast<std::int64_t>(b.order()) - 1;
-        float opening = 0;
-        if (before >= 0 && before < kMaxBends)
-            opening = part.bends[static_cast<std::size_t>(before)].opening;
-        else if (b.order() >= 0 && b.order() < kMaxBends)
-            opening = part.bends[static_cast<std::size_t>(b.order())].opening;
-        lift = T + punch.height + opening;
-    }
+    const float lift = PunchLift(part, current, punch.height, out.punchDepth);
     AppendTools(scene, punch, die, lift);
-    AppendStop(scene, current.correction * 0.5f + b.lengthB());
+    AppendStop(scene, StopPosition(part, s, b.pivoted()));
 
     if (part.sketchLast != 0) {
         out.status = StatusText(b.pivoted(), b.negative());
         double base = T;
-        double directionA = 180, directionB = 0;
+        double opened = 180;
         if (!b.validated()) {
-            base = T - out.punchDepth;
-            directionA = 90 + b.sigma() * current.angle / 2;
-            directionB = 90 - b.sigma() * current.angle / 2;
+            // The sequence window keeps the vertex height in single precision.
+            base = static_cast<float>(SheetBase(T, out.punchDepth));
+            opened = b.sigma() * current.angle;
         } else {
             b.bendNumber({0, T}, b.order());
         }
-        b.flange(true, {}, Along({}, b.lengthA(), directionA), directionA, base, kSequencePartColour, true);
-        b.flange(false, {}, Along({}, b.lengthB(), directionB), directionB, base, kSequencePartColour, true);
+        const FoldedBends folded = FoldedBefore(part, s);
+        const FoldedPart bentPart = FoldPart(part, s, opened, folded);
+        const FoldLeg& flankA = bentPart.sideA.legs.front();
+        const FoldLeg& flankB = bentPart.sideB.legs.front();
+        b.flange(bentPart.sideA, {}, Along({}, flankA.length, flankA.direction), base, kSequencePartColour, true);
+        b.flange(bentPart.sideB, {}, Along({}, flankB.length, flankB.direction), base, kSequencePartColour, true);
         if (!b.validated()) {
             // The sheet as it lies on the die before this bend.
+            const FoldedPart flat = FoldPart(part, s, 180, folded);
             const double halfV = die.vOpening / 2.0;
-            b.flange(true, {-halfV, 0}, {-b.lengthA(), 0}, 180, T, kSequenceFlatColour, false);
-            b.flange(false, {halfV, 0}, {b.lengthB(), 0}, 0, T, kSequenceFlatColour, false);
+            b.flange(flat.sideA, {-halfV, 0}, {-b.lengthA(), 0}, T, kSequenceFlatColour, false);
+            b.flange(flat.sideB, {halfV, 0}, {b.lengthB(), 0}, T, kSequenceFlatColour, false);
         }
     }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/ToolElements.h"
+
 namespace zelpor {
 namespace {
 
@@ -11,13 +13,9 @@ ToolOutlineView Prepare(const Record& record, float yShift) {
     ToolOutlineView view;
     view.count = OutlineElementCount(record.lastElement);
     for (int i = 0; i < view.count; ++i) {
-        OutlineElement e = record.outline[static_cast<std::size_t>(i)];
-        // The stored colour and label describe how the tool was authored, not
-        // how the library shows it: every tool is drawn in red.
-        e.name.assign("Die");
-        e.colour = Rgb(255, 0, 0);
-        e.y1 -= yShift;
-        e.y2 -= yShift;
+        // Every tool is drawn in red, whatever colour and label it was authored with.
+        const OutlineElement e =
+            PlacedToolElement(record.outline[static_cast<std::size_t>(i)], -yShift, Rgb(255, 0, 0), "Die");
         view.extent.add(e.x1, e.y1);
         view.elements[static_cast<std::size_t>(i)] = e;
     }

@@ -63,12 +63,14 @@ SequenceWindow::SequenceWindow(AppState& state, WindowSet& windows, MessageServi
     }
     m_buttons[0]->setText(QStringLiteral("Validation pli"));
     m_buttons[1]->setText(QStringLiteral("Annule validation"));
+    m_buttons[2]->setText(QStringLiteral("Séquence auto"));
     m_buttons[3]->setText(QStringLiteral("Pivote Piece"));
     m_buttons[5]->setText(QStringLiteral("Angle précedant"));
     m_buttons[6]->setText(QStringLiteral("Angle suivant"));
     m_buttons[7]->setText(QStringLiteral("Retour"));
     connect(m_buttons[0], &QPushButton::clicked, this, &SequenceWindow::Bouton1Click);
     connect(m_buttons[1], &QPushButton::clicked, this, &SequenceWindow::Bouton2Click);
+    connect(m_buttons[2], &QPushButton::clicked, this, &SequenceWindow::Bouton3Click);
     connect(m_buttons[3], &QPushButton::clicked, this, &SequenceWindow::Bouton4Click);
     connect(m_buttons[5], &QPushButton::clicked, this, &SequenceWindow::Bouton6Click);
     connect(m_buttons[6], &QPushButton::clicked, this, &SequenceWindow::Bouton7Click);
@@ -95,6 +97,7 @@ int SequenceWindow::exec() {
 void SequenceWindow::FormActivate() {
     setWindowTitle(QString::fromStdString(SequenceCaption(m_state.workspace.part)));
     m_program.activate([this] { chooseDie(); }, [this] { choosePunch(); });
+    prepareCollisionCheck();
     showState();
 }
 
@@ -111,6 +114,7 @@ void SequenceWindow::choosePunch() {
 }
 
 void SequenceWindow::Bouton1Click() {
+    if (!confirmValidation()) return;
     m_program.validate();
     showState();
 }
@@ -139,6 +143,7 @@ void SequenceWindow::Bouton8Click() { done(QDialog::Accepted); }
 
 // Buttons, status bar and picture from the program's state.
 void SequenceWindow::showState() {
+    checkStep();
     showButtons();
     FormPaint();
 }
@@ -146,7 +151,8 @@ void SequenceWindow::showState() {
 void SequenceWindow::showButtons() {
     const SequenceButtons& b = m_program.buttons();
     const std::pair<int, ButtonState> states[] = {
-        {0, b.validate}, {1, b.undo}, {2, {}}, {3, b.pivot}, {4, {}}, {5, b.previous}, {6, b.next}, {7, b.back}};
+        {0, b.validate}, {1, b.undo},     {2, autoButtonState()}, {3, b.pivot},
+        {4, {}},         {5, b.previous}, {6, b.next},           {7, b.back}};
     for (const auto& [index, state] : states) {
         m_buttons[index]->setVisible(state.visible);
         m_buttons[index]->setEnabled(state.enabled);
@@ -155,8 +161,9 @@ void SequenceWindow::showButtons() {
 }
 
 // The operator works from the keyboard: each function key presses the button
-// of its number (F1 "Validation pli", F2 "Annule validation", F4 "Pivote Piece", F6 / F7 previous and
-// next bend, F8 "Retour"), and Enter presses the button that has the focus.
+// of its number (F1 "Validation pli", F2 "Annule validation", F3 "Séquence auto",
+// F4 "Pivote Piece", F6 / F7 previous and next bend, F8 "Retour"), and Enter
+// presses the button that has the focus.
 // A hidden or disabled button does nothing, as with the mouse.
 void SequenceWindow::keyPressEvent(QKeyEvent* event) {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
@@ -179,7 +186,7 @@ void SequenceWindow::keyPressEvent(QKeyEvent* event) {
 
 void SequenceWindow::FormPaint() {
     if (m_bitmap.isNull()) m_bitmap = QImage(m_panel2->size(), QImage::Format_RGB32);
-    PaintSequenceScene(m_bitmap, m_program.scene());
+    PaintSequenceScene(m_bitmap, shownScene());
     update();
 }
 

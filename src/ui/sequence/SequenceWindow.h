@@ -3,8 +3,10 @@
 #include <QDialog>
 #include <QImage>
 
+#include "collision/CollisionCheck.h"
 #include "sequence/SequenceProgram.h"
 
+class QLabel;
 class QPushButton;
 class QStatusBar;
 
@@ -35,6 +37,7 @@ public:
     void FormActivate();
     void Bouton1Click();  // "Validation pli"
     void Bouton2Click();  // "Annule validation"
+    void Bouton3Click();  // "Séquence auto"
     void Bouton4Click();  // "Pivote Piece"
     void Bouton6Click();  // "Angle précedant"
     void Bouton7Click();  // "Angle suivant"
@@ -42,6 +45,8 @@ public:
 
     const SequenceProgram& program() const { return m_program; }
     const QImage& bitmap() const { return m_bitmap; }
+    // What the check found for the bend on screen.
+    const BendCheck& stepCheck() const { return m_stepCheck; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,6 +60,14 @@ private:
     void chooseDie();
     void choosePunch();
 
+    // Collision check of the bend on screen and the automatic sequence
+    // (SequenceAuto.cpp).
+    void prepareCollisionCheck();
+    void checkStep();
+    bool confirmValidation();
+    ButtonState autoButtonState() const;
+    SequenceScene shownScene() const;
+
     AppState& m_state;
     WindowSet& m_windows;
     MessageService& m_messages;
@@ -63,6 +76,9 @@ private:
     QPushButton* m_buttons[8] = {};
     QStatusBar* m_statusBar = nullptr;
     QImage m_bitmap;
+    CollisionSetup m_collisionSetup;
+    BendCheck m_stepCheck;
+    QLabel* m_collisionLabel = nullptr;  // beside the status text: the collision of the bend on screen
 };
 
 }  // namespace zelpor

@@ -3,11 +3,10 @@
 #include <cmath>
 
 #include "calc/Formulas.h"
+#include "view/Angles.h"
 
 namespace zelpor {
 namespace {
-
-constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 
 // "Ouverture" of a bend record, 0 for an index outside the 25 slots: the
 // profile's bend positions come from a file and are not trusted.

@@ -5,7 +5,7 @@
 
 #include "sequence/SequenceProgram.h"
 
-class QPushButton;
+class QAbstractButton;
 class QStatusBar;
 
 namespace zelpor {
@@ -59,7 +59,7 @@ private:
     MessageService& m_messages;
     SequenceProgram m_program;
     QWidget* m_panel2 = nullptr;  // geometry of the drawing area
-    QPushButton* m_buttons[8] = {};
+    QAbstractButton* m_buttons[8] = {};
     QStatusBar* m_statusBar = nullptr;
     QImage m_bitmap;
 };

@@ -25,13 +25,13 @@ const std::array<SettingField, kSettingFieldCount> kSettingFields{{
 
 int SettingFieldIndex(std::string_view name) {
     for (int i = 0; i < kSettingFieldCount; ++i)
-        if (name == kSettingFields[i].name) return i;
+        if (name == kSettingFields[static_cast<std::size_t>(i)].name) return i;
     return -1;
 }
 
 const SettingField* FindSettingField(std::string_view name) {
     const int i = SettingFieldIndex(name);
-    return i < 0 ? nullptr : &kSettingFields[i];
+    return i < 0 ? nullptr : &kSettingFields[static_cast<std::size_t>(i)];
 }
 
 const char* SettingFieldTarget(const SettingField& field, NavKey key, bool fieldEmpty) {

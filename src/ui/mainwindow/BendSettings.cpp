@@ -38,7 +38,7 @@ const char* const kShowOrder[] = {"Eangle",   "Eaxey",  "Epmh",     "Eaxe1",    
 
 int MainWindow::settingIndexOf(QObject* w) const {
     for (int i = 0; i < kSettingFieldCount; ++i)
-        if (m_settings[i] == w) return i;
+        if (m_settings[Slot(i)] == w) return i;
     return -1;
 }
 
@@ -46,7 +46,7 @@ int MainWindow::settingIndexOf(QObject* w) const {
 // from the one shown is stored back as parsed, exactly as if typed; detached,
 // the stored value keeps its full precision.
 void MainWindow::writeSetting(int index, const QString& text, bool changeHandling) {
-    QLineEdit* e = m_settings[index];
+    QLineEdit* e = m_settings[Slot(index)];
     const bool differs = e->text() != text;
     WriteQuietly(e, text);
     if (changeHandling && differs) {
@@ -63,7 +63,7 @@ void MainWindow::showForce() {
 // ---- the fields' handlers -------------------------------------------------------
 
 void MainWindow::settingEnter(int index) {
-    QLineEdit* e = m_settings[index];
+    QLineEdit* e = m_settings[Slot(index)];
     e->setReadOnly(false);
     paintFocused(e, true);
     e->setCursorPosition(0);
@@ -72,7 +72,7 @@ void MainWindow::settingEnter(int index) {
 }
 
 void MainWindow::settingExit(int index) {
-    m_settings[index]->setReadOnly(true);
+    m_settings[Slot(index)]->setReadOnly(true);
     if (index == SettingFieldIndex("Eaxey")) setStatus(QString());
 }
 
@@ -98,14 +98,14 @@ bool MainWindow::settingKeyDown(int index, QKeyEvent* e) {
     default:
         return false;
     }
-    const char* target = SettingFieldTarget(kSettingFields[index], key, m_settings[index]->text().isEmpty());
+    const char* target = SettingFieldTarget(kSettingFields[Slot(index)], key, m_settings[Slot(index)]->text().isEmpty());
     if (!target) return true;
     if (QWidget* w = centralWidget()->findChild<QWidget*>(QLatin1String(target))) focusField(w);
     return true;
 }
 
 void MainWindow::settingChange(int index) {
-    StoreSettingText(m_state.part, kSettingFields[index], ToLatin1(m_settings[index]->text()));
+    StoreSettingText(m_state.part, kSettingFields[Slot(index)], ToLatin1(m_settings[Slot(index)]->text()));
 }
 
 void MainWindow::EangleChange() {
@@ -175,12 +175,12 @@ void MainWindow::ShowBendNumeric() {
     for (QFrame* p : m_panels) p->show();
     m_zoomMenu->menuAction()->setVisible(false);
     ShowBendHeader();
-    m_settingCaptions[SettingFieldIndex("Epmh")]->setText(QStringLiteral("Ouverture ="));
+    m_settingCaptions[Slot(SettingFieldIndex("Epmh"))]->setText(QStringLiteral("Ouverture ="));
     const BendRecord* bend = m_state.part.currentBendRecord();
     for (const char* name : kShowOrder) {
         const int i = SettingFieldIndex(name);
         // Read the value only now: an angle shown just before may have moved Y.
-        const QString text = bend ? Fixed2(bend->*kSettingFields[i].member) : QString();
+        const QString text = bend ? Fixed2(bend->*kSettingFields[Slot(i)].member) : QString();
         writeSetting(i, text, true);
     }
 }

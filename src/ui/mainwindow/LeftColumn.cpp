@@ -72,7 +72,7 @@ bool MainWindow::Edit1KeyDown(QKeyEvent* e) {
     if (e->key() == Qt::Key_Down) {
         if (jobFieldLeaves()) focusField(m_edit2);
     } else if (e->key() == Qt::Key_Right && m_viewMode == ViewMode::Numeric) {
-        if (jobFieldLeaves()) focusField(m_settings[SettingFieldIndex("Eangle")]);
+        if (jobFieldLeaves()) focusField(m_settings[Slot(SettingFieldIndex("Eangle"))]);
     }
     return true;  // the job changes only through the dialogs
 }
@@ -100,7 +100,7 @@ bool MainWindow::Edit2KeyDown(QKeyEvent* e) {
         focusField(m_edit3);
         break;
     case Qt::Key_Right:
-        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Eaxey")]);
+        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[Slot(SettingFieldIndex("Eaxey"))]);
         break;
     default:
         break;
@@ -120,7 +120,7 @@ void MainWindow::Edit3Change() {
     if (m_level != FocusLevel::Bend) return;
     ButtonFaces faces = FunctionButtons(FocusLevel::Bend, m_state.part, m_viewMode, false);
     ApplyBendEnabling(faces, m_state.part);
-    for (int i = 0; i < 3; ++i) m_buttons[i]->setEnabled(faces[i].enabled);
+    for (int i = 0; i < 3; ++i) m_buttons[Slot(i)]->setEnabled(faces[Slot(i)].enabled);
 }
 
 bool MainWindow::Edit3KeyDown(QKeyEvent* e) {
@@ -132,7 +132,7 @@ bool MainWindow::Edit3KeyDown(QKeyEvent* e) {
         focusField(isGraphicPart() ? m_edit5 : m_edit4);
         break;
     case Qt::Key_Right:
-        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Epmh")]);
+        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[Slot(SettingFieldIndex("Epmh"))]);
         break;
     default:
         break;
@@ -166,7 +166,7 @@ bool MainWindow::Edit4KeyDown(QKeyEvent* e) {
     } else if (e->key() == Qt::Key_Down || IsEnter(e)) {
         if (!m_edit4->text().isEmpty()) focusField(m_edit5);
     } else if (e->key() == Qt::Key_Right && m_viewMode == ViewMode::Numeric) {
-        focusField(m_settings[SettingFieldIndex("Eaxe1")]);
+        focusField(m_settings[Slot(SettingFieldIndex("Eaxe1"))]);
     } else {
         // In the drawing there are no settings to the right: Right moves the caret.
         return false;
@@ -192,7 +192,7 @@ bool MainWindow::Edit5KeyDown(QKeyEvent* e) {
     } else if (e->key() == Qt::Key_Down || IsEnter(e)) {
         focusField(m_material);
     } else if (e->key() == Qt::Key_Right && m_viewMode == ViewMode::Numeric) {
-        focusField(m_settings[SettingFieldIndex("Eretract")]);
+        focusField(m_settings[Slot(SettingFieldIndex("Eretract"))]);
     } else {
         return false;
     }
@@ -233,7 +233,7 @@ bool MainWindow::CBmatiereKeyDown(QKeyEvent* e) {
         m_material->showPopup();
         return true;
     case Qt::Key_Right:
-        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Etemps_next")]);
+        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[Slot(SettingFieldIndex("Etemps_next"))]);
         return true;
     case Qt::Key_PageUp:
     case Qt::Key_Home:

@@ -156,9 +156,9 @@ void MainWindow::setFocusLevel(FocusLevel level) {
 
 void MainWindow::applyButtons(const ButtonFaces& faces) {
     for (int i = 0; i < 8; ++i) {
-        m_buttons[i]->setText(QString::fromUtf8(faces[i].caption.c_str()));
-        m_buttons[i]->setEnabled(faces[i].enabled);
-        m_buttons[i]->setVisible(faces[i].visible);
+        m_buttons[Slot(i)]->setText(QString::fromUtf8(faces[Slot(i)].caption.c_str()));
+        m_buttons[Slot(i)]->setEnabled(faces[Slot(i)].enabled);
+        m_buttons[Slot(i)]->setVisible(faces[Slot(i)].visible);
     }
 }
 
@@ -295,8 +295,8 @@ void MainWindow::Button8Click() {
     RefreshView();
 }
 
-void MainWindow::bendMove(bool (*move)(PartRecord&), bool fromButton) {
-    if (move(m_state.part)) showBendPosition();
+void MainWindow::bendMove(bool (*step)(PartRecord&), bool fromButton) {
+    if (step(m_state.part)) showBendPosition();
     // A button took the operator away from the bend field; coming back shows the bend.
     if (fromButton) focusField(m_edit3);
 }
@@ -320,7 +320,7 @@ void MainWindow::newJob() {
 }
 
 void MainWindow::selectPart() {
-    for (int i = 0; i < 3; ++i) m_buttons[i]->hide();
+    for (int i = 0; i < 3; ++i) m_buttons[Slot(i)]->hide();
     runModal(m_windows.selectPart);
     m_edit2->setText(FromLocal(m_state.workspace.part));
     RefreshView();
@@ -365,7 +365,7 @@ void MainWindow::deletePart() {
     // The question is asked from Button1: the part field is left while it is
     // open (resting colour, no comment), and entered again afterwards.
     if (QWidget* left = std::exchange(m_current, nullptr)) exitField(left);
-    for (int i = 0; i < 3; ++i) m_buttons[i]->hide();
+    for (int i = 0; i < 3; ++i) m_buttons[Slot(i)]->hide();
     const QString name = m_edit2->text();
     const auto answer = m_messages.show(this, QMessageBox::NoIcon, FromLocal(m_state.workspace.part),
                                         QStringLiteral("Confirmer la suppression "),

@@ -139,7 +139,7 @@ private:
     void selectPart();
     void newPart(bool graphicOnly);
     void deletePart();
-    void bendMove(bool (*move)(PartRecord&), bool fromButton);
+    void bendMove(bool (*step)(PartRecord&), bool fromButton);
     void runModal(QDialog* dialog);
     void Parametres1Click();
     void ListePoincons1Click();
@@ -173,6 +173,8 @@ private:
     QComboBox* m_material = nullptr;
     QComboBox* m_punch = nullptr;
     QComboBox* m_die = nullptr;
+    // The slot of a field or button index (the tables count in int).
+    static std::size_t Slot(int index) { return static_cast<std::size_t>(index); }
     std::array<QLineEdit*, 11> m_settings{};
     std::array<QLabel*, 11> m_settingCaptions{};
     std::array<QFrame*, 4> m_panels{};

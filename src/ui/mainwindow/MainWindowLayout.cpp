@@ -136,16 +136,16 @@ void MainWindow::buildSettingPanels(QWidget* area) {
         panel->setObjectName(QStringLiteral("Panel%1").arg(p + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Raised);
-        panel->setGeometry(kSettingPanels[p].left, kSettingPanels[p].top, 257, 121);
-        m_panels[p] = panel;
+        panel->setGeometry(kSettingPanels[Slot(p)].left, kSettingPanels[Slot(p)].top, 257, 121);
+        m_panels[Slot(p)] = panel;
     }
     for (int i = 0; i < kSettingFieldCount; ++i) {
-        const SettingField& f = kSettingFields[i];
-        QFrame* panel = m_panels[f.panel];
-        const int top = kSettingRowTops[f.row];
-        m_settingCaptions[i] = makeCaption(panel, QString::fromUtf8(f.caption), 2, top, 106);
-        m_settings[i] = makeEdit(panel, f.name, 112, top, 113);
-        connect(m_settings[i], &QLineEdit::textChanged, this, [this, i] {
+        const SettingField& f = kSettingFields[Slot(i)];
+        QFrame* panel = m_panels[Slot(f.panel)];
+        const int top = kSettingRowTops[Slot(f.row)];
+        m_settingCaptions[Slot(i)] = makeCaption(panel, QString::fromUtf8(f.caption), 2, top, 106);
+        m_settings[Slot(i)] = makeEdit(panel, f.name, 112, top, 113);
+        connect(m_settings[Slot(i)], &QLineEdit::textChanged, this, [this, i] {
             if (i == 0) EangleChange();
             else settingChange(i);
         });
@@ -154,13 +154,13 @@ void MainWindow::buildSettingPanels(QWidget* area) {
     // Two reminders beside the computed values; nothing reads or sets them.
     const int computed[] = {SettingFieldIndex("Eaxey"), SettingFieldIndex("Eforce")};
     for (int k = 0; k < 2; ++k) {
-        const SettingField& f = kSettingFields[computed[k]];
-        auto* box = new QCheckBox(m_panels[f.panel]);
+        const SettingField& f = kSettingFields[Slot(computed[k])];
+        auto* box = new QCheckBox(m_panels[Slot(f.panel)]);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(k + 1));
-        box->setGeometry(232, kSettingRowTops[f.row] + 6, 18, 16);
+        box->setGeometry(232, kSettingRowTops[Slot(f.row)] + 6, 18, 16);
         box->setToolTip(QStringLiteral("Valeur calculer"));
         box->setFocusPolicy(Qt::NoFocus);
-        m_computedChecks[k] = box;
+        m_computedChecks[Slot(k)] = box;
     }
     m_bendView = new BendViewWidget(m_state, area);
     m_bendView->move(225, 41);
@@ -176,7 +176,7 @@ void MainWindow::buildButtons(QWidget* area) {
         b->setFocusPolicy(Qt::NoFocus);
         b->setEnabled(false);
         b->hide();
-        m_buttons[i] = b;
+        m_buttons[Slot(i)] = b;
     }
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] { Button2Click(); });

@@ -98,7 +98,7 @@ bool MainWindow::toolListKeyDown(QComboBox* list, QKeyEvent* e, QWidget* up, QWi
         list->showPopup();
         return true;
     case Qt::Key_Right:
-        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[SettingFieldIndex("Etemps_next")]);
+        if (m_viewMode == ViewMode::Numeric) focusField(m_settings[Slot(SettingFieldIndex("Etemps_next"))]);
         return true;
     default:
         return SilentSelectionKey(e);

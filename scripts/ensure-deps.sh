@@ -14,6 +14,7 @@ case "${1:-}" in
     --screenshots) packages+=(xvfb xauth imagemagick) ;;
     --bench) packages+=(python3 xvfb) ;;
     --package) packages+=(dpkg-dev desktop-file-utils) ;;
+    --lint) packages+=(clang-format clang-tidy) ;;
 esac
 
 missing=()

@@ -1,14 +1,18 @@
 # make run   installs what is missing, builds and starts the program
 # make test  installs what is missing, builds and runs every test
+# make lint  checks the formatting (clang-format) and the core (clang-tidy)
 JOBS ?= $(shell nproc)
+# Warnings fail the build in CI (CI=true); make WERROR=ON does the same locally.
+WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
+CONFIGURE_FLAGS = -DZELPOR_WARNINGS_AS_ERRORS=$(WERROR)
 
-.PHONY: run test build deps sanitize clean bench fuzz package
+.PHONY: run test build deps sanitize clean bench fuzz package lint
 
 deps:
 	@scripts/ensure-deps.sh
 
 build: deps
-	cmake --preset release
+	cmake --preset release $(CONFIGURE_FLAGS)
 	cmake --build --preset release -j $(JOBS)
 
 run: build
@@ -18,7 +22,7 @@ test: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
 
 sanitize: deps
-	cmake --preset sanitize
+	cmake --preset sanitize $(CONFIGURE_FLAGS)
 	cmake --build --preset sanitize -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
@@ -39,6 +43,11 @@ package: deps
 
 fuzz:
 	scripts/run-fuzzers.sh
+
+lint: deps
+	@scripts/ensure-deps.sh --lint
+	cmake --preset release $(CONFIGURE_FLAGS) >/dev/null
+	JOBS=$(JOBS) scripts/lint.sh
 
 clean:
 	rm -rf build build-debug build-sanitize build-bench build-fuzz

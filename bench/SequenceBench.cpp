@@ -42,7 +42,7 @@ struct Setup {
         part.profileBendCount = 4;
         const float lengths[] = {20, 40, 100, 40, 20};
         const float angles[] = {90, -90, -90, 90, 0};
-        for (int k = 0; k < 5; ++k) {
+        for (std::size_t k = 0; k < 5; ++k) {
             part.profile[k].length = lengths[k];
             part.profile[k].angle = angles[k];
             part.profile[k].order = -1;

@@ -5,8 +5,15 @@ set(CMAKE_CXX_EXTENSIONS OFF)
 
 add_library(zelpor_options INTERFACE)
 target_compile_options(zelpor_options INTERFACE
-    -Wall -Wextra -Wnon-virtual-dtor -Wno-missing-field-initializers
+    -Wall -Wextra -Wold-style-cast -Wshadow -Wconversion -Wsign-conversion
+    -Wnon-virtual-dtor -pedantic -Wno-missing-field-initializers
     $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict>)
+
+# CI builds with this ON so that a new warning fails the build.
+option(ZELPOR_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
+if(ZELPOR_WARNINGS_AS_ERRORS)
+    target_compile_options(zelpor_options INTERFACE -Werror)
+endif()
 
 option(ZELPOR_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(ZELPOR_SANITIZE)

@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     // Scenes: a part, then its punch and die, then a few user actions.
     std::vector<std::uint8_t> scene = EncodePart(part);
     for (const auto& bytes : {EncodePunch(punch), EncodeDie(die)}) scene.insert(scene.end(), bytes.begin(), bytes.end());
-    for (std::uint8_t action : {0, 2, 1, 0, 3, 190, 150, 90, 50, 70}) scene.push_back(action);
+    for (const std::uint8_t action : std::initializer_list<std::uint8_t>{0, 2, 1, 0, 3, 190, 150, 90, 50, 70})
+        scene.push_back(action);
     Write(root / "scenes", "bracket.bin", scene);
     return 0;
 }

@@ -16,6 +16,7 @@ case "${1:-}" in
     --screenshots) packages+=(xvfb xauth imagemagick) ;;
     --bench) packages+=(python3 xvfb) ;;
     --package) packages+=(dpkg-dev desktop-file-utils lintian help2man man-db) ;;
+    --lint) packages+=(clang-format clang-tidy) ;;
 esac
 
 missing=()

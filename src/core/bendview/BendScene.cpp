@@ -5,11 +5,11 @@
 #include "calc/Formulas.h"
 #include "geometry/FoldedPart.h"
 #include "view/ToolElements.h"
+#include "view/Angles.h"
 
 namespace zelpor {
 namespace {
 
-constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 
 const ProfileSegment& Segment(const PartRecord& part, int k) {
     static const ProfileSegment kNone{};

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "calc/Formulas.h"
+#include "view/Angles.h"
 
 namespace zelpor {
 namespace {
 
-constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 // Largest step between two checked poses, degrees.
 constexpr double kLargestStep = 2.0;
 // Contacts are located to within this angle, degrees.

@@ -32,29 +32,6 @@ void SortNoCase(std::vector<std::string>& names) { std::stable_sort(names.begin(
 
 }  // namespace
 
-NameProblem CheckName(const std::string& name) {
-    if (name.empty()) return NameProblem::Empty;
-    for (unsigned char c : name) {
-        if (c < 0x20 || c == 0x7F) return NameProblem::ControlChar;
-    }
-    if (name.find_first_not_of(' ') == std::string::npos) return NameProblem::OnlyBlanks;
-    if (name.find_first_of("/\\:*?\"<>|") != std::string::npos) return NameProblem::ForbiddenChar;
-    if (name.front() == '.' || name.find("..") != std::string::npos) return NameProblem::Dots;
-    return NameProblem::None;
-}
-
-std::string NameProblemText(NameProblem problem, bool job) {
-    switch (problem) {
-        case NameProblem::None: return {};
-        case NameProblem::Empty: return job ? "Nom d'affaire obligatoire" : "Nom de piece obligatoire";
-        case NameProblem::OnlyBlanks: return "Nom invalide : un nom fait seulement de blancs est interdit";
-        case NameProblem::ForbiddenChar: return "Nom invalide : les caractères / \\ : * ? \" < > | sont interdits";
-        case NameProblem::Dots: return "Nom invalide : un nom ne peut ni commencer par un point ni contenir ..";
-        case NameProblem::ControlChar: return "Nom invalide : les caractères de contrôle sont interdits";
-    }
-    return {};
-}
-
 std::vector<std::string> ListJobs(const std::string& pathCustomers) {
     std::vector<std::string> names;
     for (const auto& e : ListFolder(pathCustomers)) {

@@ -3,26 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "io/Names.h"
+
 namespace zelpor {
 
 struct AppState;
-
-// Why a typed job or part name cannot be used. Names become folder and file
-// names under the jobs root, so anything that could reach outside it, or that
-// the shop's other machines could not store, is refused before a file is touched.
-enum class NameProblem {
-    None,
-    Empty,          // nothing typed: the dialogs' own "obligatoire" messages
-    OnlyBlanks,
-    ForbiddenChar,  // / \ : * ? " < > |
-    Dots,           // "..", or a leading "." (the entry would be hidden from the lists)
-    ControlChar,
-};
-
-NameProblem CheckName(const std::string& name);
-// The French message for a refused name; `job` picks the job or part wording
-// for an empty name. Empty for NameProblem::None.
-std::string NameProblemText(NameProblem problem, bool job);
 
 // The job folders under the jobs root, as the job list shows them: only plain
 // folders (a read-only or hidden one is left out), sorted without regard to case

@@ -13,8 +13,8 @@ void ApplyBendEnabling(ButtonFaces& faces, const PartRecord& part) {
 ButtonFaces FunctionButtons(FocusLevel level, const PartRecord& part, ViewMode mode, bool jobHasFiles) {
     ButtonFaces f;
     auto show = [&f](int i, const char* caption) {
-        f[i].visible = true;
-        f[i].caption = caption;
+        f[static_cast<std::size_t>(i)].visible = true;
+        f[static_cast<std::size_t>(i)].caption = caption;
     };
     const bool viewSwitch = level >= FocusLevel::Bend;
     switch (level) {

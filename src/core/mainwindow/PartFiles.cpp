@@ -5,15 +5,6 @@
 
 namespace zelpor {
 
-bool IsPlainName(std::string_view name) {
-    const auto first = name.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return false;
-    if (name.find("..") != std::string_view::npos) return false;
-    for (unsigned char c : name)
-        if (c < 0x20 || c == 0x7f || c == '/' || c == '\\' || c == ':') return false;
-    return true;
-}
-
 bool JobFolderHasFiles(const Workspace& ws) {
     if (!ws.hasJob() || !IsPlainName(ws.customer)) return false;
     for (const FolderEntry& e : ListFolder(ws.jobFolder()))

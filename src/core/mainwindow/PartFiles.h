@@ -4,13 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "io/Names.h"
 #include "workspace/Workspace.h"
 
 namespace zelpor {
-
-// A part or job name that stays inside its folder: not empty after trimming,
-// no path separator, no "..", no control character.
-bool IsPlainName(std::string_view name);
 
 // The job folder holds at least one file (something "Supprime Piece" can delete).
 bool JobFolderHasFiles(const Workspace& ws);

@@ -77,8 +77,12 @@ bool PartRecord::hasCurrentBend() const {
     return currentBend >= 0 && currentBend <= lastBend && lastBend < kMaxBends;
 }
 
-BendRecord* PartRecord::currentBendRecord() { return hasCurrentBend() ? &bends[currentBend] : nullptr; }
-const BendRecord* PartRecord::currentBendRecord() const { return hasCurrentBend() ? &bends[currentBend] : nullptr; }
+BendRecord* PartRecord::currentBendRecord() {
+    return hasCurrentBend() ? &bends[static_cast<std::size_t>(currentBend)] : nullptr;
+}
+const BendRecord* PartRecord::currentBendRecord() const {
+    return hasCurrentBend() ? &bends[static_cast<std::size_t>(currentBend)] : nullptr;
+}
 
 int PartRecord::safeProfileBendCount() const { return std::clamp(profileBendCount, 0, kProfileEntries - 1); }
 int PartRecord::safeSketchLast() const { return std::clamp(sketchLast, -1, kSketchEntities - 1); }
@@ -181,12 +185,12 @@ bool ReadPart(PartRecord& part, const std::string& root, const std::string& job,
 
 void SetBendPunch(PartRecord& part, const std::string& name, int bendIndex) {
     if (bendIndex < 0 || bendIndex >= kMaxBends) return;
-    part.bends[bendIndex].punch.assign(name, 24);
+    part.bends[static_cast<std::size_t>(bendIndex)].punch.assign(name, 24);
 }
 
 void SetBendDie(PartRecord& part, const std::string& name, int bendIndex) {
     if (bendIndex < 0 || bendIndex >= kMaxBends) return;
-    part.bends[bendIndex].die.assign(name, 24);
+    part.bends[static_cast<std::size_t>(bendIndex)].die.assign(name, 24);
 }
 
 void SetMaterial(PartRecord& part, const std::string& name) { part.material.assign(name); }

@@ -2,18 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "text/Numbers.h"
 #include "tools/ToolRecords.h"
+#include "view/Angles.h"
+#include "view/Extent.h"
 
 namespace zelpor {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDegToRad = kPi / 180.0;
-
-// Largest fit scale, in pixels per millimetre or millimetres per pixel.
-constexpr double kMaxScale = 32;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -41,48 +38,34 @@ double VectorDirection(double dx, double dy) {
     else if (dx == 0)
         a = -90;
     else
-        a = std::atan2(dy, dx) * 180.0 / kPi;
+        a = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
     return a < 0 ? a + 360 : a;
 }
 
 void FitSketchView(PartRecord& part, const DrawingArea& area, ViewTransform& view) {
-    auto& ext = part.sketchExtent;  // min x, min y, max x, max y
-    auto grow = [&ext](float x, float y) {
-        if (x < ext[0]) ext[0] = x;
-        if (y < ext[1]) ext[1] = y;
-        if (x > ext[2]) ext[2] = x;
-        if (y > ext[3]) ext[3] = y;
-    };
+    auto& stored = part.sketchExtent;  // min x, min y, max x, max y
+    Extent ext{stored[0], stored[1], stored[2], stored[3]};
     const int last = part.safeSketchLast();
     for (int i = 0; i <= last; ++i) {
         const SketchEntity& e = part.sketch[static_cast<std::size_t>(i)];
-        grow(e.x1, e.y1);
-        if (e.type != kText) grow(e.x2, e.y2);  // a text has only its anchor
+        ext.add(e.x1, e.y1);
+        if (e.type != kText) ext.add(e.x2, e.y2);  // a text has only its anchor
     }
-    const double width = static_cast<double>(ext[2]) - ext[0];
-    const double height = static_cast<double>(ext[3]) - ext[1];
+    stored = {ext.minX, ext.minY, ext.maxX, ext.maxY};
+    const double width = static_cast<double>(ext.maxX) - ext.minX;
+    const double height = static_cast<double>(ext.maxY) - ext.minY;
     if (width == 0 && height == 0) return;
     // An empty sketch (extent still inside out) or a broken one gives no scale.
     if (!(width >= 0) || !(height >= 0) || !std::isfinite(width) || !std::isfinite(height)) return;
 
     // The sketch fills three quarters of the area.
-    const double sx = width != 0 ? area.width / width * 6 * 0.125 : kMaxScale;
-    const double sy = height != 0 ? area.height / height * 6 * 0.125 : kMaxScale;
-    if (sx < 1 || sy < 1) {
-        const double s = 1 / std::min(sx, sy);
-        view.worldExtentX = view.worldExtentY = s < kMaxScale ? 1000 * s : 1000 * kMaxScale;
-        view.viewportExtentX = 1000;
-        view.viewportExtentY = -1000;
-    } else {
-        const double s = std::min(sx, sy);
-        view.worldExtentX = view.worldExtentY = 1000;
-        view.viewportExtentX = s < kMaxScale ? 1000 * s : 1000 * kMaxScale;
-        view.viewportExtentY = -view.viewportExtentX;
-    }
+    const double sx = width != 0 ? area.width / width * 6 * 0.125 : ViewTransform::kMaxScale;
+    const double sy = height != 0 ? area.height / height * 6 * 0.125 : ViewTransform::kMaxScale;
+    view.setScale(std::min(sx, sy));
     view.viewportOriginX = area.left + area.width / 2;
     view.viewportOriginY = area.bottom() - area.height / 2;
-    view.worldOriginX = ViewTransform::ToScreen((static_cast<double>(ext[2]) + ext[0]) * 0.5);
-    view.worldOriginY = ViewTransform::ToScreen((static_cast<double>(ext[3]) + ext[1]) * 0.5);
+    view.worldOriginX = ViewTransform::ToScreen((static_cast<double>(ext.maxX) + ext.minX) * 0.5);
+    view.worldOriginY = ViewTransform::ToScreen((static_cast<double>(ext.maxY) + ext.minY) * 0.5);
 }
 
 AngleMarker MarkAngle(double reference, double current, bool firstStep) {

@@ -6,11 +6,10 @@
 #include "calc/Formulas.h"
 #include "geometry/FoldedPart.h"
 #include "view/ToolElements.h"
+#include "view/Angles.h"
 
 namespace zelpor {
 namespace {
-
-constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 
 struct Point {
     double x = 0, y = 0;
@@ -133,24 +132,10 @@ void AppendStop(Scene& scene, float x) {
 // scale is the largest that keeps the farthest point inside.
 ViewTransform FitAroundBend(const Extent& e, int width, int height, const ViewTransform& previous) {
     if (e.width() == 0 && e.height() == 0) return previous;
-    const double reachX = std::max(std::fabs(e.minX), std::fabs(e.maxX));
-    const double reachY = std::max(std::fabs(e.minY), std::fabs(e.maxY));
-    const double sx = (e.width() == 0 || reachX == 0) ? 32.0 : (width / 2.0) / reachX;
-    const double sy = reachY == 0 ? 32.0 : (height / 2.0) / reachY;
-    if (!std::isfinite(sx) || !std::isfinite(sy) || sx <= 0 || sy <= 0) return previous;
-
+    const std::optional<double> scale = ViewTransform::FitScale(e, width / 2.0, height / 2.0);
+    if (!scale) return previous;
     ViewTransform v = SequenceStartView(width, height);
-    if (sx < 1 || sy < 1) {
-        const double f = 1 / std::min(sx, sy);
-        v.worldExtentX = v.worldExtentY = f < 32 ? 1000 * f : 32000;
-        v.viewportExtentX = 1000;
-        v.viewportExtentY = -1000;
-    } else {
-        const double f = std::min(sx, sy);
-        v.worldExtentX = v.worldExtentY = 1000;
-        v.viewportExtentX = f < 32 ? 1000 * f : 32000;
-        v.viewportExtentY = f < 32 ? -1000 * f : -32000;
-    }
+    v.setScale(*scale);
     return v;
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "io/FieldCodec.h"
 #include "io/Files.h"
+#include "io/Names.h"
 
 namespace zelpor {
 
@@ -10,20 +12,72 @@ static_assert(OutlineElement::kSize == 4 + 4 + 32 + 8 * 4 + 4);
 static_assert(PunchRecord::kFileSize == 5 * 4 + kOutlineSlots * OutlineElement::kSize + 80 + 20);
 static_assert(DieRecord::kFileSize == 8 * 4 + kOutlineSlots * OutlineElement::kSize + 80 + 20);
 
+namespace {
+
+// The stored layouts, one list each for reading and writing.
+template <class Visit, class Element>
+void ElementFields(Visit& v, Element& e) {
+    v(e.type);
+    v(e.colour);
+    v(e.name);
+    v(e.x1);
+    v(e.y1);
+    v(e.x2);
+    v(e.y2);
+    v(e.r);
+    v(e.a1);
+    v(e.a2);
+    v(e.h);
+    v(e.textIndex);
+}
+
+template <class Visit, class Punch>
+void PunchFields(Visit& v, Punch& p) {
+    v(p.version);
+    v(p.versionIndex);
+    v(p.height);
+    v(p.angle);
+    v(p.lastElement);
+    for (auto& e : p.outline) ElementFields(v, e);
+    v(p.reserved);
+    v(p.textSlots);
+}
+
+template <class Visit, class Die>
+void DieFields(Visit& v, Die& d) {
+    v(d.version);
+    v(d.versionIndex);
+    v(d.height);
+    v(d.vAngle);
+    v(d.vOpening);
+    v(d.entryRadius);
+    v(d.reserved);
+    v(d.lastElement);
+    for (auto& e : d.outline) ElementFields(v, e);
+    v(d.reservedEntries);
+    v(d.textSlots);
+}
+
+template <class Record, class Fields>
+std::vector<std::uint8_t> Encode(const Record& record, Fields fields) {
+    std::vector<std::uint8_t> out;
+    out.reserve(Record::kFileSize);
+    ByteWriter w(out);
+    FieldWriter visit(w);
+    fields(visit, record);
+    return out;
+}
+
+}  // namespace
+
 void OutlineElement::read(ByteReader& rd) {
-    type = rd.i32();
-    colour = rd.i32();
-    name.read(rd);
-    for (float* f : {&x1, &y1, &x2, &y2, &r, &a1, &a2, &h}) *f = rd.f32();
-    textIndex = rd.i32();
+    FieldReader visit(rd);
+    ElementFields(visit, *this);
 }
 
 void OutlineElement::write(ByteWriter& w) const {
-    w.i32(type);
-    w.i32(colour);
-    name.write(w);
-    for (float f : {x1, y1, x2, y2, r, a1, a2, h}) w.f32(f);
-    w.i32(textIndex);
+    FieldWriter visit(w);
+    ElementFields(visit, *this);
 }
 
 int OutlineElementCount(std::int32_t lastIndex) {
@@ -32,64 +86,24 @@ int OutlineElementCount(std::int32_t lastIndex) {
 }
 
 std::vector<std::uint8_t> EncodePunch(const PunchRecord& p) {
-    std::vector<std::uint8_t> out;
-    out.reserve(PunchRecord::kFileSize);
-    ByteWriter w(out);
-    w.i32(p.version);
-    w.i32(p.versionIndex);
-    w.f32(p.height);
-    w.f32(p.angle);
-    w.i32(p.lastElement);
-    for (const auto& e : p.outline) e.write(w);
-    w.bytes(p.reserved);
-    w.bytes(p.textSlots);
-    return out;
+    return Encode(p, [](FieldWriter& v, const PunchRecord& r) { PunchFields(v, r); });
 }
 
 std::vector<std::uint8_t> EncodeDie(const DieRecord& d) {
-    std::vector<std::uint8_t> out;
-    out.reserve(DieRecord::kFileSize);
-    ByteWriter w(out);
-    w.i32(d.version);
-    w.i32(d.versionIndex);
-    w.f32(d.height);
-    w.f32(d.vAngle);
-    w.f32(d.vOpening);
-    w.f32(d.entryRadius);
-    w.bytes(d.reserved);
-    w.i32(d.lastElement);
-    for (const auto& e : d.outline) e.write(w);
-    w.bytes(d.reservedEntries);
-    w.bytes(d.textSlots);
-    return out;
+    return Encode(d, [](FieldWriter& v, const DieRecord& r) { DieFields(v, r); });
 }
 
 void DecodePunch(PunchRecord& p, std::span<const std::uint8_t> bytes) {
     ReadOverImage(bytes, PunchRecord::kFileSize, [&] { return EncodePunch(p); }, [&](ByteReader& r) {
-        p.version = r.i32();
-        p.versionIndex = r.i32();
-        p.height = r.f32();
-        p.angle = r.f32();
-        p.lastElement = r.i32();
-        for (auto& e : p.outline) e.read(r);
-        r.bytes(p.reserved);
-        r.bytes(p.textSlots);
+        FieldReader visit(r);
+        PunchFields(visit, p);
     });
 }
 
 void DecodeDie(DieRecord& d, std::span<const std::uint8_t> bytes) {
     ReadOverImage(bytes, DieRecord::kFileSize, [&] { return EncodeDie(d); }, [&](ByteReader& r) {
-        d.version = r.i32();
-        d.versionIndex = r.i32();
-        d.height = r.f32();
-        d.vAngle = r.f32();
-        d.vOpening = r.f32();
-        d.entryRadius = r.f32();
-        r.bytes(d.reserved);
-        d.lastElement = r.i32();
-        for (auto& e : d.outline) e.read(r);
-        r.bytes(d.reservedEntries);
-        r.bytes(d.textSlots);
+        FieldReader visit(r);
+        DieFields(visit, d);
     });
 }
 
@@ -106,6 +120,11 @@ std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind 
     names.reserve(files.size());
     for (const std::string& file : files) names.push_back(file.substr(0, file.find('.')));
     return names;
+}
+
+std::string ToolFilePath(const std::string& toolsFolder, const std::string& name, ToolKind kind) {
+    if (!IsPlainName(name)) return {};
+    return toolsFolder + name + (kind == ToolKind::Punch ? ".PUN" : ".DIE");
 }
 
 bool LoadPunchRecord(PunchRecord& record, const std::string& path) {

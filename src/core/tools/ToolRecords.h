@@ -105,6 +105,12 @@ enum class ToolKind { Punch, Die };
 // upper-cased), duplicates kept.
 std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind kind);
 
+// The file of the tool `name` in the tools folder (with a trailing separator):
+// name + ".PUN" or ".DIE". Empty when the name, read from a part that may be
+// damaged, breaks the name rule and could reach outside the folder: loading
+// from it then fails like a missing tool.
+std::string ToolFilePath(const std::string& toolsFolder, const std::string& name, ToolKind kind);
+
 // Load a tool file into a holder's record; the name and selection flag are
 // not touched. A file that cannot be opened leaves the holder unchanged.
 bool LoadPunchFile(TPoincon& punch, const std::string& path);

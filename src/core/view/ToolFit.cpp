@@ -1,7 +1,7 @@
 #include "view/ToolFit.h"
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "view/ToolElements.h"
 
@@ -22,8 +22,6 @@ ToolOutlineView Prepare(const Record& record, float yShift) {
     return view;
 }
 
-float LargerMagnitude(float a, float b) { return std::max(std::fabs(a), std::fabs(b)); }
-
 }  // namespace
 
 ViewTransform LibraryStartTransform(int width, int height) {
@@ -40,13 +38,11 @@ void FitToolView(ViewTransform& t, const ToolOutlineView& outline, ToolKind kind
     const Extent& e = outline.extent;
     if (e.width() == 0 && e.height() == 0) return;
 
-    const float halfW = static_cast<float>(width / 2), halfH = static_cast<float>(height / 2);
-    const float fx = e.width() == 0 ? 32.0f : halfW / LargerMagnitude(e.minX, e.maxX);
-    const float fy = halfH / LargerMagnitude(e.minY, e.maxY);  // +inf when every y is 0
-    const float f = std::min(fx, fy);
     // A drawing area of no size, or coordinates that are not numbers, give no
     // usable scale: keep the previous view rather than divide by it.
-    if (!(f > 0) || std::isinf(f)) return;
+    const int halfWidth = width / 2, halfHeight = height / 2;  // whole pixels
+    const std::optional<double> scale = ViewTransform::FitScale(e, halfWidth, halfHeight);
+    if (!scale || *scale > std::numeric_limits<float>::max()) return;
 
     t.truncateBeforeOrigin = true;
     t.worldOriginX = 0;
@@ -56,17 +52,7 @@ void FitToolView(ViewTransform& t, const ToolOutlineView& outline, ToolKind kind
     // The window keeps its extents as single-precision numbers: the outermost
     // point of a tool maps right onto the edge of the drawing, where that
     // rounding decides the pixel.
-    if (f < 1) {
-        const float shrink = 1.0f / f >= 32 ? 32000.0f : static_cast<float>(1000.0 / f);
-        t.worldExtentX = t.worldExtentY = shrink;
-        t.viewportExtentX = 1000;
-        t.viewportExtentY = -1000;
-    } else {
-        const float grow = f >= 32 ? 32000.0f : static_cast<float>(1000.0 * f);
-        t.worldExtentX = t.worldExtentY = 1000;
-        t.viewportExtentX = grow;
-        t.viewportExtentY = -grow;
-    }
+    t.setScale(*scale, ScaleRounding::SingleExtents);
 }
 
 }  // namespace zelpor

@@ -24,8 +24,10 @@ struct AppState {
     int writeCurrentPart() const {
         return WritePart(part, workspace.pathCustomers, workspace.customer, workspace.partFileName());
     }
-    std::string punchFilePath(const std::string& name) const { return workspace.pathTools + name + ".PUN"; }
-    std::string dieFilePath(const std::string& name) const { return workspace.pathTools + name + ".DIE"; }
+    std::string punchFilePath(const std::string& name) const {
+        return ToolFilePath(workspace.pathTools, name, ToolKind::Punch);
+    }
+    std::string dieFilePath(const std::string& name) const { return ToolFilePath(workspace.pathTools, name, ToolKind::Die); }
     // Refreshes the material coefficient from "material.dat" for the part's material.
     bool loadMaterialCoefficient();
 };

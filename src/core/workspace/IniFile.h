@@ -6,7 +6,7 @@
 
 namespace zelpor {
 
-// A minimal INI file in the layout of the old system's configuration: keys
+// A minimal INI file in the layout the shop's configuration files have: keys
 // are written literally (blanks included) and values are kept exactly as
 // stored, which rules out QSettings (it escapes keys and backslashes).
 class IniFile {
@@ -20,7 +20,7 @@ public:
     std::string value(const std::string& section, const std::string& key, const std::string& fallback) const;
     void setValue(const std::string& section, const std::string& key, const std::string& value);
 
-    std::string text() const;  // lines joined with CR LF, as the old system wrote them
+    std::string text() const;  // lines joined with CR LF, as the shop's files have them
     bool save(const std::string& path) const;
 
 private:

@@ -90,8 +90,7 @@ void BendViewWidget::paintEvent(QPaintEvent*) {
     if (!m_bufferValid) renderBuffer();
     QImage shown = m_buffer;
     if (m_dragging) {
-        // Inverted pen as on the original drawing area: the rectangle shows
-        // over any colour of the drawing.
+        // An inverting pen: the rectangle shows over any colour of the drawing.
         QPainter overlay(&shown);
         overlay.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
         overlay.setPen(QPen(kZoomRectangle, 1, Qt::DotLine));

@@ -3,6 +3,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QStyleOption>
 #include <QToolButton>
 
@@ -67,11 +68,24 @@ void StatusPanel::paintEvent(QPaintEvent*) {
     const QStringList parts = m_text.split(QLatin1Char('\t'));
     const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     for (qsizetype i = 0; i < parts.size(); ++i)
-        p.drawText(inner, Qt::AlignVCenter | aligns[std::min<qsizetype>(i, 2)], parts[i]);
+        p.drawText(inner, static_cast<int>((Qt::AlignVCenter | aligns[std::min<qsizetype>(i, 2)]).toInt()), parts[i]);
 }
 
-FunctionButtonPanel::FunctionButtonPanel(QWidget* parent) : QWidget(parent) {
+FunctionButtonPanel::FunctionButtonPanel(QWidget* parent, Style style) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel2"));
+    if (style == Style::Captions) {
+        // Two groups of four, a wider gap between them.
+        constexpr int kLeft[kButtons] = {11, 107, 203, 299, 408, 504, 599, 695};
+        for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+            auto* b = new QPushButton(this);
+            b->setObjectName(QStringLiteral("Bouton%1").arg(i + 1));
+            b->setGeometry(kLeft[i], 4, 89, 42);
+            // The function keys press the buttons: Enter in a field never does.
+            b->setAutoDefault(false);
+            m_buttons[i] = b;
+        }
+        return;
+    }
     constexpr int kWidth = 96, kHeight = 62, kGap = 2, kLeft = 6, kTop = 6;
     QFont small = font();
     small.setPointSize(8);
@@ -88,7 +102,7 @@ FunctionButtonPanel::FunctionButtonPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void FunctionButtonPanel::setButton(int n, const QString& caption, QStyle::StandardPixmap glyph, bool enabled) {
-    QToolButton* b = button(n);
+    QAbstractButton* b = button(n);
     b->setText(caption);
     b->setIcon(QIcon(new DeferredGlyphEngine(style(), glyph)));
     b->setEnabled(enabled);

@@ -6,7 +6,7 @@
 
 #include <array>
 
-class QToolButton;
+class QAbstractButton;
 
 namespace zelpor {
 
@@ -28,20 +28,24 @@ private:
     QString m_text;
 };
 
-// The row of eight function buttons at the bottom of a window, glyph above
-// caption, named Bouton1 to Bouton8.
+// The row of eight function buttons at the bottom of a window, named Bouton1
+// to Bouton8, pressed by F1 to F8.
 class FunctionButtonPanel final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kButtons = 8;
-    explicit FunctionButtonPanel(QWidget* parent = nullptr);
+    enum class Style {
+        Glyphs,    // glyph above caption (libraries, parameters)
+        Captions,  // caption only, in two groups of four (profile, sequence)
+    };
+    explicit FunctionButtonPanel(QWidget* parent = nullptr, Style style = Style::Glyphs);
 
     // Button n, 1 to 8.
-    QToolButton* button(int n) const { return m_buttons.at(static_cast<std::size_t>(n - 1)); }
+    QAbstractButton* button(int n) const { return m_buttons.at(static_cast<std::size_t>(n - 1)); }
     void setButton(int n, const QString& caption, QStyle::StandardPixmap glyph, bool enabled = true);
 
 private:
-    std::array<QToolButton*, kButtons> m_buttons{};
+    std::array<QAbstractButton*, kButtons> m_buttons{};
 };
 
 }  // namespace zelpor

@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "common/Latin1.h"
+#include "view/Angles.h"
 
 namespace zelpor {
 namespace {
-
-constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 
 // Screen angle (degrees, counter-clockwise as seen on screen) of a point around a centre.
 double ScreenAngle(int cx, int cy, int px, int py) {
@@ -111,21 +110,38 @@ void ScenePainter::floodFill(float x, float y, QColor fill, QColor border) {
     }
 }
 
+void ScenePainter::draw(const Shape& s) {
+    switch (s.type) {
+    case kLine: line(s.x1, s.y1, s.x2, s.y2, s.colour, s.lineWidth, s.dotted); break;
+    case kCircle: circle(s.x1, s.y1, s.r, s.colour); break;
+    case kArc: arc(s.x1, s.y1, s.r, s.a1, s.a2, s.colour); break;
+    case kText: text(s.x1, s.y1, s.h, s.a1, s.text, s.colour); break;
+    case kFill: floodFill(s.x1, s.y1, s.colour, s.colour); break;
+    default: break;
+    }
+}
+
 void ScenePainter::drawElements(std::span<const OutlineElement> elements, const Scene* textSource, Circles circles) {
     for (const OutlineElement& e : elements) {
-        const QColor colour = ColourFromRef(e.colour);
-        switch (e.type) {
-        case kLine: line(e.x1, e.y1, e.x2, e.y2, colour, e.name.str() == "Piece" ? 2 : 1); break;
-        case kCircle:
-            if (circles == Circles::Drawn) circle(e.x1, e.y1, e.r, colour);
-            break;
-        case kArc: arc(e.x1, e.y1, e.r, e.a1, e.a2, colour); break;
-        case kText:
-            if (textSource) text(e.x1, e.y1, e.h, e.a1, FromLatin1(textSource->textOf(e)), colour);
-            break;
-        case kFill: floodFill(e.x1, e.y1, colour, colour); break;
-        default: break;
-        }
+        if (e.type == kCircle && circles == Circles::Skipped) continue;
+        Shape s{e.type, ColourFromRef(e.colour), e.x1, e.y1, e.x2, e.y2, e.r, e.a1, e.a2, e.h};
+        if (e.type == kLine && e.name.str() == "Piece") s.lineWidth = 2;
+        if (e.type == kText && textSource) s.text = FromLatin1(textSource->textOf(e));
+        draw(s);
+    }
+}
+
+void ScenePainter::drawSketch(const PartRecord& part) {
+    const int last = part.safeSketchLast();
+    for (int i = 0; i <= last; ++i) {
+        const SketchEntity& e = part.sketch[static_cast<std::size_t>(i)];
+        if (e.type == kFill) continue;  // a sketch holds no fills
+        Shape s{e.type,  ColourFromRef(e.colour), e.x1, e.y1, e.x2, e.y2, e.radius, e.startAngle, e.endAngle,
+                e.textHeight};
+        s.dotted = e.type == kLine && e.style.str() == "DOT";
+        if (e.type == kText && e.textIndex >= 0 && e.textIndex < kSketchEntities)
+            s.text = FromLatin1(part.sketchTexts[static_cast<std::size_t>(e.textIndex)].str());
+        draw(s);
     }
 }
 

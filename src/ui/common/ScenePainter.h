@@ -6,6 +6,7 @@
 
 #include <span>
 
+#include "part/PartRecord.h"
 #include "view/Scene.h"
 #include "view/ViewTransform.h"
 
@@ -23,6 +24,8 @@ QString LetteringFontFamily();
 // profile sketch, the sequence) goes through here.
 class ScenePainter {
 public:
+    // The painter keeps its own copy of the transform: a view that changes
+    // while it paints (or goes away) cannot reach into a drawing half done.
     ScenePainter(QImage& image, const ViewTransform& transform) : m_image(image), m_t(transform) {}
 
     void fillBackground(QColor colour);
@@ -47,9 +50,24 @@ public:
     void drawElements(std::span<const OutlineElement> elements, const Scene* textSource = nullptr,
                       Circles circles = Circles::Drawn);
 
+    // Draws the entities of a part's profile sketch by type: 1 line (dotted
+    // for the style "DOT"), 3 circle, 4 arc, 7 text; other types draw nothing.
+    void drawSketch(const PartRecord& part);
+
+    // One element, whichever record it came from.
+    struct Shape {
+        std::int32_t type = 0;
+        QColor colour;
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0, r = 0, a1 = 0, a2 = 0, h = 0;
+        int lineWidth = 1;
+        bool dotted = false;
+        QString text;
+    };
+    void draw(const Shape& shape);
+
 private:
     QImage& m_image;
-    const ViewTransform& m_t;
+    ViewTransform m_t;
 };
 
 }  // namespace zelpor

@@ -17,7 +17,7 @@ class MessageService;
 class FunctionButtonPanel;
 class StatusPanel;
 
-// TFormParametre: the machine parameter editor. It owns the parameter table,
+// The machine parameter editor. It owns the parameter table,
 // shows its first twelve entries and lets the user change the first seven,
 // checking every keystroke against the entry's limits. The table is written
 // back to "Param.dat" every time the window closes, whatever way.

@@ -7,9 +7,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QStatusBar>
 
+#include "common/FunctionPanel.h"
 #include "common/MessageService.h"
 #include "common/ScenePainter.h"
 #include "common/WindowPlacement.h"
@@ -53,7 +54,6 @@ constexpr int kClientHeight = 571;
 constexpr int kEntryBarTop = 469;
 constexpr int kEntryBarHeight = 25;
 constexpr int kBottomPanelHeight = 75;
-constexpr int kButtonX[8] = {11, 107, 203, 299, 408, 504, 599, 695};
 
 QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -104,26 +104,22 @@ void ProfileWindow::buildLayout() {
     m_staticText4 = MakeLabel(panel1, "StaticText4", 706, 80, Qt::AlignLeft);
     m_edit1->installEventFilter(this);
 
-    auto* panel30 = new QFrame(this);
+    auto* panel30 = new FunctionButtonPanel(this, FunctionButtonPanel::Style::Captions);
     panel30->setObjectName(QStringLiteral("Panel30"));
     panel30->setGeometry(0, kClientHeight - kBottomPanelHeight, kClientWidth, kBottomPanelHeight);
-    for (int i = 0; i < 8; ++i) {
-        auto* button = new QPushButton(panel30);
-        button->setObjectName(QStringLiteral("Bouton%1").arg(i + 1));
-        button->setGeometry(kButtonX[i], 4, 89, 42);
-        // The entry field keeps the keyboard; Enter there never presses a button.
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-        button->hide();
-        if (i == 0) m_bouton1 = button;
-        if (i == 7) m_bouton8 = button;
+    for (int n = 1; n <= FunctionButtonPanel::kButtons; ++n) {
+        // The entry field keeps the keyboard.
+        panel30->button(n)->setFocusPolicy(Qt::NoFocus);
+        panel30->button(n)->hide();
     }
+    m_bouton1 = panel30->button(1);
+    m_bouton8 = panel30->button(8);
     m_bouton1->setText(QStringLiteral("-90°"));
     m_bouton8->setText(QStringLiteral("Retour"));
     m_bouton8->setEnabled(true);
     m_bouton8->show();
-    connect(m_bouton1, &QPushButton::clicked, this, &ProfileWindow::Bouton1Click);
-    connect(m_bouton8, &QPushButton::clicked, this, &ProfileWindow::Bouton8Click);
+    connect(m_bouton1, &QAbstractButton::clicked, this, &ProfileWindow::Bouton1Click);
+    connect(m_bouton8, &QAbstractButton::clicked, this, &ProfileWindow::Bouton8Click);
 
     m_statusBar = new QStatusBar(panel30);
     m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
@@ -163,27 +159,9 @@ void ProfileWindow::FormPaint() {
         m_bitmap = QImage(area.bitmapWidth(), area.bitmapHeight(), QImage::Format_RGB32);
         m_bitmap.fill(palette().color(QPalette::Window));
     }
-    const PartRecord& part = m_state.part;
-    const ViewTransform& view = m_drawing.view();
-    ScenePainter painter(m_bitmap, view);
+    ScenePainter painter(m_bitmap, m_drawing.view());
     painter.fillRect(4, 4, area.width - 4, area.height - 4, QColor(128, 128, 128));
-    const int last = part.safeSketchLast();
-    for (int i = 0; i <= last; ++i) {
-        const SketchEntity& e = part.sketch[static_cast<std::size_t>(i)];
-        const QColor colour = ColourFromRef(e.colour);
-        switch (e.type) {
-        case kLine: painter.line(e.x1, e.y1, e.x2, e.y2, colour, 1, e.style.str() == "DOT"); break;
-        case kCircle: painter.circle(e.x1, e.y1, e.radius, colour); break;
-        case kArc: painter.arc(e.x1, e.y1, e.radius, e.startAngle, e.endAngle, colour); break;
-        case kText:
-            if (e.textIndex >= 0 && e.textIndex < kSketchEntities)
-                painter.text(e.x1, e.y1, e.textHeight, e.startAngle,
-                             QString::fromLatin1(part.sketchTexts[static_cast<std::size_t>(e.textIndex)].str()),
-                             colour);
-            break;
-        default: break;  // other entity types are not drawn
-        }
-    }
+    painter.drawSketch(m_state.part);
     m_canvas->update();
 }
 

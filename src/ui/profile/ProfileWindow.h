@@ -7,7 +7,7 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QAbstractButton;
 class QStatusBar;
 class QKeyEvent;
 
@@ -74,8 +74,8 @@ private:
     QLineEdit* m_edit2 = nullptr;
     QLabel* m_staticText4 = nullptr;
     QStatusBar* m_statusBar = nullptr;
-    QPushButton* m_bouton1 = nullptr;
-    QPushButton* m_bouton8 = nullptr;
+    QAbstractButton* m_bouton1 = nullptr;
+    QAbstractButton* m_bouton8 = nullptr;
 };
 
 }  // namespace zelpor

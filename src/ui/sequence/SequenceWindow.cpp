@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "common/FunctionPanel.h"
 #include "common/MessageService.h"
 #include "common/ScenePainter.h"
 #include "common/WindowPlacement.h"
@@ -18,9 +19,6 @@ namespace {
 constexpr int kClientWidth = 795;
 constexpr int kClientHeight = 571;
 constexpr int kBottomPanelHeight = 75;
-constexpr int kButtonWidth = 89;
-constexpr int kButtonHeight = 42;
-constexpr int kButtonX[8] = {11, 107, 203, 299, 408, 504, 599, 695};
 
 }  // namespace
 
@@ -47,19 +45,15 @@ SequenceWindow::SequenceWindow(AppState& state, WindowSet& windows, MessageServi
     m_panel2->setGeometry(-8, 0, kSequenceAreaWidth, kSequenceAreaHeight);
     m_panel2->hide();
 
-    auto* panel30 = new QWidget(this);
+    auto* panel30 = new FunctionButtonPanel(this, FunctionButtonPanel::Style::Captions);
     panel30->setObjectName(QStringLiteral("Panel30"));
     // Captions such as "Angle précedant" must fit the 89-pixel buttons.
     QFont buttonFont = panel30->font();
     buttonFont.setPointSizeF(buttonFont.pointSizeF() * 0.85);
     panel30->setGeometry(0, kClientHeight - kBottomPanelHeight, kClientWidth, kBottomPanelHeight);
-    for (int i = 0; i < 8; ++i) {
-        auto* b = new QPushButton(panel30);
-        b->setObjectName(QStringLiteral("Bouton%1").arg(i + 1));
-        b->setGeometry(kButtonX[i], 4, kButtonWidth, kButtonHeight);
-        b->setAutoDefault(false);
-        b->setFont(buttonFont);
-        m_buttons[i] = b;
+    for (int i = 0; i < FunctionButtonPanel::kButtons; ++i) {
+        m_buttons[i] = panel30->button(i + 1);
+        m_buttons[i]->setFont(buttonFont);
     }
     m_buttons[0]->setText(QStringLiteral("Validation pli"));
     m_buttons[1]->setText(QStringLiteral("Annule validation"));
@@ -167,11 +161,11 @@ void SequenceWindow::showButtons() {
 // A hidden or disabled button does nothing, as with the mouse.
 void SequenceWindow::keyPressEvent(QKeyEvent* event) {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-    QPushButton* target = nullptr;
+    QAbstractButton* target = nullptr;
     if (plain && event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F8) {
         target = m_buttons[event->key() - Qt::Key_F1];
     } else if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        for (QPushButton* b : m_buttons)
+        for (QAbstractButton* b : m_buttons)
             if (b->hasFocus()) target = b;
         if (!target) return;
     }

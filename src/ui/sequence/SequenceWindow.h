@@ -6,8 +6,8 @@
 #include "collision/CollisionCheck.h"
 #include "sequence/SequenceProgram.h"
 
+class QAbstractButton;
 class QLabel;
-class QPushButton;
 class QStatusBar;
 
 namespace zelpor {
@@ -73,7 +73,7 @@ private:
     MessageService& m_messages;
     SequenceProgram m_program;
     QWidget* m_panel2 = nullptr;  // geometry of the drawing area
-    QPushButton* m_buttons[8] = {};
+    QAbstractButton* m_buttons[8] = {};
     QStatusBar* m_statusBar = nullptr;
     QImage m_bitmap;
     CollisionSetup m_collisionSetup;

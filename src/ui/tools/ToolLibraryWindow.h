@@ -20,11 +20,10 @@ class MessageService;
 class FunctionButtonPanel;
 class StatusPanel;
 
-// Punch or die library (TFormListPoincon / TFormListMatrice): one tab per tool
-// file of the tools folder, the selected tool's header values and its outline.
-// Opened with the holder's selection request set, its closing button becomes
-// "Valide" and hands the selected tool's name to the holder; the caller then
-// loads the file itself.
+// Punch or die library: one tab per tool file of the tools folder, the
+// selected tool's header values and its outline. Opened with the holder's
+// selection request set, its closing button becomes "Valide" and hands the
+// selected tool's name to the holder; the caller then loads the file itself.
 class ToolLibraryWindow final : public QDialog {
     Q_OBJECT
 public:

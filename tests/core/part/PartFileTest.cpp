@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 void PutI32(Bytes& image, std::size_t offset, std::int32_t v) {
-    for (int i = 0; i < 4; ++i) image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i) image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
 }
 
 // A random file image whose indexes are in range, so nothing is bounded.
@@ -184,7 +184,7 @@ TEST(PartFile, ToolNamesAreCutTo24Characters) {
     SetBendPunch(p, name30, 1);
     SetBendDie(p, name30, 1);
     const Bytes image = EncodePart(p);
-    for (std::size_t field : {299 + 148 + 8, 299 + 148 + 33}) {  // bend 1 punch, bend 1 die
+    for (std::ptrdiff_t field : {299 + 148 + 8, 299 + 148 + 33}) {  // bend 1 punch, bend 1 die
         EXPECT_EQ(std::string(image.begin() + field, image.begin() + field + 25), name30.substr(0, 24) + '\0');
     }
     // A bend index outside the 25 slots changes nothing.

@@ -54,7 +54,7 @@ TEST_F(ProgramTest, ValidatingABThenCGivesTheProgramCBAWithEachRecordKeepingItsA
     EXPECT_EQ((std::array{part.profile[0].order, part.profile[1].order, part.profile[2].order}), (std::array{2, 1, 0}));
     EXPECT_EQ((std::array{part.lastBend, part.currentBend}), (std::array{2, 0}));
     const float angles[] = {45, 135, 90};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_FLOAT_EQ(part.bends[i].angle, angles[i]) << i;
         EXPECT_EQ(part.bends[i].die.str() + "/" + part.bends[i].punch.str(), "V16/PUNCH-WITH-A-VERY-LONG-N");
         EXPECT_FLOAT_EQ(part.bends[i].opening, 10);

@@ -61,7 +61,7 @@ TEST(DrawToSequence, ThreeBendProfileBecomesAProgramAndSurvivesTheFile) {
     const int orders[] = {2, 1, 0};
     const int pivots[] = {0, 1, 0};
     const float angles[] = {90, 90, -90};
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         SCOPED_TRACE(k);
         EXPECT_EQ(p.profile[k].order, orders[k]);
         EXPECT_EQ(p.profile[k].pivot, pivots[k]);

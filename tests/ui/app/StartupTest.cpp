@@ -117,8 +117,8 @@ TEST_F(Startup, PartWithoutBendsIsWrittenBackUnchanged) {
         "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=Job 1\r\nPart=Equerre\r\nPath Tools=" + tools + "\r\n";
     writeIni(config);
     auto image = test::RandomBytes(PartRecord::kFileSize, 42);
-    for (auto [offset, v] : {std::pair{290, -1}, {294, -1}, {4003, 3}, {4607, 5}})
-        for (int i = 0; i < 4; ++i) image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
+    for (auto [offset, v] : {std::pair{290u, -1}, {294u, -1}, {4003u, 3}, {4607u, 5}})
+        for (unsigned i = 0; i < 4; ++i) image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
     const std::string partPath = customers + "Job 1" + kPathSeparator + "Equerre.pie";
     test::WriteAll(partPath, image);
     runOnce([&](Application& app) {

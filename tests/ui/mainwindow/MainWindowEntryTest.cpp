@@ -25,7 +25,7 @@ TEST_F(Entry, TypedValuesAreStoredAtOnceAndReachThePartFile) {
     key(Qt::Key_Backspace);
     keys(".5");
     EXPECT_EQ(state().part.thickness, 1.5f);
-    const float y = ComputeYDepth(90, 1.5f, 2, 16, 88);
+    const double y = ComputeYDepth(90, 1.5f, 2, 16, 88);
     EXPECT_NEAR(bend(0).y, y, 1e-4);
     const QString x = QString::fromStdString(FormatFixed(ComputeBendDeduction(1.5f, 16, 90), 2));
     EXPECT_EQ(text("Eaxe1"), x);

@@ -100,7 +100,7 @@ protected:
 
     MainWindow* main() { return m_app->windows().main; }
     AppState& state() { return m_app->state(); }
-    BendRecord& bend(int i) { return state().part.bends[i]; }
+    BendRecord& bend(int i) { return state().part.bends[static_cast<std::size_t>(i)]; }
     template <typename T = QLineEdit>
     T* find(const char* name) {
         T* w = main()->findChild<T*>(QLatin1String(name));

@@ -118,7 +118,7 @@ TEST_F(SequenceWindowTest, CaptionsDrawingAndKeys) {
     const PartRecord& part = state.part;
     EXPECT_EQ(part.lastBend, 1);
     const int orders[] = {1, -1, 0, -1}, pivots[] = {1, 0, 0, 0};
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < 4; ++k) {
         EXPECT_EQ(part.profile[k].order, orders[k]) << k;
         EXPECT_EQ(part.profile[k].pivot, pivots[k]) << k;
     }

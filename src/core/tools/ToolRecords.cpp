@@ -1,6 +1,7 @@
 #include "tools/ToolRecords.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "io/Files.h"
 
@@ -109,20 +110,34 @@ std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind 
 }
 
 bool LoadPunchRecord(PunchRecord& record, const std::string& path) {
-    auto bytes = ReadWritableFile(path, nullptr, PunchRecord::kFileSize);
+    auto bytes = ReadWritableFile(path, PunchRecord::kFileSize);
     if (!bytes) return false;
     DecodePunch(record, *bytes);
     return true;
 }
 
 bool LoadDieRecord(DieRecord& record, const std::string& path) {
-    auto bytes = ReadWritableFile(path, nullptr, DieRecord::kFileSize);
+    auto bytes = ReadWritableFile(path, DieRecord::kFileSize);
     if (!bytes) return false;
     DecodeDie(record, *bytes);
     return true;
 }
 
-bool LoadPunchFile(TPoincon& punch, const std::string& path) { return LoadPunchRecord(punch.record, path); }
-bool LoadDieFile(TMatrice& die, const std::string& path) { return LoadDieRecord(die.record, path); }
+// The holder's name follows the file it holds, wherever the load came from
+// (a library or the bend in the main window): a validated bend stores the
+// names of the tools in use.
+static std::string ToolNameOf(const std::string& path) { return std::filesystem::path(path).stem().string(); }
+
+bool LoadPunchFile(TPoincon& punch, const std::string& path) {
+    if (!LoadPunchRecord(punch.record, path)) return false;
+    punch.name = ToolNameOf(path);
+    return true;
+}
+
+bool LoadDieFile(TMatrice& die, const std::string& path) {
+    if (!LoadDieRecord(die.record, path)) return false;
+    die.name = ToolNameOf(path);
+    return true;
+}
 
 }  // namespace zelpor

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "core/sequence/SequenceFixtures.h"
+#include "sequence/SequenceProgram.h"
+#include "support/TempDir.h"
+
+using namespace zelpor;
+using namespace zelpor::test;
+
+namespace {
+
+// The punch and die in use, loaded the way the main window loads them: from
+// the bend's tool names, no library involved.
+struct LoadedTools {
+    explicit LoadedTools(const TempDir& dir) {
+        WriteAll(dir.file("P88-67.PUN"), EncodePunch(SamplePunchP88_67()));
+        WriteAll(dir.file("V16.DIE"), EncodeDie(SampleDieV16()));
+        EXPECT_TRUE(LoadPunchFile(punch, dir.file("P88-67.PUN")));
+        EXPECT_TRUE(LoadDieFile(die, dir.file("V16.DIE")));
+    }
+    TPoincon punch;
+    TMatrice die;
+};
+
+}  // namespace
+
+TEST(ToolsInUse, ValidatedBendStoresTheNamesOfToolsLoadedByTheMainWindow) {
+    TempDir dir;
+    LoadedTools tools(dir);
+    PartRecord part;
+    SetProfile(part, 2, {100, 50, 30}, {90, 135});
+    SequenceProgram program(part, tools.punch, tools.die);
+    int chosen = 0;
+    program.activate([&] { ++chosen; }, [&] { ++chosen; });
+    EXPECT_EQ(chosen, 0);  // both tools were there: no library opened
+    program.validate();
+    EXPECT_EQ(part.bends[0].punch.str(), "P88-67");
+    EXPECT_EQ(part.bends[0].die.str(), "V16");
+    program.next();
+    program.validate();
+    EXPECT_EQ(part.bends[0].die.str(), "V16");
+    EXPECT_EQ(part.bends[1].punch.str(), "P88-67");
+
+    // A file that cannot be read changes neither the tool nor its name.
+    EXPECT_FALSE(LoadDieFile(tools.die, dir.file("ABSENTE.DIE")));
+    EXPECT_EQ(tools.die.name, "V16");
+}
+
+// A profile the drawing window has just finished has corrections of 0: they
+// are computed with the die in use; corrections from an earlier sequence stand.
+TEST(ToolsInUse, FreshProfileGetsItsCorrectionsFromTheLoadedDie) {
+    TempDir dir;
+    LoadedTools tools(dir);
+    struct Case {
+        std::initializer_list<float> lengths;
+        std::initializer_list<float> angles;
+        float storedCorrection;
+        float expected0;
+        const char* status;
+    };
+    const Case cases[] = {
+        {{100, 50}, {90}, 0, -4.0177f, "Longueur développée: 145.98mm"},
+        {{100, 50}, {135}, 0, -1.2206f, "Longueur développée: 148.78mm"},
+        {{100, 50}, {180}, 0, 0, "Longueur développée: 150.00mm"},
+        {{100, 50}, {90}, -3.5f, -3.5f, "Longueur développée: 146.50mm"},  // computed before: kept
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        PartRecord part;
+        SetProfile(part, 2, c.lengths, c.angles);
+        part.profile[0].correction = c.storedCorrection;
+        SequenceProgram program(part, tools.punch, tools.die);
+        program.activate({}, {});
+        EXPECT_NEAR(part.profile[0].correction, c.expected0, 1e-4);
+        EXPECT_EQ(program.statusText(), c.status);
+    }
+}

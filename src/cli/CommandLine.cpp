@@ -1,7 +1,8 @@
 #include "cli/CommandLine.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdint>
+#include <span>
 #include <ostream>
 #include <vector>
 
@@ -149,11 +150,13 @@ bool WriteResult(const Arguments& args, std::string_view bytes, std::ostream& ou
         out.flush();
         return static_cast<bool>(out);
     }
-    // A fresh file, written beside its target and renamed once complete.
-    std::remove(path->c_str());
-    FileError error = FileError::None;
-    if (!WriteOverFileStart(*path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &error)) {
-        err << kProgram << ": cannot write '" << *path << "'\n";
+    // The whole result replaces the old output only once it is complete: a
+    // failure leaves the old file as it was and no partial file.
+    const auto saved = ReplaceFile(*path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    if (!saved) {
+        err << kProgram << ": cannot write '" << *path << "'";
+        if (!saved.failure().reason.empty()) err << ": " << saved.failure().reason;
+        err << "\n";
         return false;
     }
     return true;

@@ -1,7 +1,6 @@
 #include "tools/ToolRecords.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "io/Files.h"
 
@@ -123,21 +122,7 @@ bool LoadDieRecord(DieRecord& record, const std::string& path) {
     return true;
 }
 
-// The holder's name follows the file it holds, wherever the load came from
-// (a library or the bend in the main window): a validated bend stores the
-// names of the tools in use.
-static std::string ToolNameOf(const std::string& path) { return std::filesystem::path(path).stem().string(); }
-
-bool LoadPunchFile(TPoincon& punch, const std::string& path) {
-    if (!LoadPunchRecord(punch.record, path)) return false;
-    punch.name = ToolNameOf(path);
-    return true;
-}
-
-bool LoadDieFile(TMatrice& die, const std::string& path) {
-    if (!LoadDieRecord(die.record, path)) return false;
-    die.name = ToolNameOf(path);
-    return true;
-}
+bool LoadPunchFile(TPoincon& punch, const std::string& path) { return LoadPunchRecord(punch.record, path); }
+bool LoadDieFile(TMatrice& die, const std::string& path) { return LoadDieRecord(die.record, path); }
 
 }  // namespace zelpor

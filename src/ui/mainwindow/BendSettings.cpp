@@ -153,14 +153,14 @@ void MainWindow::ShowBendHeader() {
     const std::string punch = bend->punch.str();
     const std::string die = bend->die.str();
     if (!punch.empty()) {
-        LoadPunchFile(m_state.punch, m_state.punchFilePath(punch));
+        m_state.loadPunch(punch);
         const QSignalBlocker block(m_punch);
         m_punch->clear();
         m_punch->addItem(FromLatin1(punch));
         m_punch->setCurrentIndex(0);
     }
     if (!die.empty()) {
-        LoadDieFile(m_state.die, m_state.dieFilePath(die));
+        m_state.loadDie(die);
         const QSignalBlocker block(m_die);
         m_die->clear();
         m_die->addItem(FromLatin1(die));

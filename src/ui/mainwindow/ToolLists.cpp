@@ -112,7 +112,7 @@ void MainWindow::CBpoinconExit() {
     paintFocused(m_punch, false);
     setStatus(QString());
     if (const BendRecord* bend = m_state.part.currentBendRecord())
-        LoadPunchFile(m_state.punch, m_state.punchFilePath(bend->punch.str()));
+        m_state.loadPunch(bend->punch.str());
     if (m_viewMode == ViewMode::Graphic) m_bendView->rebuild();
 }
 
@@ -121,7 +121,7 @@ void MainWindow::CBmaticeExit() {
     paintFocused(m_die, false);
     setStatus(QString());
     if (const BendRecord* bend = m_state.part.currentBendRecord()) {
-        LoadDieFile(m_state.die, m_state.dieFilePath(bend->die.str()));
+        m_state.loadDie(bend->die.str());
         UpdateBendForce();  // the force depends on the die opening
     }
     if (m_viewMode == ViewMode::Graphic) m_bendView->rebuild();

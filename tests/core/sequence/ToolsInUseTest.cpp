@@ -3,6 +3,7 @@
 #include "core/sequence/SequenceFixtures.h"
 #include "sequence/SequenceProgram.h"
 #include "support/TempDir.h"
+#include "workspace/AppState.h"
 
 using namespace zelpor;
 using namespace zelpor::test;
@@ -15,11 +16,13 @@ struct LoadedTools {
     explicit LoadedTools(const TempDir& dir) {
         WriteAll(dir.file("P88-67.PUN"), EncodePunch(SamplePunchP88_67()));
         WriteAll(dir.file("V16.DIE"), EncodeDie(SampleDieV16()));
-        EXPECT_TRUE(LoadPunchFile(punch, dir.file("P88-67.PUN")));
-        EXPECT_TRUE(LoadDieFile(die, dir.file("V16.DIE")));
+        state.workspace.pathTools = dir.folder();
+        EXPECT_TRUE(state.loadPunch("P88-67"));
+        EXPECT_TRUE(state.loadDie("V16"));
     }
-    TPoincon punch;
-    TMatrice die;
+    AppState state;
+    TPoincon& punch = state.punch;
+    TMatrice& die = state.die;
 };
 
 }  // namespace
@@ -42,7 +45,7 @@ TEST(ToolsInUse, ValidatedBendStoresTheNamesOfToolsLoadedByTheMainWindow) {
     EXPECT_EQ(part.bends[1].punch.str(), "P88-67");
 
     // A file that cannot be read changes neither the tool nor its name.
-    EXPECT_FALSE(LoadDieFile(tools.die, dir.file("ABSENTE.DIE")));
+    EXPECT_FALSE(tools.state.loadDie("ABSENTE"));
     EXPECT_EQ(tools.die.name, "V16");
 }
 

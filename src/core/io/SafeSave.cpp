@@ -129,7 +129,8 @@ bool AllZero(const std::uint8_t* data, std::size_t size) {
 // left as holes of the new file: an 8 GB part that is mostly hole is saved in
 // an instant and costs no disk.
 bool CopyTail(int from, int to, off_t start, off_t size, FileWriter& writer) {
-    std::vector<std::uint8_t> buffer(kChunk);
+    // A short tail (the usual few bytes) needs no full-size buffer.
+    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(kChunk), size - start)));
     off_t pos = start;
     while (pos < size) {
         off_t data = ::lseek(from, pos, SEEK_DATA);
@@ -138,7 +139,8 @@ bool CopyTail(int from, int to, off_t start, off_t size, FileWriter& writer) {
         off_t hole = ::lseek(from, data, SEEK_HOLE);
         if (hole < 0 || hole > size) hole = size;
         for (off_t at = data; at < hole;) {
-            const std::size_t want = static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(kChunk), hole - at));
+            const std::size_t want =
+                static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(buffer.size()), hole - at));
             const ssize_t n = ::pread(from, buffer.data(), want, at);
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) {

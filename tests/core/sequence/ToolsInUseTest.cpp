@@ -11,7 +11,7 @@ using namespace zelpor::test;
 namespace {
 
 // The punch and die in use, loaded the way the main window loads them: from
-// the bend's tool names, no library involved.
+// the bend's tool names, no library involved (names: ToolsInUseNamedTest).
 struct LoadedTools {
     explicit LoadedTools(const TempDir& dir) {
         WriteAll(dir.file("P88-67.PUN"), EncodePunch(SamplePunchP88_67()));
@@ -26,28 +26,6 @@ struct LoadedTools {
 };
 
 }  // namespace
-
-TEST(ToolsInUse, ValidatedBendStoresTheNamesOfToolsLoadedByTheMainWindow) {
-    TempDir dir;
-    LoadedTools tools(dir);
-    PartRecord part;
-    SetProfile(part, 2, {100, 50, 30}, {90, 135});
-    SequenceProgram program(part, tools.punch, tools.die);
-    int chosen = 0;
-    program.activate([&] { ++chosen; }, [&] { ++chosen; });
-    EXPECT_EQ(chosen, 0);  // both tools were there: no library opened
-    program.validate();
-    EXPECT_EQ(part.bends[0].punch.str(), "P88-67");
-    EXPECT_EQ(part.bends[0].die.str(), "V16");
-    program.next();
-    program.validate();
-    EXPECT_EQ(part.bends[0].die.str(), "V16");
-    EXPECT_EQ(part.bends[1].punch.str(), "P88-67");
-
-    // A file that cannot be read changes neither the tool nor its name.
-    EXPECT_FALSE(tools.state.loadDie("ABSENTE"));
-    EXPECT_EQ(tools.die.name, "V16");
-}
 
 // A profile the drawing window has just finished has corrections of 0: they
 // are computed with the die in use; corrections from an earlier sequence stand.

@@ -33,6 +33,11 @@ int main(int argc, char** argv) {
     const PartRecord part = test::SampleBracketPart();
     Write(root / "part", "sample.pie", EncodePart(part));
     Write(root / "part", "empty.pie", EncodePart(PartRecord{}));
+    // The part file target: the same parts, one with a tail after the record.
+    Write(root / "partfile", "sample.pie", EncodePart(part));
+    auto withTail = EncodePart(part);
+    withTail.insert(withTail.end(), {'T', 'A', 'I', 'L', 0, 0xff, 0x7f});
+    Write(root / "partfile", "tail.pie", withTail);
 
     const PunchRecord punch = test::SamplePunchP88_67();
     Write(root / "punch", "P88-67.pun", EncodePunch(punch));

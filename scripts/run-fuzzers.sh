@@ -46,7 +46,7 @@ if [ -x build/bin/core_tests ] && [ -x build/bin/ui_tests ]; then
     for f in "$kept"/*; do
         [ -f "$f" ] || continue
         case "${f,,}" in
-            *.pie) cp "$f" "$out/seeds/part/" ;;
+            *.pie) cp "$f" "$out/seeds/part/"; cp "$f" "$out/seeds/partfile/" ;;
             *.pun) cp "$f" "$out/seeds/punch/" ;;
             *.die) cp "$f" "$out/seeds/die/" ;;
             *param.dat) cp "$f" "$out/seeds/params/" ;;

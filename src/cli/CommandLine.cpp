@@ -1,11 +1,12 @@
 #include "cli/CommandLine.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdint>
+#include <span>
 #include <ostream>
 #include <vector>
 
-#include "report/WholeFile.h"
+#include "io/SafeSave.h"
 
 namespace zelpor::cli {
 
@@ -157,10 +158,13 @@ bool WriteResult(const Arguments& args, std::string_view bytes, std::ostream& ou
         out.flush();
         return static_cast<bool>(out);
     }
-    // A fresh file, written beside its target and renamed once complete: a
-    // failure leaves neither a partial file nor a changed old one.
-    if (const std::string failure = WriteWholeFile(*path, bytes); !failure.empty()) {
-        err << kProgram << ": cannot write '" << *path << "': " << failure << '\n';
+    // The whole result replaces the old output only once it is complete: a
+    // failure leaves the old file as it was and no partial file.
+    const auto saved = ReplaceFile(*path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    if (!saved) {
+        err << kProgram << ": cannot write '" << *path << "'";
+        if (!saved.failure().reason.empty()) err << ": " << saved.failure().reason;
+        err << "\n";
         return false;
     }
     return true;

@@ -76,7 +76,7 @@ bool LookupMaterialCoefficient(std::span<const std::uint8_t> tableBytes, const s
 }
 
 bool LoadMaterialCoefficient(const std::string& toolsFolder, const std::string& material, float& coefficient) {
-    auto bytes = ReadWritableFile(toolsFolder + kPathSeparator + "material.dat", nullptr, kMaterialFileSize);
+    auto bytes = ReadWritableFile(toolsFolder + kPathSeparator + "material.dat", kMaterialFileSize);
     if (!bytes) return false;
     LookupMaterialCoefficient(*bytes, material, coefficient);
     return true;

@@ -7,9 +7,6 @@
 #include <system_error>
 
 #ifndef _WIN32
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -17,10 +14,6 @@ namespace fs = std::filesystem;
 
 namespace zelpor {
 namespace {
-
-void SetError(FileError* error, FileError value) {
-    if (error) *error = value;
-}
 
 bool OwnerMayWrite(const fs::path& p) {
     std::error_code ec;
@@ -39,9 +32,9 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 // Reads a file whose name has already been resolved.
-static std::optional<std::vector<std::uint8_t>> ReadResolvedBytes(const std::string& actual, std::size_t maxBytes) {
+static Result<std::vector<std::uint8_t>> ReadResolvedBytes(const std::string& actual, std::size_t maxBytes) {
     std::ifstream in(actual, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) return Failure(FileError::NotFound, actual);
     std::vector<std::uint8_t> bytes;
     constexpr std::size_t kChunk = 64 * 1024;
     while (bytes.size() < maxBytes) {
@@ -52,16 +45,15 @@ static std::optional<std::vector<std::uint8_t>> ReadResolvedBytes(const std::str
         bytes.resize(had + static_cast<std::size_t>(in.gcount()));
         if (!in) break;
     }
-    if (in.bad()) return std::nullopt;
+    if (in.bad()) return Failure(FileError::ReadFailed, actual);
     return bytes;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+Result<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     return ReadResolvedBytes(ResolveCaseInsensitive(path), maxBytes);
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error,
-                                                          std::size_t maxBytes) {
+Result<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, std::size_t maxBytes) {
     // One look at the file answers "there?", "a file?" and "writable?"; the
     // folder is searched for another case only when the exact name is absent.
     // A part is read at every bend and job change: each extra look at the disk
@@ -73,151 +65,11 @@ std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& pat
         actual = ResolveCaseInsensitive(path);
         st = fs::status(actual, ec);
     }
-    if (!fs::is_regular_file(st)) {
-        SetError(error, FileError::NotFound);
-        return std::nullopt;
-    }
-    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        SetError(error, FileError::NotWritable);
-        return std::nullopt;
-    }
+    if (!fs::is_regular_file(st)) return Failure(FileError::NotFound, path);
+    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) return Failure(FileError::NotWritable, path);
     auto bytes = ReadResolvedBytes(actual, maxBytes);
-    SetError(error, bytes ? FileError::None : FileError::ReadFailed);
+    if (!bytes) return Failure(FileError::ReadFailed, path);
     return bytes;
-}
-
-namespace {
-
-// Test hook: the number of bytes a save may still write before the disk
-// "fails" (an unset value writes everything).
-std::optional<std::size_t> g_writeBudget;
-
-// The image the file must hold after the save: the record, then whatever an
-// existing longer file held after it (other programs keep data there).
-std::optional<std::vector<std::uint8_t>> ImageOverExisting(const fs::path& target, bool exists,
-                                                          const std::vector<std::uint8_t>& bytes) {
-    std::vector<std::uint8_t> image = bytes;
-    if (!exists) return image;
-    auto old = ReadFileBytes(target.string());
-    if (!old) return std::nullopt;  // a tail that cannot be read must not be dropped
-    if (old->size() > bytes.size()) image.insert(image.end(), old->begin() + static_cast<std::ptrdiff_t>(bytes.size()), old->end());
-    return image;
-}
-
-fs::path TemporaryBeside(const fs::path& target) {
-    static unsigned counter = 0;
-#ifdef _WIN32
-    const long id = 0;
-#else
-    const long id = static_cast<long>(::getpid());
-#endif
-    // Hidden (leading dot) and without the target's extension, so that no
-    // part or tool list ever shows one left behind by a power cut.
-    const std::string name = "." + target.filename().string() + ".~" + std::to_string(id) + "-" + std::to_string(++counter);
-    return target.parent_path() / name;
-}
-
-#ifndef _WIN32
-// Writes the whole image to a new file, flushed to the disk before it may
-// take the target's place.
-bool WriteNewFile(const fs::path& path, const std::vector<std::uint8_t>& image, std::optional<fs::perms> perms) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < image.size()) {
-        std::size_t chunk = std::min<std::size_t>(image.size() - done, 4096);
-        if (g_writeBudget) {
-            chunk = std::min(chunk, *g_writeBudget);
-            if (chunk == 0) {
-                errno = ENOSPC;
-                ok = false;
-                break;
-            }
-            *g_writeBudget -= chunk;
-        }
-        const ssize_t n = ::write(fd, image.data() + done, chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        else done += static_cast<std::size_t>(n);
-    }
-    if (ok && perms) ok = ::fchmod(fd, static_cast<mode_t>(*perms)) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    return ok;
-}
-
-void SyncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-#else
-bool WriteNewFile(const fs::path& path, const std::vector<std::uint8_t>& image, std::optional<fs::perms> perms) {
-    std::size_t size = image.size();
-    bool ok = true;
-    if (g_writeBudget && *g_writeBudget < size) {
-        size = *g_writeBudget;
-        ok = false;
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(size));
-    out.flush();
-    ok = ok && static_cast<bool>(out);
-    out.close();
-    std::error_code ec;
-    if (ok && perms) fs::permissions(path, *perms, ec);
-    return ok && !ec;
-}
-
-void SyncFolder(const fs::path&) {}
-#endif
-
-}  // namespace
-
-void FailWritesAfterForTesting(std::optional<std::size_t> bytes) { g_writeBudget = bytes; }
-
-// The record goes to a new file beside the target, which replaces the target
-// only once it is complete on the disk: a full disk, a crash or a pulled
-// cable in the middle of a save leaves the previous part as it was.
-bool WriteOverFileStart(const std::string& path, const std::vector<std::uint8_t>& bytes, FileError* error) {
-    fs::path target = ResolveCaseInsensitive(path);
-    std::error_code ec;
-    // A link on a shared disk stays a link: the file it points at is replaced.
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
-    }
-    const auto status = fs::status(target, ec);
-    const bool exists = fs::exists(status);
-    // A read-only file stays untouched even for a user the system would let
-    // write it anyway (root): read-only is how a shop protects a file.
-    if (exists && (!fs::is_regular_file(status) || !OwnerMayWrite(target))) {
-        SetError(error, FileError::NotWritable);
-        return false;
-    }
-    const auto image = ImageOverExisting(target, exists, bytes);
-    if (!image) {
-        SetError(error, FileError::ReadFailed);
-        return false;
-    }
-    const fs::path temporary = TemporaryBeside(target);
-    const std::optional<fs::perms> perms = exists ? std::optional<fs::perms>(status.permissions()) : std::nullopt;
-    if (!WriteNewFile(temporary, *image, perms)) {
-        fs::remove(temporary, ec);
-        SetError(error, exists ? FileError::WriteFailed : FileError::NotWritable);
-        return false;
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        SetError(error, FileError::WriteFailed);
-        return false;
-    }
-    SyncFolder(target.parent_path());
-    SetError(error, FileError::None);
-    return true;
 }
 
 bool FolderExists(const std::string& path) {
@@ -230,19 +82,21 @@ bool FileExists(const std::string& path) {
     return fs::exists(ResolveCaseInsensitive(path), ec);
 }
 
-bool CreateFolder(const std::string& path) {
+Result<> CreateFolder(const std::string& path) {
     std::error_code ec;
-    return fs::create_directory(path, ec);
+    if (!fs::create_directory(path, ec)) return Failure(FileError::NotWritable, path, ec ? ec.message() : "exists");
+    return Done{};
 }
 
-bool DeleteFile(const std::string& path) {
+Result<> DeleteFile(const std::string& path) {
     std::error_code ec;
     const std::string actual = ResolveCaseInsensitive(path);
-    if (!fs::is_regular_file(actual, ec)) return false;
+    if (!fs::is_regular_file(actual, ec)) return Failure(FileError::NotFound, path);
     // A read-only file cannot be deleted on the shop's system: read-only is
     // how a part is protected, from deletion as from overwriting.
-    if (!OwnerMayWrite(actual)) return false;
-    return fs::remove(actual, ec);
+    if (!OwnerMayWrite(actual)) return Failure(FileError::NotWritable, path, "read-only file");
+    if (!fs::remove(actual, ec)) return Failure(FileError::WriteFailed, path, ec.message());
+    return Done{};
 }
 
 bool FolderWritable(const std::string& path) {

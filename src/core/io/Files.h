@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "io/FileResult.h"
+#include "io/SafeSave.h"
 
 namespace zelpor {
 
@@ -17,34 +19,24 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
-enum class FileError { None, NotFound, NotWritable, ReadFailed, WriteFailed, NotAFolder };
-
 // Reads a whole file that could also be opened for writing: the stored formats
 // are always opened read/write, so a read-only file counts as missing. At most
 // `maxBytes` are read: a record reader needs no more than its record, whatever
 // the size of the file it is pointed at.
-std::optional<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path, FileError* error = nullptr,
-                                                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+// A failure says NotFound (missing, or not a plain file), NotWritable or ReadFailed.
+Result<std::vector<std::uint8_t>> ReadWritableFile(const std::string& path,
+                                                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Reads a file for reading only (the INI file), at most `maxBytes` of it.
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
-                                                       std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
-
-// Writes `bytes` over the start of the file, creating it when missing and never
-// truncating it: bytes an existing longer file held past the end are kept, and
-// so are its permissions. A read-only file is not written. The save is atomic:
-// a new file beside the target replaces it only once complete, so a failure at
-// any byte leaves the old file as it was.
-bool WriteOverFileStart(const std::string& path, const std::vector<std::uint8_t>& bytes, FileError* error = nullptr);
-
-// For tests only: saves fail (as on a full disk) once `bytes` more bytes have
-// been written; std::nullopt restores normal writing.
-void FailWritesAfterForTesting(std::optional<std::size_t> bytes);
+Result<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path,
+                                                std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 bool FolderExists(const std::string& path);
 bool FileExists(const std::string& path);
-bool CreateFolder(const std::string& path);  // one level, like mkdir; false when it exists or fails
-bool DeleteFile(const std::string& path);  // a read-only file is kept: false
+// One level, like mkdir; fails (NotWritable) when it exists or cannot be made.
+Result<> CreateFolder(const std::string& path);
+// A read-only file is kept (NotWritable); a missing one fails with NotFound.
+Result<> DeleteFile(const std::string& path);
 bool FolderWritable(const std::string& path);
 
 // Finds `path` in its folder without regard to case (the data come from a

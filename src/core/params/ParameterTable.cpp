@@ -58,15 +58,15 @@ std::string ParameterFilePath(const std::string& folder) {
 }
 
 bool LoadParameterTable(ParameterTable& t, const std::string& folder) {
-    auto bytes = ReadWritableFile(ParameterFilePath(folder), nullptr, ParameterTable::kFileSize);
+    auto bytes = ReadWritableFile(ParameterFilePath(folder), ParameterTable::kFileSize);
     if (!bytes) return false;
     DecodeParameterTable(t, *bytes);
     return true;
 }
 
 bool SaveParameterTable(const ParameterTable& t, const std::string& folder) {
-    if (!FolderExists(folder)) CreateFolder(folder);
-    return WriteOverFileStart(ParameterFilePath(folder), EncodeParameterTable(t));
+    if (!FolderExists(folder)) (void)CreateFolder(folder);
+    return WriteOverFileStart(ParameterFilePath(folder), EncodeParameterTable(t)).ok();
 }
 
 }  // namespace zelpor

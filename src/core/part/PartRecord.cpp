@@ -16,61 +16,131 @@ static_assert(PartRecord::kFileSize == 255 + 4 + 31 + 4 + 4 + 1 + kMaxBends * Be
                                            kProfileEntries * ProfileSegment::kSize + 4 + 4 + 16 +
                                            kSketchEntities * SketchEntity::kSize + kSketchEntities * 127);
 
+namespace {
+
+// One field list per record serves both directions: `Io` is a reader that
+// fills the fields or a writer that stores them, so the order and sizes of
+// the file are written down once.
+class FieldReader {
+public:
+    explicit FieldReader(ByteReader& r) : m_r(r) {}
+    void f32(float& v) { v = m_r.f32(); }
+    void i32(std::int32_t& v) { v = m_r.i32(); }
+    void u8(std::uint8_t& v) { v = m_r.u8(); }
+    template <std::size_t N>
+    void bytes(std::array<std::uint8_t, N>& v) { m_r.bytes(v); }
+    template <std::size_t N>
+    void text(FixedText<N>& t) { t.read(m_r); }
+
+private:
+    ByteReader& m_r;
+};
+
+class FieldWriter {
+public:
+    explicit FieldWriter(ByteWriter& w) : m_w(w) {}
+    void f32(float v) { m_w.f32(v); }
+    void i32(std::int32_t v) { m_w.i32(v); }
+    void u8(std::uint8_t v) { m_w.u8(v); }
+    template <std::size_t N>
+    void bytes(const std::array<std::uint8_t, N>& v) { m_w.bytes(v); }
+    template <std::size_t N>
+    void text(const FixedText<N>& t) { t.write(m_w); }
+
+private:
+    ByteWriter& m_w;
+};
+
+template <class Bend, class Io>
+void BendFields(Bend& b, Io& io) {
+    io.f32(b.length);
+    io.f32(b.force);
+    io.text(b.punch);
+    io.text(b.die);
+    io.bytes(b.reserved);
+    io.f32(b.angle);
+    io.f32(b.y);
+    io.f32(b.opening);
+    io.f32(b.x);
+    io.f32(b.retract);
+    io.f32(b.delay);
+    io.f32(b.speed);
+    io.f32(b.pressTime);
+    io.f32(b.decompress);
+    io.f32(b.decompSpeed);
+}
+
+template <class Segment, class Io>
+void SegmentFields(Segment& s, Io& io) {
+    io.f32(s.length);
+    io.f32(s.angle);
+    io.i32(s.index);
+    io.u8(s.pivot);
+    io.bytes(s.unused);
+    io.i32(s.order);
+    io.f32(s.correction);
+}
+
+template <class Entity, class Io>
+void EntityFields(Entity& e, Io& io) {
+    io.i32(e.type);
+    io.i32(e.colour);
+    io.bytes(e.unused);
+    io.text(e.style);
+    for (auto* f : {&e.x1, &e.y1, &e.x2, &e.y2, &e.radius, &e.startAngle, &e.endAngle, &e.textHeight}) io.f32(*f);
+    io.i32(e.textIndex);
+}
+
+// The stored part, in file order; the material coefficient lives in memory only.
+template <class Part, class Io>
+void PartFields(Part& p, Io& io) {
+    io.text(p.comment);
+    io.f32(p.thickness);
+    io.text(p.material);
+    io.i32(p.currentBend);
+    io.i32(p.lastBend);
+    io.u8(p.graphicProfile);
+    for (auto& b : p.bends) BendFields(b, io);
+    io.f32(p.startOrientation);
+    io.i32(p.profileBendCount);
+    for (auto& s : p.profile) SegmentFields(s, io);
+    io.i32(p.sketchLast);
+    io.i32(p.sketchSpare);
+    for (auto& f : p.sketchExtent) io.f32(f);
+    for (auto& e : p.sketch) EntityFields(e, io);
+    for (auto& t : p.sketchTexts) io.text(t);
+}
+
+}  // namespace
+
 void BendRecord::read(ByteReader& r) {
-    length = r.f32();
-    force = r.f32();
-    punch.read(r);
-    die.read(r);
-    r.bytes(reserved);
-    for (float* f : {&angle, &y, &opening, &x, &retract, &delay, &speed, &pressTime, &decompress, &decompSpeed})
-        *f = r.f32();
+    FieldReader io(r);
+    BendFields(*this, io);
 }
 
 void BendRecord::write(ByteWriter& w) const {
-    w.f32(length);
-    w.f32(force);
-    punch.write(w);
-    die.write(w);
-    w.bytes(reserved);
-    for (float f : {angle, y, opening, x, retract, delay, speed, pressTime, decompress, decompSpeed}) w.f32(f);
+    FieldWriter io(w);
+    BendFields(*this, io);
 }
 
 void ProfileSegment::read(ByteReader& r) {
-    length = r.f32();
-    angle = r.f32();
-    index = r.i32();
-    pivot = r.u8();
-    r.bytes(unused);
-    order = r.i32();
-    correction = r.f32();
+    FieldReader io(r);
+    SegmentFields(*this, io);
 }
 
 void ProfileSegment::write(ByteWriter& w) const {
-    w.f32(length);
-    w.f32(angle);
-    w.i32(index);
-    w.u8(pivot);
-    w.bytes(unused);
-    w.i32(order);
-    w.f32(correction);
+    FieldWriter io(w);
+    SegmentFields(*this, io);
 }
 
 void SketchEntity::read(ByteReader& r) {
-    type = r.i32();
-    colour = r.i32();
-    r.bytes(unused);
-    style.read(r);
-    for (float* f : {&x1, &y1, &x2, &y2, &radius, &startAngle, &endAngle, &textHeight}) *f = r.f32();
-    textIndex = r.i32();
+    FieldReader io(r);
+    EntityFields(*this, io);
 }
 
 void SketchEntity::write(ByteWriter& w) const {
-    w.i32(type);
-    w.i32(colour);
-    w.bytes(unused);
-    style.write(w);
-    for (float f : {x1, y1, x2, y2, radius, startAngle, endAngle, textHeight}) w.f32(f);
-    w.i32(textIndex);
+    FieldWriter io(w);
+    EntityFields(*this, io);
 }
 
 bool PartRecord::hasCurrentBend() const {
@@ -91,45 +161,17 @@ std::vector<std::uint8_t> EncodePart(const PartRecord& p) {
     std::vector<std::uint8_t> out;
     out.reserve(PartRecord::kFileSize);
     ByteWriter w(out);
-    p.comment.write(w);
-    w.f32(p.thickness);
-    p.material.write(w);
-    w.i32(p.currentBend);
-    w.i32(p.lastBend);
-    w.u8(p.graphicProfile);
-    for (const auto& b : p.bends) b.write(w);
-    w.f32(p.startOrientation);
-    w.i32(p.profileBendCount);
-    for (const auto& s : p.profile) s.write(w);
-    w.i32(p.sketchLast);
-    w.i32(p.sketchSpare);
-    for (float f : p.sketchExtent) w.f32(f);
-    for (const auto& e : p.sketch) e.write(w);
-    for (const auto& t : p.sketchTexts) t.write(w);
+    FieldWriter io(w);
+    PartFields(p, io);
     return out;
-}
-
-static void ReadPartFields(PartRecord& p, ByteReader& r) {
-    p.comment.read(r);
-    p.thickness = r.f32();
-    p.material.read(r);
-    p.currentBend = r.i32();
-    p.lastBend = r.i32();
-    p.graphicProfile = r.u8();
-    for (auto& b : p.bends) b.read(r);
-    p.startOrientation = r.f32();
-    p.profileBendCount = r.i32();
-    for (auto& s : p.profile) s.read(r);
-    p.sketchLast = r.i32();
-    p.sketchSpare = r.i32();
-    for (float& f : p.sketchExtent) f = r.f32();
-    for (auto& e : p.sketch) e.read(r);
-    for (auto& t : p.sketchTexts) t.read(r);
 }
 
 void DecodePart(PartRecord& p, std::span<const std::uint8_t> fileBytes) {
     ReadOverImage(fileBytes, PartRecord::kFileSize, [&] { return EncodePart(p); },
-                  [&](ByteReader& r) { ReadPartFields(p, r); });
+                  [&](ByteReader& r) {
+                      FieldReader io(r);
+                      PartFields(p, io);
+                  });
     BoundIndexes(p);
 }
 
@@ -140,8 +182,6 @@ void BoundIndexes(PartRecord& p) {
         p.lastBend = std::clamp(p.lastBend, -1, kMaxBends - 1);
         p.currentBend = p.lastBend < 0 ? -1 : std::clamp(p.currentBend, 0, p.lastBend);
     }
-    p.profileBendCount = p.safeProfileBendCount();
-    p.sketchLast = p.safeSketchLast();
 }
 
 // The job folder as it exists on disk: a job named "ALPHA" in the
@@ -150,27 +190,34 @@ std::string PartFilePath(const std::string& root, const std::string& job, const 
     return ResolveCaseInsensitive(root + job) + kPathSeparator + fileName;
 }
 
-int WritePart(const PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
-    if (fileName == ".pie") return -1;
+Result<> SavePart(const PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName,
+                  FileWriter& writer) {
+    if (fileName == ".pie") return Failure(FileError::NotFound, root + job + kPathSeparator + fileName, "no part name");
     const auto image = EncodePart(part);
     // Saving the part of an existing job, the usual case, needs no folder
-    // checks: the file is written over at once. Only when that fails are the
-    // folders made and the job's name looked up without regard to case.
-    if (WriteOverFileStart(root + job + kPathSeparator + fileName, image)) return 1;
-    if (!FolderExists(root)) CreateFolder(root);
+    // checks: the file is written over at once. Only when that fails for want
+    // of its folder are the folders made and the job's name looked up without
+    // regard to case.
+    auto saved = WriteOverFileStart(root + job + kPathSeparator + fileName, image, writer);
+    if (saved || FolderExists(root + job)) return saved;
+    if (!FolderExists(root)) (void)CreateFolder(root);
     const std::string jobFolder = ResolveCaseInsensitive(root + job);
-    if (!FolderExists(jobFolder)) CreateFolder(jobFolder);
-    return WriteOverFileStart(PartFilePath(root, job, fileName), image) ? 1 : 0;
+    if (!FolderExists(jobFolder)) (void)CreateFolder(jobFolder);
+    return WriteOverFileStart(PartFilePath(root, job, fileName), image, writer);
+}
+
+int WritePart(const PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
+    if (fileName == ".pie") return -1;
+    return SavePart(part, root, job, fileName) ? 1 : 0;
 }
 
 bool ReadPart(PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName) {
     // The job folder is searched for another case only when the name as
     // stored does not lead to the file: the usual read costs one look at the
     // disk before the bytes themselves.
-    FileError error = FileError::None;
-    auto bytes = ReadWritableFile(root + job + kPathSeparator + fileName, &error, PartRecord::kFileSize);
-    if (!bytes && error == FileError::NotFound)
-        bytes = ReadWritableFile(PartFilePath(root, job, fileName), nullptr, PartRecord::kFileSize);
+    auto bytes = ReadWritableFile(root + job + kPathSeparator + fileName, PartRecord::kFileSize);
+    if (!bytes && bytes.code() == FileError::NotFound)
+        bytes = ReadWritableFile(PartFilePath(root, job, fileName), PartRecord::kFileSize);
     if (!bytes) {
         part.comment.assign("");
         part.thickness = 0.1f;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "io/FileResult.h"
+#include "io/FileWriter.h"
 #include "io/FixedText.h"
 
 namespace zelpor {
@@ -97,9 +99,11 @@ struct PartRecord {
     BendRecord* currentBendRecord();
     const BendRecord* currentBendRecord() const;
     int bendCount() const { return hasCurrentBend() ? lastBend + 1 : 0; }
-    // Profile bends 0 .. n-1 that can be used safely (0..24).
+    // The profile and sketch indexes as every use must read them: the stored
+    // values may lie anywhere (a drawing finished before its first length
+    // leaves -1). Profile bends 0 .. n-1 with n in 0..24; last entity -1..25.
     int safeProfileBendCount() const;
-    int safeSketchLast() const;  // -1..25
+    int safeSketchLast() const;
 
     friend bool operator==(const PartRecord&, const PartRecord&) = default;
 };
@@ -107,19 +111,25 @@ struct PartRecord {
 // File image of a part, field by field in file order.
 std::vector<std::uint8_t> EncodePart(const PartRecord& part);
 // Decodes a file image onto `part`: a short image leaves the fields past its
-// end as they were. Indexes that point outside their tables are bounded.
+// end as they were. Bend indexes outside their table are bounded; the profile
+// and sketch blocks are kept as stored (bounded where they are used), so a
+// part opened and closed unchanged is written back byte for byte.
 void DecodePart(PartRecord& part, std::span<const std::uint8_t> fileBytes);
 
-// Bounds indexes from a file so that no later use reads or writes outside a
-// table: bend indexes to -1..24 with current <= last, profile bend count to
-// 0..24, sketch last index to -1..25.
+// Bounds the bend indexes from a file so that no later use reads or writes
+// outside the bend table: -1..24 with current <= last.
 void BoundIndexes(PartRecord& part);
 
 // Part file path: root + job + separator + file name.
 std::string PartFilePath(const std::string& root, const std::string& job, const std::string& fileName);
 
-// Returns -1 when nothing was attempted (empty part name), 0 when the write
-// failed, 1 when the file was written.
+// Saves the part over the start of its file (the bytes after the record are
+// kept), making the jobs root and the job folder when missing. An empty part
+// name (".pie") saves nothing and fails with NotFound.
+Result<> SavePart(const PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName,
+                  FileWriter& writer = SystemFileWriter());
+// SavePart as the windows call it: -1 when nothing was attempted (empty part
+// name), 0 when the write failed, 1 when the file was written.
 int WritePart(const PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName);
 bool ReadPart(PartRecord& part, const std::string& root, const std::string& job, const std::string& fileName);
 

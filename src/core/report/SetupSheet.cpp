@@ -61,8 +61,9 @@ bool ReadToolForSheet(const std::string& toolsFolder, const std::string& rawName
     // name is not looked up at all.
     std::optional<std::vector<std::uint8_t>> bytes;
     if (IsPlainName(rawName) && !toolsFolder.empty())
-        bytes = ReadFileBytes(toolsFolder + rawName + (punch ? ".PUN" : ".DIE"),
-                              punch ? PunchRecord::kFileSize : DieRecord::kFileSize);
+        if (auto read = ReadFileBytes(toolsFolder + rawName + (punch ? ".PUN" : ".DIE"),
+                                      punch ? PunchRecord::kFileSize : DieRecord::kFileSize))
+            bytes = std::move(*read);
     tool.found = bytes.has_value();
     if (tool.found) {
         if (punch)

@@ -27,6 +27,15 @@ void ComputeSequenceCorrections(PartRecord& part, float vOpening) {
     }
 }
 
+void ComputeFreshCorrections(PartRecord& part, float vOpening) {
+    const int n = part.safeProfileBendCount();
+    for (int k = 0; k < n; ++k) {
+        ProfileSegment& e = part.profile[static_cast<std::size_t>(k)];
+        if (e.correction == 0 && std::fabs(e.angle) != 180)
+            e.correction = static_cast<float>(ComputeSequenceCorrection(e.angle, vOpening, part.thickness));
+    }
+}
+
 double DevelopedLength(const PartRecord& part) {
     const int n = part.safeProfileBendCount();
     double total = 0;
@@ -101,6 +110,10 @@ void SequenceProgram::activate(const ToolChooser& chooseDie, const ToolChooser& 
         // The stored corrections belong to the die they were computed with;
         // a newly chosen die gets its own.
         ComputeSequenceCorrections(m_part, m_die.record.vOpening);
+    } else {
+        // Corrections stored by an earlier sequence stand; bends the drawing
+        // window has just made have none yet and get them from the die in use.
+        ComputeFreshCorrections(m_part, m_die.record.vOpening);
     }
     if (m_punch.record.elementCount() == 0) {
         m_punch.selectionRequest = true;

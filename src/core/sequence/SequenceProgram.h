@@ -18,6 +18,11 @@ double ComputeSequenceCorrection(float angle, float vOpening, float thickness);
 // Corrections of bends 0 .. n-1 of the profile.
 void ComputeSequenceCorrections(PartRecord& part, float vOpening);
 
+// Corrections of the bends that have none yet: a real bend (angle not 180)
+// whose correction is still 0, as the drawing window leaves it. Corrections
+// already computed are kept.
+void ComputeFreshCorrections(PartRecord& part, float vOpening);
+
 // Sum of the segment lengths plus the corrections of the bends between them.
 double DevelopedLength(const PartRecord& part);
 // "Longueur développée: 150.00mm"

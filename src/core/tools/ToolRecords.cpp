@@ -128,14 +128,14 @@ std::string ToolFilePath(const std::string& toolsFolder, const std::string& name
 }
 
 bool LoadPunchRecord(PunchRecord& record, const std::string& path) {
-    auto bytes = ReadWritableFile(path, nullptr, PunchRecord::kFileSize);
+    auto bytes = ReadWritableFile(path, PunchRecord::kFileSize);
     if (!bytes) return false;
     DecodePunch(record, *bytes);
     return true;
 }
 
 bool LoadDieRecord(DieRecord& record, const std::string& path) {
-    auto bytes = ReadWritableFile(path, nullptr, DieRecord::kFileSize);
+    auto bytes = ReadWritableFile(path, DieRecord::kFileSize);
     if (!bytes) return false;
     DecodeDie(record, *bytes);
     return true;

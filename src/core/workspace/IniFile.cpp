@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cstdint>
+#include <span>
 #include <sstream>
 
 #include "io/Files.h"
@@ -109,14 +110,13 @@ std::string IniFile::text() const {
     return out;
 }
 
-bool IniFile::save(const std::string& path) const {
+Result<> IniFile::save(const std::string& path) const {
     // The file read at start-up is the one written back, whatever the case of
-    // its name ("zelpor.ini" for "zelpor.INI"), as on the shop's system.
-    std::ofstream out(ResolveCaseInsensitive(path), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
+    // its name ("zelpor.ini" for "zelpor.INI"), as on the shop's system. It is
+    // replaced whole once the new text is complete: a failed save must not
+    // leave a cut line that makes the next start forget the job and part.
     const std::string t = text();
-    out.write(t.data(), static_cast<std::streamsize>(t.size()));
-    return static_cast<bool>(out.flush());
+    return ReplaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(t.data()), t.size()));
 }
 
 }  // namespace zelpor

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "io/FileResult.h"
+
 namespace zelpor {
 
 // A minimal INI file in the layout the shop's configuration files have: keys
@@ -21,7 +23,7 @@ public:
     void setValue(const std::string& section, const std::string& key, const std::string& value);
 
     std::string text() const;  // lines joined with CR LF, as the shop's files have them
-    bool save(const std::string& path) const;
+    Result<> save(const std::string& path) const;
 
 private:
     int findSection(const std::string& section) const;

@@ -13,7 +13,7 @@ namespace {
 // whether the folder was made now (it is false when it already existed).
 std::string DefaultFolder(const std::string& workingDirectory, const char* name, bool& created) {
     std::string folder = workingDirectory + kPathSeparator + name + kPathSeparator;
-    created = CreateFolder(folder);
+    created = CreateFolder(folder).ok();
     return folder;
 }
 
@@ -86,7 +86,7 @@ Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDi
     return ws;
 }
 
-bool SaveWorkspace(const Workspace& ws, const std::string& iniPath) {
+Result<> SaveWorkspace(const Workspace& ws, const std::string& iniPath) {
     IniFile ini = IniFile::Load(iniPath);
     ini.setValue(kIniSection, kKeyPathCustomers, ToIniText(ws.pathCustomers));
     ini.setValue(kIniSection, kKeyCustomer, ToIniText(ws.customer));

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "io/FileResult.h"
+
 namespace zelpor {
 
 inline constexpr const char* kIniSection = "Data";
@@ -37,7 +39,7 @@ struct WorkspaceLoadReport {
 Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory,
                         WorkspaceLoadReport* report = nullptr);
 // Writes "Path Customers", "Customer", "Part", "Path Tools" in section "Data".
-bool SaveWorkspace(const Workspace& ws, const std::string& iniPath);
+Result<> SaveWorkspace(const Workspace& ws, const std::string& iniPath);
 
 // The configuration file: the executable's path with its extension replaced
 // by ".INI". When the executable's folder cannot be written (an installed

@@ -141,8 +141,21 @@ void NewPartDialog::FormActivate() {
     m_edit2->clear();
     showJob();
     m_checkBox1->setChecked(true);
+    tabToCheckedProgramType();
     m_edit1->setFocus();
     m_edit1->selectAll();
+}
+
+// Tab enters a group of exclusive buttons at the one button that takes Tab
+// focus, which is the button last focused: after a numeric part that was the
+// numeric button while the graphic one is checked again. Each opening gives
+// Tab focus back to the checked button, so the keys do the same every time.
+void NewPartDialog::tabToCheckedProgramType() {
+    for (QRadioButton* r : {m_graphic, m_table, m_numeric}) {
+        const Qt::FocusPolicy policy = r->focusPolicy();
+        r->setFocusPolicy(r->isChecked() ? static_cast<Qt::FocusPolicy>(policy | Qt::TabFocus)
+                                         : static_cast<Qt::FocusPolicy>(policy & ~Qt::TabFocus));
+    }
 }
 
 // Label2 and the "Affaire en cours" check box follow the current job.

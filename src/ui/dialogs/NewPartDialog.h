@@ -59,6 +59,7 @@ private:
 
     ProgramType checkedType() const;
     void showJob();
+    void tabToCheckedProgramType();
     void leaveCancelled();
 
     AppState& m_state;

@@ -119,14 +119,14 @@ void MainWindow::showBendHeader() {
     const std::string punch = bend->punch.str();
     const std::string die = bend->die.str();
     if (!punch.empty()) {
-        LoadPunchFile(m_state.punch, m_state.punchFilePath(punch));
+        m_state.loadPunch(punch);
         const QSignalBlocker block(m_punchList);
         m_punchList->clear();
         m_punchList->addItem(FromLatin1(punch));
         m_punchList->setCurrentIndex(0);
     }
     if (!die.empty()) {
-        LoadDieFile(m_state.die, m_state.dieFilePath(die));
+        m_state.loadDie(die);
         const QSignalBlocker block(m_dieList);
         m_dieList->clear();
         m_dieList->addItem(FromLatin1(die));

@@ -100,7 +100,7 @@ void MainWindow::onPunchLeft() {
     paintFocused(m_punchList, false);
     setStatus(QString());
     if (const BendRecord* bend = m_state.part.currentBendRecord())
-        LoadPunchFile(m_state.punch, m_state.punchFilePath(bend->punch.str()));
+        m_state.loadPunch(bend->punch.str());
     if (m_viewMode == ViewMode::Graphic) m_bendView->rebuild();
 }
 
@@ -109,7 +109,7 @@ void MainWindow::onDieLeft() {
     paintFocused(m_dieList, false);
     setStatus(QString());
     if (const BendRecord* bend = m_state.part.currentBendRecord()) {
-        LoadDieFile(m_state.die, m_state.dieFilePath(bend->die.str()));
+        m_state.loadDie(bend->die.str());
         updateBendForce();  // the force depends on the die opening
     }
     if (m_viewMode == ViewMode::Graphic) m_bendView->rebuild();

@@ -99,15 +99,15 @@ PartRecord ThroughAFile(const PartRecord& part) {
     return read;
 }
 
-// Either no bend at all or a cursor inside the bends; counts inside their tables.
+// Either no bend at all or a cursor inside the bends; counts used inside their tables.
 void ExpectBounded(const PartRecord& p) {
     EXPECT_TRUE((p.currentBend == -1 && p.lastBend == -1) ||
                 (0 <= p.currentBend && p.currentBend <= p.lastBend && p.lastBend < kMaxBends));
     if (p.hasCurrentBend()) {
         EXPECT_EQ(p.currentBendRecord(), &p.bends[static_cast<std::size_t>(p.currentBend)]);
     }
-    EXPECT_TRUE(0 <= p.profileBendCount && p.profileBendCount < kProfileEntries);
-    EXPECT_TRUE(-1 <= p.sketchLast && p.sketchLast < kSketchEntities);
+    EXPECT_TRUE(0 <= p.safeProfileBendCount() && p.safeProfileBendCount() < kProfileEntries);
+    EXPECT_TRUE(-1 <= p.safeSketchLast() && p.safeSketchLast() < kSketchEntities);
 }
 
 using PartEdit = std::function<void(PartRecord&, std::int32_t)>;

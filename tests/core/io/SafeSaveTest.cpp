@@ -6,6 +6,7 @@
 #include "io/Files.h"
 #include "params/ParameterTable.h"
 #include "part/PartRecord.h"
+#include "support/FailingWriter.h"
 #include "support/TempDir.h"
 
 using namespace zelpor;
@@ -13,12 +14,6 @@ using namespace zelpor::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Restores normal writing whatever the test's outcome.
-struct FailingDisk {
-    explicit FailingDisk(std::size_t bytes) { FailWritesAfterForTesting(bytes); }
-    ~FailingDisk() { FailWritesAfterForTesting(std::nullopt); }
-};
 
 std::vector<std::string> NamesIn(const fs::path& folder) {
     std::vector<std::string> names;
@@ -39,12 +34,9 @@ TEST(SafeSave, FailureAtAnyByteLeavesTheOldFileByteForByte) {
                                   std::size_t{11999}}) {
         SCOPED_TRACE(failAfter);
         WriteAll(path, old);
-        FileError error = FileError::None;
-        {
-            FailingDisk disk(failAfter);
-            EXPECT_FALSE(WriteOverFileStart(path, record, &error));
-        }
-        EXPECT_EQ(error, FileError::WriteFailed);
+        FailingWriter disk(failAfter);
+        const auto saved = WriteOverFileStart(path, record, disk);
+        EXPECT_EQ(saved.code(), FileError::WriteFailed);
         EXPECT_EQ(ReadAll(path), old);
         // No half-written copy is left beside it either.
         EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"PIECE.pie"});
@@ -55,12 +47,8 @@ TEST(SafeSave, FailureAtAnyByteLeavesTheOldFileByteForByte) {
     expected.insert(expected.end(), old.begin() + PartRecord::kFileSize, old.end());
     EXPECT_EQ(ReadAll(path), expected);
     // A first save that fails creates nothing.
-    {
-        FailingDisk disk(100);
-        FileError error = FileError::None;
-        EXPECT_FALSE(WriteOverFileStart(dir.file("NEUF.pie"), record, &error));
-        EXPECT_NE(error, FileError::None);
-    }
+    FailingWriter disk(100);
+    EXPECT_NE(WriteOverFileStart(dir.file("NEUF.pie"), record, disk).code(), FileError::None);
     EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"PIECE.pie"});
 }
 
@@ -82,9 +70,7 @@ TEST(SafeSave, ReadOnlyFileAndImpossiblePathsAreReported) {
     const auto old = RandomBytes(PartRecord::kFileSize, 9);
     WriteAll(path, old);
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-    FileError error = FileError::None;
-    EXPECT_FALSE(WriteOverFileStart(path, RandomBytes(PartRecord::kFileSize, 10), &error));
-    EXPECT_EQ(error, FileError::NotWritable);
+    EXPECT_EQ(WriteOverFileStart(path, RandomBytes(PartRecord::kFileSize, 10)).code(), FileError::NotWritable);
     EXPECT_EQ(ReadAll(path), old);
 
     // A folder where the file should be, a file where a folder should be,
@@ -94,9 +80,8 @@ TEST(SafeSave, ReadOnlyFileAndImpossiblePathsAreReported) {
     for (const std::string& impossible :
          {dir.file("DOSSIER.pie"), dir.file("FICHIER") + "/A.pie", dir.file("ABSENT") + "/A.pie"}) {
         SCOPED_TRACE(impossible);
-        error = FileError::None;
-        EXPECT_FALSE(WriteOverFileStart(impossible, {1, 2, 3}, &error));
-        EXPECT_EQ(error, FileError::NotWritable);
+        const std::vector<std::uint8_t> bytes{1, 2, 3};
+        EXPECT_EQ(WriteOverFileStart(impossible, bytes).code(), FileError::NotWritable);
     }
     EXPECT_EQ(ReadAll(dir.file("FICHIER")), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_TRUE(fs::is_directory(dir.path() / "DOSSIER.pie"));
@@ -121,9 +106,7 @@ TEST(SafeSave, PartSavedOnAFullDiskKeepsThePreviousPart) {
     ASSERT_EQ(WritePart(part, dir.folder(), "ALPHA", "P1.pie"), 1);
     const auto saved = ReadAll(dir.file("ALPHA/P1.pie"));
     part.comment.assign("CHANGEE");
-    {
-        FailingDisk disk(PartRecord::kFileSize / 2);
-        EXPECT_EQ(WritePart(part, dir.folder(), "ALPHA", "P1.pie"), 0);
-    }
+    FailingWriter disk(PartRecord::kFileSize / 2);
+    EXPECT_EQ(SavePart(part, dir.folder(), "ALPHA", "P1.pie", disk).code(), FileError::WriteFailed);
     EXPECT_EQ(ReadAll(dir.file("ALPHA/P1.pie")), saved);
 }

@@ -66,7 +66,7 @@ TEST(DrawToSequence, ThreeBendProfileBecomesAProgramAndSurvivesTheFile) {
         EXPECT_EQ(p.profile[k].order, orders[k]);
         EXPECT_EQ(p.profile[k].pivot, pivots[k]);
         EXPECT_FLOAT_EQ(p.profile[k].angle, angles[k]);
-        EXPECT_EQ(p.profile[k].correction, 0);  // the die was loaded already: corrections kept as stored
+        EXPECT_NEAR(p.profile[k].correction, -4.0177, 1e-3);  // fresh bends: from the die already loaded
         // Bend record at program position order_k holds this bend's angle.
         const BendRecord& bend = p.bends[static_cast<std::size_t>(orders[k])];
         EXPECT_FLOAT_EQ(bend.angle, angles[k]);

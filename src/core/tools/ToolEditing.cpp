@@ -1,0 +1,211 @@
+#include "tools/ToolEditing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "text/Numbers.h"
+
+namespace zelpor {
+namespace {
+
+constexpr std::int32_t kRed = Rgb(255, 0, 0);
+
+bool Positive(float v) { return std::isfinite(v) && v > 0; }
+bool AngleOk(float v) { return Positive(v) && v < 180; }
+bool Near(double a, double b) { return std::fabs(a - b) <= kOutlineTolerance + 1e-4; }
+std::string Mm(double v) { return FormatFixed(v, 2); }
+
+bool HasPointNear(const std::vector<OutlinePoint>& points, double x, double y) {
+    return std::any_of(points.begin(), points.end(), [&](const OutlinePoint& p) { return Near(p.x, x) && Near(p.y, y); });
+}
+
+// The checks every tool shares: figures given, outline closed and small enough.
+ToolCheck CheckOutline(const std::vector<OutlinePoint>& points) {
+    const std::size_t n = points.size();
+    for (std::size_t i = 0; i < n; ++i)
+        if (!std::isfinite(points[i].x) || !std::isfinite(points[i].y))
+            return {ToolProblem::PointNotNumber, static_cast<int>(i) + 1};
+    if (n > static_cast<std::size_t>(kMaxOutlinePoints)) return {ToolProblem::TooManyPoints, 0};
+    if (n < 3) return {ToolProblem::TooFewPoints, 0};
+    for (std::size_t i = 0; i < n; ++i)
+        if (points[i] == points[(i + 1) % n]) return {ToolProblem::RepeatedPoint, static_cast<int>((i + 1) % n) + 1};
+    return {};
+}
+
+ToolCheck CheckPunchShape(const ToolDraft& d) {
+    for (std::size_t i = 0; i < d.points.size(); ++i)
+        if (d.points[i].y < -d.height - kOutlineTolerance) return {ToolProblem::PunchBelowTip, static_cast<int>(i) + 1};
+    if (!HasPointNear(d.points, 0, -d.height)) return {ToolProblem::PunchTip, 0};
+    return {};
+}
+
+ToolCheck CheckDieShape(const ToolDraft& d) {
+    float top = -std::numeric_limits<float>::infinity();
+    for (const OutlinePoint& p : d.points) top = std::max(top, p.y);
+    if (!Near(top, d.height)) return {ToolProblem::DieTopFace, 0};
+    const double half = d.vOpening / 2.0;
+    if (!HasPointNear(d.points, half, d.height) || !HasPointNear(d.points, -half, d.height))
+        return {ToolProblem::DieVOpening, 0};
+    if (!HasPointNear(d.points, 0, d.height - GrooveDepth(d.vOpening, d.angle))) return {ToolProblem::DieVGroove, 0};
+    return {};
+}
+
+}  // namespace
+
+double GrooveDepth(float vOpening, float vAngle) {
+    return (vOpening / 2.0) / std::tan(vAngle / 2.0 * std::numbers::pi / 180.0);
+}
+
+ToolDraft DraftFromPunch(const PunchRecord& record, const std::string& name) {
+    ToolDraft d;
+    d.kind = ToolKind::Punch;
+    d.name = name;
+    d.version = record.version;
+    d.versionIndex = record.versionIndex;
+    d.height = record.height;
+    d.angle = record.angle;
+    d.points = PointsFromOutline(std::span(record.outline.data(), static_cast<std::size_t>(record.elementCount())));
+    d.punchBase = record;
+    return d;
+}
+
+ToolDraft DraftFromDie(const DieRecord& record, const std::string& name) {
+    ToolDraft d;
+    d.kind = ToolKind::Die;
+    d.name = name;
+    d.version = record.version;
+    d.versionIndex = record.versionIndex;
+    d.height = record.height;
+    d.angle = record.vAngle;
+    d.vOpening = record.vOpening;
+    d.entryRadius = record.entryRadius;
+    d.points = PointsFromOutline(std::span(record.outline.data(), static_cast<std::size_t>(record.elementCount())));
+    d.dieBase = record;
+    return d;
+}
+
+ToolDraft EmptyDraft(ToolKind kind) {
+    ToolDraft d;
+    d.kind = kind;
+    return d;
+}
+
+std::vector<OutlinePoint> PointsFromOutline(std::span<const OutlineElement> elements, bool* closedChain) {
+    std::vector<OutlinePoint> points;
+    bool chain = !elements.empty();
+    const OutlineElement* previous = nullptr;
+    for (const OutlineElement& e : elements) {
+        if (e.type != kLine) {
+            chain = false;
+            continue;
+        }
+        if (previous && (previous->x2 != e.x1 || previous->y2 != e.y1)) chain = false;
+        points.push_back({e.x1, e.y1});
+        previous = &e;
+    }
+    if (chain && previous && (previous->x2 != points.front().x || previous->y2 != points.front().y)) chain = false;
+    if (closedChain) *closedChain = chain;
+    return points;
+}
+
+std::vector<OutlineElement> OutlineFromPoints(const std::vector<OutlinePoint>& points) {
+    std::vector<OutlineElement> lines;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        OutlineElement e;
+        e.type = kLine;
+        e.colour = kRed;
+        const OutlinePoint& to = points[(i + 1) % points.size()];
+        e.x1 = points[i].x;
+        e.y1 = points[i].y;
+        e.x2 = to.x;
+        e.y2 = to.y;
+        lines.push_back(e);
+    }
+    return lines;
+}
+
+namespace {
+
+// Fills the outline slots of a record: elements 0..n-1 from the points, the
+// slots after them cleared, so an old longer outline leaves nothing behind.
+template <typename Record>
+void StoreOutline(Record& r, const std::vector<OutlinePoint>& points) {
+    const std::vector<OutlineElement> lines = OutlineFromPoints(points);
+    const std::size_t n = std::min(lines.size(), r.outline.size());
+    for (std::size_t i = 0; i < r.outline.size(); ++i) r.outline[i] = i < n ? lines[i] : OutlineElement{};
+    // A single element cannot be expressed: the stored index counts from 1.
+    r.lastElement = n >= 2 ? static_cast<std::int32_t>(n - 1) : 0;
+    r.textSlots = {};
+}
+
+}  // namespace
+
+PunchRecord PunchFromDraft(const ToolDraft& d) {
+    PunchRecord r = d.punchBase;
+    r.version = d.version;
+    r.versionIndex = d.versionIndex;
+    r.height = d.height;
+    r.angle = d.angle;
+    StoreOutline(r, d.points);
+    return r;
+}
+
+DieRecord DieFromDraft(const ToolDraft& d) {
+    DieRecord r = d.dieBase;
+    r.version = d.version;
+    r.versionIndex = d.versionIndex;
+    r.height = d.height;
+    r.vAngle = d.angle;
+    r.vOpening = d.vOpening;
+    r.entryRadius = d.entryRadius;
+    StoreOutline(r, d.points);
+    return r;
+}
+
+std::vector<std::uint8_t> EncodeDraft(const ToolDraft& d) {
+    return d.kind == ToolKind::Punch ? EncodePunch(PunchFromDraft(d)) : EncodeDie(DieFromDraft(d));
+}
+
+ToolCheck CheckTool(const ToolDraft& d) {
+    if (!Positive(d.height)) return {ToolProblem::Height, 0};
+    if (!AngleOk(d.angle)) return {ToolProblem::Angle, 0};
+    if (d.kind == ToolKind::Die) {
+        if (!Positive(d.vOpening)) return {ToolProblem::VOpening, 0};
+        if (!Positive(d.entryRadius)) return {ToolProblem::EntryRadius, 0};
+    }
+    if (const ToolCheck c = CheckOutline(d.points); !c.ok()) return c;
+    return d.kind == ToolKind::Punch ? CheckPunchShape(d) : CheckDieShape(d);
+}
+
+std::string ToolProblemText(const ToolDraft& d, const ToolCheck& c) {
+    const bool punch = d.kind == ToolKind::Punch;
+    const std::string row = std::to_string(c.point);
+    switch (c.problem) {
+    case ToolProblem::None: return {};
+    case ToolProblem::Height: return "La hauteur doit \xC3\xAAtre un nombre positif";
+    case ToolProblem::Angle:
+        return std::string(punch ? "L'angle du poin\xC3\xA7on" : "L'angle du v\xC3\xA9") +
+               " doit \xC3\xAAtre un nombre entre 0 et 180";
+    case ToolProblem::VOpening: return "L'ouverture du v\xC3\xA9 doit \xC3\xAAtre un nombre positif";
+    case ToolProblem::EntryRadius: return "Le rayon d'entr\xC3\xA9" "e doit \xC3\xAAtre un nombre positif";
+    case ToolProblem::PointNotNumber: return "Point " + row + " : coordonn\xC3\xA9" "e non num\xC3\xA9rique";
+    case ToolProblem::TooFewPoints: return "Le contour doit \xC3\xAAtre ferm\xC3\xA9 : 3 points au moins";
+    case ToolProblem::TooManyPoints: return "Le contour a plus de 25 \xC3\xA9l\xC3\xA9ments";
+    case ToolProblem::RepeatedPoint: return "Point " + row + " : confondu avec le point pr\xC3\xA9" "c\xC3\xA9" "dent";
+    case ToolProblem::PunchTip:
+        return "La pointe du poin\xC3\xA7on doit \xC3\xAAtre sur l'axe en x = 0, y = " + Mm(-d.height);
+    case ToolProblem::PunchBelowTip: return "Point " + row + " : sous la pointe du poin\xC3\xA7on (y = " + Mm(-d.height) + ")";
+    case ToolProblem::DieTopFace: return "Le dessus de la matrice doit \xC3\xAAtre \xC3\xA0 sa hauteur, y = " + Mm(d.height);
+    case ToolProblem::DieVOpening:
+        return "L'ouverture du v\xC3\xA9 ne correspond pas au contour : ar\xC3\xAAtes attendues en x = \xC2\xB1" +
+               Mm(d.vOpening / 2.0) + ", y = " + Mm(d.height);
+    case ToolProblem::DieVGroove:
+        return "L'angle du v\xC3\xA9 ne correspond pas au contour : fond du v\xC3\xA9 attendu en x = 0, y = " +
+               Mm(d.height - GrooveDepth(d.vOpening, d.angle));
+    }
+    return {};
+}
+
+}  // namespace zelpor

@@ -52,7 +52,7 @@ TypedValueOutcome ValidateLaterPageValue(const MachineParameter& entry, std::str
     case EntryMessage::AboveUpper: out.rewrite = EntryText(entry, entry.upper); break;
     case EntryMessage::Clear:
         // A yes/no entry holds 0 or 1, never a value in between.
-        if (entry.yesNo != 0 && out.store && *out.store != 1.0f) {
+        if (entry.yesNo != 0 && out.store && *out.store != 1.0f && *out.store != 0.0f) {
             out.store = 0.0f;
             out.rewrite = EntryText(entry, 0);
         }

@@ -89,6 +89,8 @@ ToolDraft DraftFromDie(const DieRecord& record, const std::string& name) {
 ToolDraft EmptyDraft(ToolKind kind) {
     ToolDraft d;
     d.kind = kind;
+    constexpr float kNone = std::numeric_limits<float>::quiet_NaN();
+    d.height = d.angle = d.vOpening = d.entryRadius = kNone;
     return d;
 }
 
@@ -134,7 +136,14 @@ template <typename Record>
 void StoreOutline(Record& r, const std::vector<OutlinePoint>& points) {
     const std::vector<OutlineElement> lines = OutlineFromPoints(points);
     const std::size_t n = std::min(lines.size(), r.outline.size());
-    for (std::size_t i = 0; i < r.outline.size(); ++i) r.outline[i] = i < n ? lines[i] : OutlineElement{};
+    for (std::size_t i = 0; i < r.outline.size(); ++i) {
+        const OutlineElement& was = r.outline[i];
+        // A line drawn where it was keeps its stored colour and label, so an
+        // outline nobody changed is written back byte for byte.
+        const bool same = i < n && was.type == kLine && was.x1 == lines[i].x1 && was.y1 == lines[i].y1 &&
+                          was.x2 == lines[i].x2 && was.y2 == lines[i].y2;
+        if (!same) r.outline[i] = i < n ? lines[i] : OutlineElement{};
+    }
     // A single element cannot be expressed: the stored index counts from 1.
     r.lastElement = n >= 2 ? static_cast<std::int32_t>(n - 1) : 0;
     r.textSlots = {};

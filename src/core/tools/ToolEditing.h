@@ -39,7 +39,7 @@ struct ToolDraft {
 
 ToolDraft DraftFromPunch(const PunchRecord& record, const std::string& name);
 ToolDraft DraftFromDie(const DieRecord& record, const std::string& name);
-// A new tool: version 1.1, no figures, no outline.
+// A new tool: version 1.1, no figures (NaN), no outline.
 ToolDraft EmptyDraft(ToolKind kind);
 
 // The start points of the outline's lines in order. `closedChain` tells

@@ -107,7 +107,9 @@ float DefaultWidth(ToolKind kind, float vOpening) {
     return Positive(vOpening) ? std::max(30.0f, vOpening + 34) : 50;
 }
 
-GeneratedOutline GenerateOutline(ToolShape shape, const ToolDraft& d, float width) {
+namespace {
+
+GeneratedOutline Shape(ToolShape shape, const ToolDraft& d, float width) {
     if (!Positive(d.height)) return Refused("La hauteur doit \xC3\xAAtre un nombre positif");
     if (!(Positive(d.angle) && d.angle < 180)) return Refused("L'angle doit \xC3\xAAtre un nombre entre 0 et 180");
     if (!Positive(width)) return Refused("La largeur doit \xC3\xAAtre un nombre positif");
@@ -120,6 +122,20 @@ GeneratedOutline GenerateOutline(ToolShape shape, const ToolDraft& d, float widt
         return SingleV(d, width);
     }
     return {};
+}
+
+}  // namespace
+
+// Points to the hundredth of a millimetre, as a catalogue gives them: what the
+// table shows is what is saved.
+GeneratedOutline GenerateOutline(ToolShape shape, const ToolDraft& d, float width) {
+    GeneratedOutline out = Shape(shape, d, width);
+    for (OutlinePoint& p : out.points) {
+        p.x = std::round(p.x * 100.0f) / 100.0f;
+        p.y = std::round(p.y * 100.0f) / 100.0f;
+        if (p.x == 0) p.x = 0;  // no "-0" in the table
+    }
+    return out;
 }
 
 }  // namespace zelpor

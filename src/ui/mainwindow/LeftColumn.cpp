@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "calc/MaterialTable.h"
 #include "common/Latin1.h"
 #include "common/WindowSet.h"
 #include "dialogs/NewCustomDialog.h"
@@ -21,8 +22,6 @@ namespace zelpor {
 namespace {
 
 bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
-
-const char* const kMaterials[] = {"Acier", "Alu", "Inox"};
 
 }  // namespace
 
@@ -205,7 +204,7 @@ void MainWindow::CBmatiereEnter() {
     setFocusLevel(FocusLevel::Material);
     const QSignalBlocker block(m_material);
     m_material->clear();
-    for (const char* name : kMaterials) m_material->addItem(QLatin1String(name));
+    for (const std::string& name : MaterialChoices(m_state.workspace.pathTools)) m_material->addItem(FromLatin1(name));
     // Showing the part's material is not choosing it: the part stays as it is.
     const int found = m_material->findText(FromLatin1(m_state.part.material.str()), Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_material->setCurrentIndex(found >= 0 ? found : 0);

@@ -17,6 +17,8 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SettingFields.h"
 #include "common/FunctionPanel.h"
+#include "materials/MaterialWindow.h"
+#include "tooleditor/ToolEditorWindow.h"
 
 namespace zelpor {
 
@@ -241,8 +243,14 @@ void MainWindow::buildMenus() {
             [this] { ListePoincons1Click(); });
     connect(makeAction(outils, QStringLiteral("Liste Matrices"), "ListeMatrices1"), &QAction::triggered, this,
             [this] { ListeMatrices1Click(); });
-    makeAction(outils, QStringLiteral("Programmation Poinçons"), "ProgrammationPoincons1", false);
-    makeAction(outils, QStringLiteral("Programmation Matrices"), "ProgrammationMatrices1", false);
+    connect(makeAction(outils, QStringLiteral("Programmation Poinçons"), "ProgrammationPoincons1"),
+            &QAction::triggered, this, [this] { OpenToolEditor(m_state, m_messages, ToolKind::Punch, this); FormActivate(); });
+    connect(makeAction(outils, QStringLiteral("Programmation Matrices"), "ProgrammationMatrices1"),
+            &QAction::triggered, this, [this] { OpenToolEditor(m_state, m_messages, ToolKind::Die, this); FormActivate(); });
+    connect(makeAction(outils, QStringLiteral("Matières"), "Matieres1"), &QAction::triggered, this, [this] {
+        if (OpenMaterialEditor(m_state, m_messages, this)) UpdateBendForce();  // the new coefficient, at once
+        FormActivate();
+    });
 
     QMenu* aide = bar->addMenu(QStringLiteral("Aide"));
     aide->setObjectName(QStringLiteral("Aide1"));

@@ -43,13 +43,15 @@ TEST(ToolDraft, SampleToolsReadAsTheirPointsAndWriteBackByteForByte) {
     const ToolDraft p = DraftFromPunch(punch, "P88-67");
     EXPECT_EQ(p.points, (Points{{-13, 0}, {13, 0}, {13, -53.54f}, {0, -67}, {-13, -53.54f}}));
     EXPECT_TRUE(CheckTool(p).ok());
-    // Only the drawing's colour and label change: every figure and point is kept.
-    const PunchRecord back = PunchFromDraft(p);
-    EXPECT_EQ(back.lastElement, punch.lastElement);
-    for (int i = 0; i <= back.lastElement; ++i) {
-        EXPECT_EQ(back.outline[i].x1, punch.outline[i].x1);
-        EXPECT_EQ(back.outline[i].y2, punch.outline[i].y2);
-    }
+    EXPECT_EQ(EncodePunch(PunchFromDraft(p)), EncodePunch(punch));  // labels and colours kept
+    // A moved point redraws its two lines; the others keep their bytes.
+    ToolDraft moved = p;
+    moved.points[3].y = -66;
+    const PunchRecord back = PunchFromDraft(moved);
+    EXPECT_EQ(back.outline[0], punch.outline[0]);
+    EXPECT_EQ(back.outline[2].y2, -66.0f);
+    EXPECT_EQ(back.outline[3].name.str(), "");
+    EXPECT_EQ(back.outline[3].colour, Rgb(255, 0, 0));
     EXPECT_TRUE(CheckTool(DieV16()).ok());
     EXPECT_EQ(DieFromDraft(DieV16()).reserved, test::SampleDieV16().reserved);
 }

@@ -41,7 +41,9 @@ std::vector<std::uint8_t> EncodeMaterialList(const MaterialList& list) {
 }
 
 std::string MaterialFilePath(const std::string& toolsFolder) {
-    return ResolveCaseInsensitive(toolsFolder + kPathSeparator + "material.dat");
+    // The same file the force reads; a folder ending with its separator gets no second one.
+    const bool separated = !toolsFolder.empty() && (toolsFolder.back() == '/' || toolsFolder.back() == kPathSeparator);
+    return ResolveCaseInsensitive(toolsFolder + (separated ? "" : std::string(1, kPathSeparator)) + "material.dat");
 }
 
 MaterialList LoadMaterialList(const std::string& toolsFolder) {

@@ -90,7 +90,7 @@ void MaterialWindow::FormActivate() {
     m_modified = false;
     m_adding = false;
     fillList(m_list.find(m_state.part.material.str()));
-    m_names->setFocus();
+    m_names->setFocus(Qt::TabFocusReason);
 }
 
 void MaterialWindow::fillList(int select) {
@@ -116,8 +116,10 @@ void MaterialWindow::showSelected() {
     }
     const MaterialRecord& r = m_list.records[static_cast<std::size_t>(i)];
     m_name->setText(FromLatin1(r.name.str()));
-    m_coefficient->setText(Fixed2(r.coefficient));
-    m_rm->setText(Fixed2(RmFromCoefficient(r.coefficient)));
+    // A new material has no coefficient yet: its fields wait empty.
+    const bool given = r.coefficient > 0;
+    m_coefficient->setText(given ? Fixed2(r.coefficient) : QString());
+    m_rm->setText(given ? Fixed2(RmFromCoefficient(r.coefficient)) : QString());
 }
 
 void MaterialWindow::refuse(const std::string& why) {
@@ -146,23 +148,23 @@ bool MaterialWindow::fieldKey(QWidget* field, QKeyEvent* key) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (field == m_names) {
         if (!enter) return false;
-        if (selected() >= 0) m_name->setFocus();
+        if (selected() >= 0) m_name->setFocus(Qt::TabFocusReason);
         return true;
     }
     if (enter || key->key() == Qt::Key_Down) {
         if (field == m_name) {
-            if (nameEntered()) m_coefficient->setFocus();
+            if (nameEntered()) m_coefficient->setFocus(Qt::TabFocusReason);
         } else if (field == m_coefficient) {
-            m_rm->setFocus();
+            m_rm->setFocus(Qt::TabFocusReason);
         } else {
-            m_names->setFocus();
+            m_names->setFocus(Qt::TabFocusReason);
         }
         return true;
     }
     if (key->key() == Qt::Key_Up) {
-        if (field == m_rm) m_coefficient->setFocus();
-        else if (field == m_coefficient) m_name->setFocus();
-        else if (!m_adding) m_names->setFocus();
+        if (field == m_rm) m_coefficient->setFocus(Qt::TabFocusReason);
+        else if (field == m_coefficient) m_name->setFocus(Qt::TabFocusReason);
+        else if (!m_adding) m_names->setFocus(Qt::TabFocusReason);
         return true;
     }
     return field != m_name && RefuseNonNumberKey(key);
@@ -240,7 +242,7 @@ void MaterialWindow::addMaterial() {
     }
     showSelected();
     m_adding = true;
-    m_name->setFocus();
+    m_name->setFocus(Qt::TabFocusReason);
     m_status->setText(QStringLiteral("Nouvelle mati\u00E8re : son nom, puis Entr\u00E9e"));
 }
 
@@ -254,7 +256,7 @@ void MaterialWindow::deleteMaterial() {
     m_list.records.erase(m_list.records.begin() + i);
     m_modified = true;
     fillList(std::min(i, static_cast<int>(m_list.records.size()) - 1));
-    m_names->setFocus();
+    m_names->setFocus(Qt::TabFocusReason);
 }
 
 bool MaterialWindow::saveAndClose() {
@@ -265,7 +267,7 @@ bool MaterialWindow::saveAndClose() {
     if (const int bad = FirstBadCoefficient(m_list); bad >= 0) {
         fillList(bad);
         refuse(MaterialProblemText(MaterialProblem::Coefficient));
-        m_coefficient->setFocus();
+        m_coefficient->setFocus(Qt::TabFocusReason);
         return false;
     }
     if (!SaveMaterialList(m_state.workspace.pathTools, m_list)) {

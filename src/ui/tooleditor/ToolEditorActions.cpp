@@ -61,7 +61,7 @@ bool ToolEditorWindow::fieldKey(QWidget* field, QKeyEvent* key) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (field == m_list) {
         if (!enter) return false;
-        m_name->setFocus();
+        m_name->setFocus(Qt::TabFocusReason);
         return true;
     }
     const std::vector<QWidget*> order = fieldOrder();
@@ -74,14 +74,14 @@ bool ToolEditorWindow::fieldKey(QWidget* field, QKeyEvent* key) {
     if (enter || key->key() == Qt::Key_Down) {
         if (field == m_name && m_nameMode != NameMode::Shown) return true;  // the name is taken with Enter
         if (at + 1 == order.end()) m_grid->focusCell(0, 0);
-        else (*(at + 1))->setFocus();
+        else (*(at + 1))->setFocus(Qt::TabFocusReason);
         return true;
     }
     if (key->key() == Qt::Key_Up) {
         if (at == order.begin()) {
-            if (m_list->isEnabled()) m_list->setFocus();
+            if (m_list->isEnabled()) m_list->setFocus(Qt::TabFocusReason);
         } else {
-            (*(at - 1))->setFocus();
+            (*(at - 1))->setFocus(Qt::TabFocusReason);
         }
         return true;
     }
@@ -135,7 +135,7 @@ bool ToolEditorWindow::leaveCurrent() {
 void ToolEditorWindow::nameEntered() {
     const std::string typed = ToLocal(m_name->text());
     if (m_nameMode == NameMode::Shown) {
-        m_version->setFocus();
+        m_version->setFocus(Qt::TabFocusReason);
         return;
     }
     if (const std::string why = ToolNameProblemText(typed); !why.empty()) {
@@ -146,7 +146,7 @@ void ToolEditorWindow::nameEntered() {
     if (m_nameMode == NameMode::NewTool) {
         m_draft.name = typed;
         m_modified = true;
-        m_version->setFocus();
+        m_version->setFocus(Qt::TabFocusReason);
         return;
     }
     // Renaming acts on the file at once.
@@ -165,7 +165,7 @@ void ToolEditorWindow::nameEntered() {
     m_loadedName = typed;
     refreshList(typed);
     m_status->setText(QStringLiteral("Outil renomm\u00E9 : ") + FromLocal(typed));
-    m_list->setFocus();
+    m_list->setFocus(Qt::TabFocusReason);
 }
 
 bool ToolEditorWindow::save() {
@@ -174,7 +174,7 @@ bool ToolEditorWindow::save() {
     if (const std::string why = ToolNameProblemText(m_draft.name); !why.empty()) {
         m_status->setText(Utf8(why));
         m_messages.warn(this, Utf8(why), kTitle);
-        m_name->setFocus();
+        m_name->setFocus(Qt::TabFocusReason);
         return false;
     }
     if (const ToolCheck check = CheckTool(m_draft); !check.ok()) {
@@ -217,7 +217,7 @@ void ToolEditorWindow::newTool() {
     }
     setNameMode(NameMode::NewTool);
     showDraft();
-    m_name->setFocus();
+    m_name->setFocus(Qt::TabFocusReason);
     m_status->setText(QStringLiteral("Nouveau ") + toolTitle().toLower() + QStringLiteral(" : son nom, puis Entr\u00E9e"));
 }
 
@@ -231,7 +231,7 @@ void ToolEditorWindow::copyTool() {
     setNameMode(NameMode::NewTool);
     m_modified = true;
     m_name->clear();
-    m_name->setFocus();
+    m_name->setFocus(Qt::TabFocusReason);
     m_status->setText(QStringLiteral("Copie : le nom de la copie, puis Entr\u00E9e"));
 }
 
@@ -242,7 +242,7 @@ void ToolEditorWindow::renameTool() {
     }
     if (!leaveCurrent()) return;
     setNameMode(NameMode::Rename);
-    m_name->setFocus();
+    m_name->setFocus(Qt::TabFocusReason);
     m_name->selectAll();
     m_status->setText(QStringLiteral("Nouveau nom de ") + FromLocal(m_loadedName) + QStringLiteral(", puis Entr\u00E9e"));
 }
@@ -274,7 +274,7 @@ void ToolEditorWindow::deleteTool() {
         return;
     }
     refreshList(names[static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(names.size()) - 1))]);
-    m_list->setFocus();
+    m_list->setFocus(Qt::TabFocusReason);
 }
 
 void ToolEditorWindow::generate() {

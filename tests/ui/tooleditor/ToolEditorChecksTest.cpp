@@ -38,10 +38,11 @@ struct DieEditor : ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowActive(editor.get()));
     }
     QLineEdit* field(const char* name) { return editor->findChild<QLineEdit*>(QLatin1String(name)); }
-    static void Key(Qt::Key k, int times = 1) {
-        for (int i = 0; i < times; ++i) QTest::keyClick(QApplication::focusWidget(), k);
+    QWidget* target() { return editor->focusWidget() ? editor->focusWidget() : editor.get(); }
+    void Key(Qt::Key k, int times = 1) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(target(), k);
     }
-    static void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), QLatin1String(text)); }
+    void Type(const char* text) { QTest::keyClicks(target(), QLatin1String(text)); }
     // Replaces the text of a field as the user does: click in, select all, type.
     void retype(const char* name, const char* text) {
         field(name)->setFocus();
@@ -133,6 +134,7 @@ TEST_F(DieEditor, NewCopyRenameAndDeleteAskBeforeTouchingAnExistingFile) {
     EXPECT_FALSE(editor->isVisible());
 
     editor->show();  // reopened: the list in the library order
+    QApplication::setActiveWindow(editor.get());
     auto* list = editor->findChild<QListWidget*>();
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("V12"));

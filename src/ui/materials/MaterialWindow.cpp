@@ -127,17 +127,25 @@ void MaterialWindow::refuse(const std::string& why) {
     m_messages.warn(this, Utf8(why), kTitle);
 }
 
+bool MaterialWindow::functionKey(int key) {
+    switch (key) {
+    case Qt::Key_F1: addMaterial(); return true;
+    case Qt::Key_F4: deleteMaterial(); return true;
+    case Qt::Key_F8: saveAndClose(); return true;
+    default: return false;
+    }
+}
+
+void MaterialWindow::keyPressEvent(QKeyEvent* event) {
+    if (functionKey(event->key())) return;
+    QDialog::keyPressEvent(event);
+}
+
 bool MaterialWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_F1: addMaterial(); return true;
-        case Qt::Key_F4: deleteMaterial(); return true;
-        case Qt::Key_F8: saveAndClose(); return true;
-        default: break;
-        }
-        if (fieldKey(widget, key)) return true;
+        if (functionKey(key->key()) || fieldKey(widget, key)) return true;
     }
     if (widget && widget != m_names && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         PaintField(widget, event->type() == QEvent::FocusIn);

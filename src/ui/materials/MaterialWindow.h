@@ -35,10 +35,12 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* makeField(const QString& caption, const char* name, int row, const QString& unit);
+    bool functionKey(int key);
     bool fieldKey(QWidget* field, QKeyEvent* key);
     void fillList(int select);
     void showSelected();

@@ -41,6 +41,11 @@ bool ToolEditorWindow::functionKey(int key) {
     }
 }
 
+void ToolEditorWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier && functionKey(event->key())) return;
+    QDialog::keyPressEvent(event);
+}
+
 bool ToolEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::KeyPress && widget) {

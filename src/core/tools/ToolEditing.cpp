@@ -94,21 +94,10 @@ ToolDraft EmptyDraft(ToolKind kind) {
     return d;
 }
 
-std::vector<OutlinePoint> PointsFromOutline(std::span<const OutlineElement> elements, bool* closedChain) {
+std::vector<OutlinePoint> PointsFromOutline(std::span<const OutlineElement> elements) {
     std::vector<OutlinePoint> points;
-    bool chain = !elements.empty();
-    const OutlineElement* previous = nullptr;
-    for (const OutlineElement& e : elements) {
-        if (e.type != kLine) {
-            chain = false;
-            continue;
-        }
-        if (previous && (previous->x2 != e.x1 || previous->y2 != e.y1)) chain = false;
-        points.push_back({e.x1, e.y1});
-        previous = &e;
-    }
-    if (chain && previous && (previous->x2 != points.front().x || previous->y2 != points.front().y)) chain = false;
-    if (closedChain) *closedChain = chain;
+    for (const OutlineElement& e : elements)
+        if (e.type == kLine) points.push_back({e.x1, e.y1});
     return points;
 }
 
@@ -130,18 +119,32 @@ std::vector<OutlineElement> OutlineFromPoints(const std::vector<OutlinePoint>& p
 
 namespace {
 
-// Fills the outline slots of a record: elements 0..n-1 from the points, the
-// slots after them cleared, so an old longer outline leaves nothing behind.
+// The elements of the file the draft came from that are no lines (arcs,
+// circles, texts, fill seeds): the point table does not show them, and they
+// are kept after the lines.
+template <typename Record>
+std::vector<OutlineElement> KeptElements(const Record& r) {
+    std::vector<OutlineElement> kept;
+    for (int i = 0; i < r.elementCount(); ++i)
+        if (r.outline[static_cast<std::size_t>(i)].type != kLine) kept.push_back(r.outline[static_cast<std::size_t>(i)]);
+    return kept;
+}
+
+// Fills the outline slots of a record: the lines of the points, then the kept
+// elements, the slots after them cleared so an old longer outline leaves
+// nothing behind.
 template <typename Record>
 void StoreOutline(Record& r, const std::vector<OutlinePoint>& points) {
-    const std::vector<OutlineElement> lines = OutlineFromPoints(points);
+    std::vector<OutlineElement> lines = OutlineFromPoints(points);
+    const std::vector<OutlineElement> kept = KeptElements(r);
+    lines.insert(lines.end(), kept.begin(), kept.end());
     const std::size_t n = std::min(lines.size(), r.outline.size());
     for (std::size_t i = 0; i < r.outline.size(); ++i) {
         const OutlineElement& was = r.outline[i];
         // A line drawn where it was keeps its stored colour and label, so an
         // outline nobody changed is written back byte for byte.
-        const bool same = i < n && was.type == kLine && was.x1 == lines[i].x1 && was.y1 == lines[i].y1 &&
-                          was.x2 == lines[i].x2 && was.y2 == lines[i].y2;
+        const bool same = i < n && was.type == kLine && lines[i].type == kLine && was.x1 == lines[i].x1 &&
+                          was.y1 == lines[i].y1 && was.x2 == lines[i].x2 && was.y2 == lines[i].y2;
         if (!same) r.outline[i] = i < n ? lines[i] : OutlineElement{};
     }
     // A single element cannot be expressed: the stored index counts from 1.
@@ -185,6 +188,8 @@ ToolCheck CheckTool(const ToolDraft& d) {
         if (!Positive(d.entryRadius)) return {ToolProblem::EntryRadius, 0};
     }
     if (const ToolCheck c = CheckOutline(d.points); !c.ok()) return c;
+    const std::size_t kept = d.kind == ToolKind::Punch ? KeptElements(d.punchBase).size() : KeptElements(d.dieBase).size();
+    if (d.points.size() + kept > static_cast<std::size_t>(kOutlineSlots)) return {ToolProblem::TooManyPoints, 0};
     return d.kind == ToolKind::Punch ? CheckPunchShape(d) : CheckDieShape(d);
 }
 

@@ -42,15 +42,15 @@ ToolDraft DraftFromDie(const DieRecord& record, const std::string& name);
 // A new tool: version 1.1, no figures (NaN), no outline.
 ToolDraft EmptyDraft(ToolKind kind);
 
-// The start points of the outline's lines in order. `closedChain` tells
-// whether the lines formed one closed chain (each line starting where the one
-// before ended): only then is the point table the whole outline.
-std::vector<OutlinePoint> PointsFromOutline(std::span<const OutlineElement> elements, bool* closedChain = nullptr);
+// The start points of the outline's lines in order; elements of other types
+// have no place in a point table and are left out.
+std::vector<OutlinePoint> PointsFromOutline(std::span<const OutlineElement> elements);
 // n points give n lines, the last one closing the outline; red, unlabelled.
 std::vector<OutlineElement> OutlineFromPoints(const std::vector<OutlinePoint>& points);
 
-// The records written for a draft: figures and outline from the draft, every
-// other byte from the record the draft was read from; the text slots zero.
+// The records written for a draft: figures and outline lines from the draft,
+// the outline's arcs, circles, texts and fills and every other byte from the
+// record the draft was read from; the text slots zero.
 PunchRecord PunchFromDraft(const ToolDraft& draft);
 DieRecord DieFromDraft(const ToolDraft& draft);
 std::vector<std::uint8_t> EncodeDraft(const ToolDraft& draft);

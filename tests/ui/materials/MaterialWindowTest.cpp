@@ -120,25 +120,3 @@ TEST_F(MaterialEditor, FailedSaveIsReportedWithThePathAndLeavesTheOldTable) {
 
 }  // namespace
 }  // namespace zelpor::test
-
-namespace zelpor::test {
-namespace {
-
-// ZELPOR_SCREENSHOTS=<folder> writes the materials editor for the README.
-TEST_F(MaterialEditor, PictureWrittenOnRequest) {
-    const char* folder = std::getenv("ZELPOR_SCREENSHOTS");
-    if (!folder) GTEST_SKIP() << "ZELPOR_SCREENSHOTS not set";
-    writeTools();
-    start(SamplePart(1));
-    edit([&](QWidget* w) {
-        Key(Qt::Key_F1);
-        Type("Inox 304");
-        Key(Qt::Key_Return, 2);
-        Type("700");
-        w->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/materials.png"));
-        Key(Qt::Key_F8);
-    });
-}
-
-}  // namespace
-}  // namespace zelpor::test

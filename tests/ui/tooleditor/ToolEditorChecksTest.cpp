@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -152,44 +151,6 @@ TEST_F(DieEditor, NewCopyRenameAndDeleteAskBeforeTouchingAnExistingFile) {
     EXPECT_FALSE(fs::exists(dir.file("V10.die")));
     EXPECT_EQ(list->count(), 2);
     EXPECT_EQ(editor->draft().name, "V16");
-}
-
-}  // namespace
-}  // namespace zelpor
-
-namespace zelpor {
-namespace {
-
-// Pictures for the README: ZELPOR_SCREENSHOTS=<folder> writes the two editors
-// as a user sees them after generating an outline.
-TEST(ToolEditorPictures, WrittenOnRequest) {
-    const char* folder = std::getenv("ZELPOR_SCREENSHOTS");
-    if (!folder) GTEST_SKIP() << "ZELPOR_SCREENSHOTS not set";
-    test::TempDir dir;
-    AppState state;
-    state.workspace.pathTools = dir.folder();
-    test::WriteAll(dir.file("P88-67.pun"), EncodePunch(test::SamplePunchP88_67()));
-    test::WriteAll(dir.file("V16.die"), EncodeDie(test::SampleDieV16()));
-    test::ScriptedMessages messages;
-    for (ToolKind kind : {ToolKind::Punch, ToolKind::Die}) {
-        ToolEditorWindow editor(state, kind, messages);
-        editor.show();
-        QApplication::setActiveWindow(&editor);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
-        if (kind == ToolKind::Punch) {
-            QTest::keyClick(&editor, Qt::Key_F1);
-            QTest::keyClicks(editor.focusWidget(), QStringLiteral("P88-95-COL"));
-            for (const char* typed : {"", "", "95", "88"}) {
-                QTest::keyClick(editor.focusWidget(), Qt::Key_Return);
-                QTest::keyClicks(editor.focusWidget(), QLatin1String(typed));
-            }
-            auto* shape = editor.findChild<QComboBox*>(QStringLiteral("CBforme"));
-            shape->setCurrentIndex(1);  // gooseneck
-            QTest::keyClick(editor.focusWidget(), Qt::Key_F5);
-        }
-        editor.grab().save(QString::fromLocal8Bit(folder) +
-                           (kind == ToolKind::Punch ? QStringLiteral("/punch-editor.png") : QStringLiteral("/die-editor.png")));
-    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 
 #include <cmath>
@@ -63,6 +64,16 @@ PointGrid::PointGrid(QWidget* parent) : QScrollArea(parent) {
             PaintField(e, false);
             e->installEventFilter(this);
             connect(e, &QLineEdit::textEdited, this, &PointGrid::edited);
+            // The mouse reaches the row operations through the cell's menu.
+            e->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(e, &QLineEdit::customContextMenuRequested, this, [this, e, r](const QPoint& at) {
+                QMenu menu(this);
+                menu.addAction(QStringLiteral("Monter la ligne"), this, [this, r] { moveRow(r, -1); });
+                menu.addAction(QStringLiteral("Descendre la ligne"), this, [this, r] { moveRow(r, 1); });
+                menu.addAction(QStringLiteral("Ins\u00E9rer une ligne"), this, [this, r] { insertRow(r); });
+                menu.addAction(QStringLiteral("Supprimer la ligne"), this, [this, r] { deleteRow(r); });
+                menu.exec(e->mapToGlobal(at));
+            });
             m_cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = e;
         }
     }

@@ -97,6 +97,14 @@ TEST_F(DieEditor, DrawingIsTheLibrarysAndAFailedSaveLeavesTheOldFile) {
     retype("EditHauteur", "70");  // the drawing follows every keystroke
     EXPECT_NE(editor->renderDrawing(), library.renderDrawing());
 
+    // Rows move with Ctrl+arrows and come back: the outline is the same.
+    const auto points = editor->draft().points;
+    retype("EditX2", "25");
+    QTest::keyClick(target(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(editor->draft().points[2], points[1]);
+    QTest::keyClick(target(), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(editor->draft().points, points);
+
     // Generating a single V for the new height, then a save that cannot be written.
     Key(Qt::Key_F5);
     EXPECT_EQ(status(), QStringLiteral("Contour g\u00E9n\u00E9r\u00E9 : 9 points"));

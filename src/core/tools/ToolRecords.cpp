@@ -124,7 +124,7 @@ std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind 
 
 std::string ToolFilePath(const std::string& toolsFolder, const std::string& name, ToolKind kind) {
     if (!IsPlainName(name)) return {};
-    return toolsFolder + name + (kind == ToolKind::Punch ? ".PUN" : ".DIE");
+    return ResolveCaseInsensitive(toolsFolder + name + (kind == ToolKind::Punch ? ".PUN" : ".DIE"));
 }
 
 bool LoadPunchRecord(PunchRecord& record, const std::string& path) {

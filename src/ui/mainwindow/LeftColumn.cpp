@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "calc/MaterialTable.h"
 #include "common/Latin1.h"
 #include "common/WindowSet.h"
 #include "dialogs/NewCustomDialog.h"
@@ -15,12 +16,6 @@
 #include "workspace/AppState.h"
 
 namespace zelpor {
-
-namespace {
-
-const char* const kMaterials[] = {"Acier", "Alu", "Inox"};
-
-}  // namespace
 
 // Digits, Backspace and "." only, whatever the locale; a character typed at
 // the very start replaces the whole value.
@@ -137,7 +132,7 @@ void MainWindow::onMaterialEntered() {
     setFocusLevel(FocusLevel::Material);
     const QSignalBlocker block(m_materialList);
     m_materialList->clear();
-    for (const char* name : kMaterials) m_materialList->addItem(QLatin1String(name));
+    for (const std::string& name : MaterialChoices(m_state.workspace.pathTools)) m_materialList->addItem(FromLatin1(name));
     // Showing the part's material is not choosing it: the part stays as it is.
     const int found = m_materialList->findText(FromLatin1(m_state.part.material.str()),
                                                Qt::MatchExactly | Qt::MatchCaseSensitive);

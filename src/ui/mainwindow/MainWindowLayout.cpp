@@ -18,6 +18,8 @@
 #include "profiletable/ProfileTableWindow.h"
 #include "common/FunctionPanel.h"
 #include "print/PrintMenus.h"
+#include "materials/MaterialWindow.h"
+#include "tooleditor/ToolEditorWindow.h"
 
 namespace zelpor {
 
@@ -249,8 +251,14 @@ void MainWindow::buildMenus() {
             [this] { openPunchLibrary(); });
     connect(makeAction(outils, QStringLiteral("Liste Matrices"), "ListeMatrices1"), &QAction::triggered, this,
             [this] { openDieLibrary(); });
-    makeAction(outils, QStringLiteral("Programmation Poinçons"), "ProgrammationPoincons1", false);
-    makeAction(outils, QStringLiteral("Programmation Matrices"), "ProgrammationMatrices1", false);
+    connect(makeAction(outils, QStringLiteral("Programmation Poinçons"), "ProgrammationPoincons1"),
+            &QAction::triggered, this, [this] { OpenToolEditor(m_state, m_messages, ToolKind::Punch, this); activate(); });
+    connect(makeAction(outils, QStringLiteral("Programmation Matrices"), "ProgrammationMatrices1"),
+            &QAction::triggered, this, [this] { OpenToolEditor(m_state, m_messages, ToolKind::Die, this); activate(); });
+    connect(makeAction(outils, QStringLiteral("Matières"), "Matieres1"), &QAction::triggered, this, [this] {
+        if (OpenMaterialEditor(m_state, m_messages, this)) updateBendForce();  // the new coefficient, at once
+        activate();
+    });
 
     QMenu* aide = bar->addMenu(QStringLiteral("Aide"));
     aide->setObjectName(QStringLiteral("Aide1"));

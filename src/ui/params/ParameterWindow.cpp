@@ -72,8 +72,9 @@ ParameterWindow::ParameterWindow(AppState& state, WindowSet& windows, MessageSer
         setFieldColour(row.value, false);
         row.value->installEventFilter(this);
         row.unit = cell(QStringLiteral("Unite"), kColUnit, 100);
-        if (r <= kEditableParameterRows)
-            connect(row.value, &QLineEdit::textEdited, this, [this, r] { fieldChanged(r); });
+        connect(row.value, &QLineEdit::textEdited, this, [this, r] {
+            if (RowTakesInput(m_table, m_page, r)) fieldChanged(r);
+        });
     }
 
     // The bottom panel: the status line above the eight buttons.
@@ -81,6 +82,8 @@ ParameterWindow::ParameterWindow(AppState& state, WindowSet& windows, MessageSer
     m_status->setGeometry(0, 477, 795, 19);
     m_buttons = new FunctionButtonPanel(this);
     m_buttons->setGeometry(0, 498, 795, 74);
+    connect(m_buttons->button(1), &QToolButton::clicked, this, &ParameterWindow::Bouton1Click);
+    connect(m_buttons->button(2), &QToolButton::clicked, this, &ParameterWindow::Bouton2Click);
     connect(m_buttons->button(8), &QToolButton::clicked, this, &ParameterWindow::Bouton8Click);
     // The table is loaded once, when the window is created at start-up; the
     // tools folder is known by then.
@@ -95,11 +98,17 @@ void ParameterWindow::showEvent(QShowEvent* event) {
 }
 
 void ParameterWindow::FormActivate() {
-    // There is a single page: the paging buttons are shown but never enabled.
-    m_buttons->setButton(1, QStringLiteral("Page suivante"), QStyle::SP_ArrowRight, false);
-    m_buttons->setButton(2, QStringLiteral("Page precedante"), QStyle::SP_ArrowLeft, false);
     for (int n = 3; n <= 7; ++n) m_buttons->button(n)->hide();
     m_buttons->setButton(8, QStringLiteral("Retour"), QStyle::SP_DialogCloseButton);
+    showPage(0);
+}
+
+// The paging buttons lead only to pages that hold entries, so with a table of
+// twelve entries or fewer they stay disabled.
+void ParameterWindow::showPage(int page) {
+    m_page = page;
+    m_buttons->setButton(1, QStringLiteral("Page suivante"), QStyle::SP_ArrowRight, NextPage(m_table, page) >= 0);
+    m_buttons->setButton(2, QStringLiteral("Page precedante"), QStyle::SP_ArrowLeft, PreviousPage(m_table, page) >= 0);
 
     for (int r = 1; r <= kRows; ++r) {
         const MachineParameter& e = entry(r);
@@ -107,14 +116,37 @@ void ParameterWindow::FormActivate() {
         // Fields that store nothing (read-only or unused entries, display-only
         // rows) refuse pasting as well as typing, so the screen never shows a
         // value that is not the stored one.
-        row.value->setReadOnly(r > kEditableParameterRows || e.number == 0 || e.modifiable == 0);
-        if (e.number == 0) continue;  // unused entries are never shown
-        row.number->setText(QString::number(e.number));
-        row.designation->setText(FromLatin1(e.designation.str()));
-        row.value->setText(QString::fromStdString(FormatParameterValue(e)));
-        row.unit->setText(FromLatin1(e.unit.str()));
+        row.value->setReadOnly(!RowTakesInput(m_table, page, r) || e.number == 0 || e.modifiable == 0);
+        // An unused entry shows an empty row, whatever the page before showed there.
+        const bool used = e.number != 0;
+        row.number->setText(used ? QString::number(e.number) : QString());
+        row.designation->setText(used ? FromLatin1(e.designation.str()) : QString());
+        row.value->setText(used ? QString::fromStdString(FormatParameterValue(e)) : QString());
+        row.unit->setText(used ? FromLatin1(e.unit.str()) : QString());
     }
-    m_rows[0].value->setFocus();
+    int first = 1;
+    while (page > 0 && first < kRows && !RowTakesInput(m_table, page, first)) ++first;
+    // A field that keeps the focus across pages takes on its new entry.
+    QLineEdit* field = m_rows[static_cast<std::size_t>(first - 1)].value;
+    if (field->hasFocus() && RowTakesInput(m_table, page, first)) fieldFocusIn(first);
+    else field->setFocus();
+}
+
+void ParameterWindow::Bouton1Click() {
+    if (const int next = NextPage(m_table, m_page); next >= 0) showPage(next);
+}
+
+void ParameterWindow::Bouton2Click() {
+    if (const int previous = PreviousPage(m_table, m_page); previous >= 0) showPage(previous);
+}
+
+bool ParameterWindow::pageKey(int key) {
+    switch (key) {
+    case Qt::Key_F1: Bouton1Click(); return true;
+    case Qt::Key_F2: Bouton2Click(); return true;
+    case Qt::Key_F8: done(QDialog::Rejected); return true;
+    default: return false;
+    }
 }
 
 int ParameterWindow::rowOf(QObject* watched) const {
@@ -126,12 +158,9 @@ int ParameterWindow::rowOf(QObject* watched) const {
 bool ParameterWindow::eventFilter(QObject* watched, QEvent* event) {
     const int row = rowOf(watched);
     if (row == 0) return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F8) {
-        done(QDialog::Rejected);
-        return true;
-    }
-    // Rows 8 to 12 only display their entry.
-    if (row > kEditableParameterRows) return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && pageKey(static_cast<QKeyEvent*>(event)->key())) return true;
+    // Rows 8 to 12 of the first page and unused entries only display.
+    if (!RowTakesInput(m_table, m_page, row)) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn: fieldFocusIn(row); break;
     case QEvent::FocusOut: fieldFocusOut(row); break;
@@ -154,7 +183,8 @@ void ParameterWindow::setFieldColour(QLineEdit* field, bool focused) {
 void ParameterWindow::fieldFocusIn(int row) {
     QLineEdit* field = m_rows[static_cast<std::size_t>(row - 1)].value;
     setFieldColour(field, true);
-    m_status->setText(QString::fromStdString(ParameterFocusMessage(row, entry(row))));
+    m_status->setText(QString::fromStdString(m_page == 0 ? ParameterFocusMessage(row, entry(row))
+                                                         : LaterPageFocusMessage(entry(row))));
     // Entering a field puts the caret at its start, so the first character
     // typed begins a new value.
     const int length = static_cast<int>(field->text().size());
@@ -171,12 +201,21 @@ bool ParameterWindow::fieldKeyDown(int row, QKeyEvent* key) {
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Down: target = row + 1; break;
-    case Qt::Key_Up: target = row == 1 ? kRows : row - 1; break;
+    case Qt::Key_Down: target = m_page == 0 ? row + 1 : neighbourRow(row, 1); break;
+    case Qt::Key_Up: target = m_page == 0 ? (row == 1 ? kRows : row - 1) : neighbourRow(row, -1); break;
     default: return false;
     }
     m_rows[static_cast<std::size_t>(target - 1)].value->setFocus(Qt::TabFocusReason);
     return true;
+}
+
+// On the later pages the keys go round the rows that take input.
+int ParameterWindow::neighbourRow(int row, int step) const {
+    int r = row;
+    do {
+        r = (r - 1 + step + kRows) % kRows + 1;
+    } while (r != row && !RowTakesInput(m_table, m_page, r));
+    return r;
 }
 
 bool ParameterWindow::fieldKeyPress(int row, QKeyEvent* key) {
@@ -207,7 +246,8 @@ bool ParameterWindow::fieldKeyPress(int row, QKeyEvent* key) {
 void ParameterWindow::fieldChanged(int row) {
     QLineEdit* field = m_rows[static_cast<std::size_t>(row - 1)].value;
     MachineParameter& e = entry(row);
-    const TypedValueOutcome out = ValidateTypedValue(row, e, ToLatin1(field->text()));
+    const std::string typed = ToLatin1(field->text());
+    const TypedValueOutcome out = m_page == 0 ? ValidateTypedValue(row, e, typed) : ValidateLaterPageValue(e, typed);
     if (out.store) e.value = *out.store;
     if (out.message != EntryMessage::Unchanged)
         m_status->setText(QString::fromUtf8(EntryMessageText(out.message).data(),
@@ -224,10 +264,7 @@ void ParameterWindow::rewrite(int row, const std::string& text) {
 }
 
 void ParameterWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F8) {
-        done(QDialog::Rejected);
-        return;
-    }
+    if (pageKey(event->key())) return;
     QDialog::keyPressEvent(event);
 }
 

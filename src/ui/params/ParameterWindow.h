@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "params/ParameterPages.h"
 #include "params/ParameterTable.h"
 
 class QLabel;
@@ -17,9 +18,10 @@ class MessageService;
 class FunctionButtonPanel;
 class StatusPanel;
 
-// The machine parameter editor. It owns the parameter table,
-// shows its first twelve entries and lets the user change the first seven,
-// checking every keystroke against the entry's limits. The table is written
+// The machine parameter editor. It owns the parameter table and shows its
+// entries twelve at a time: on the first page the user changes the first
+// seven, on the later pages every entry in use, checking every keystroke
+// against the entry's limits. The table is written
 // back to "Param.dat" every time the window closes, whatever way.
 class ParameterWindow final : public QDialog {
     Q_OBJECT
@@ -32,7 +34,10 @@ public:
     ParameterTable& table() { return m_table; }
 
     void FormActivate();
+    void Bouton1Click();  // "Page suivante"
+    void Bouton2Click();  // "Page precedante"
     void Bouton8Click();
+    int page() const { return m_page; }  // 0 for entries 1-12, up to 3 for 37-48
 
     static constexpr int kRows = 12;
 
@@ -52,7 +57,10 @@ private:
         QLabel* unit;
     };
     int rowOf(QObject* watched) const;  // 1..12, 0 when not a value field
-    MachineParameter& entry(int row) { return m_table.entries[static_cast<std::size_t>(row - 1)]; }
+    MachineParameter& entry(int row) { return m_table.entries[static_cast<std::size_t>(ParameterIndex(m_page, row))]; }
+    void showPage(int page);
+    bool pageKey(int key);
+    int neighbourRow(int row, int step) const;
     void fieldFocusIn(int row);
     void fieldFocusOut(int row);
     bool fieldKeyDown(int row, QKeyEvent* key);
@@ -66,6 +74,7 @@ private:
     WindowSet& m_windows;
     MessageService& m_messages;
     ParameterTable m_table;
+    int m_page = 0;
 
     std::array<Row, kRows> m_rows{};
     FunctionButtonPanel* m_buttons = nullptr;

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <cstring>
+
+#include "common/FunctionPanel.h"
+#include "common/WindowSet.h"
+#include "params/ParameterWindow.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+#include "workspace/AppState.h"
+
+namespace zelpor {
+namespace {
+
+// Entries 1-16 in use, 30 a yes/no entry on page 3, 48 on page 4; every
+// other byte random, unused entries included.
+std::vector<std::uint8_t> PagedTable() {
+    ParameterTable t;
+    DecodeParameterTable(t, test::RandomBytes(ParameterTable::kFileSize, 11));
+    for (auto& e : t.entries) e.number = 0;
+    auto set = [&](int number, const char* designation, int decimals, float value, float lower, float upper,
+                   bool modifiable, bool yesNo) {
+        MachineParameter& e = t.entries[static_cast<std::size_t>(number - 1)];
+        e.number = number;
+        e.designation.assign(designation);
+        e.unit.assign("mm");
+        e.decimals = decimals;
+        e.value = value;
+        e.lower = lower;
+        e.upper = upper;
+        e.modifiable = modifiable ? 1 : 0;
+        e.yesNo = yesNo ? 1 : 0;
+    };
+    for (int n = 1; n <= 12; ++n) set(n, "Machine", 0, 1, 0, 10, true, false);
+    set(13, "Vitesse but\xE9" "e X", 0, 400, 50, 1000, true, false);
+    set(14, "Axe R pr\xE9sent", 0, 1, 0, 1, false, true);
+    set(15, "Col de cygne", 0, 410, 0, 1000, false, false);
+    set(16, "Ouverture max", 1, 450, 0, 1000, true, false);
+    set(30, "Graissage", 0, 1, 0, 1, true, true);
+    set(48, "Pression", 2, 100, 0, 250, true, false);
+    return EncodeParameterTable(t);
+}
+
+struct PagedEditor : ::testing::Test {
+    test::TempDir dir;
+    AppState state;
+    WindowSet windows;
+    test::ScriptedMessages messages;
+    std::vector<std::uint8_t> original = PagedTable();
+    std::unique_ptr<ParameterWindow> window;
+
+    PagedEditor() {
+        state.workspace.pathTools = dir.folder();
+        test::WriteAll(dir.file("Param.dat"), original);
+        window = std::make_unique<ParameterWindow>(state, windows, messages);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    QLineEdit* field(int row) { return window->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(row)); }
+    QString label(const char* name, int row) {
+        return window->findChild<QLabel*>(QString::fromLatin1(name) + QString::number(row))->text();
+    }
+    QString status() { return window->findChild<StatusPanel*>()->text(); }
+    bool enabled(int n) { return window->findChild<QToolButton*>(QStringLiteral("Bouton%1").arg(n))->isEnabled(); }
+    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
+    void type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text)); }
+    static void SetValue(std::vector<std::uint8_t>& bytes, int number, float v) {
+        std::memcpy(bytes.data() + 164 * (number - 1) + 132, &v, 4);
+    }
+};
+
+TEST_F(PagedEditor, LaterPagesAreEditedWithTheirOwnLimitsAndSavedAtTheirOffsets) {
+    EXPECT_TRUE(enabled(1));
+    EXPECT_FALSE(enabled(2));
+    key(Qt::Key_F1);  // page 2: entries 13 to 24
+    EXPECT_EQ(window->page(), 1);
+    EXPECT_EQ(label("Numero", 1), QStringLiteral("13"));
+    EXPECT_EQ(label("Designation", 2), QStringLiteral("Axe R pr\u00E9sent"));
+    EXPECT_EQ(label("Numero", 5), QString());  // unused: an empty row
+    EXPECT_EQ(field(5)->text(), QString());
+    EXPECT_EQ(QApplication::focusWidget(), field(1));
+    EXPECT_EQ(status(), QStringLiteral("Mini : 50\t\tMaxi : 1000"));
+    type("7");  // below the lower limit: the field shows the limit, caret at its start
+    EXPECT_EQ(field(1)->text(), QStringLiteral("50"));
+    key(Qt::Key_End);
+    type("0");
+    key(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), field(2));
+    EXPECT_EQ(status(), QStringLiteral("\tlecture seulement"));
+    type("0");  // a read-only entry keeps its value
+    EXPECT_EQ(field(2)->text(), QStringLiteral("1"));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), field(4));
+    type("1500");  // above the upper limit: the limit with the entry's one decimal
+    EXPECT_EQ(field(4)->text(), QStringLiteral("1000.0"));
+    EXPECT_EQ(status(), QStringLiteral("valeur limite haute "));
+    type("6");
+    key(Qt::Key_Enter);  // past the last entry in use, back to the first
+    EXPECT_EQ(QApplication::focusWidget(), field(1));
+    key(Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), field(4));
+
+    key(Qt::Key_F1);  // page 3: only entry 30, row 6
+    EXPECT_EQ(window->page(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), field(6));
+    EXPECT_EQ(label("Numero", 1), QString());
+    type("5");  // a yes/no entry within its limits still holds only 0 or 1
+    EXPECT_EQ(field(6)->text(), QStringLiteral("1"));
+    type("0.5");
+    EXPECT_EQ(field(6)->text(), QStringLiteral("0"));
+    key(Qt::Key_F1);  // page 4, the last
+    EXPECT_FALSE(enabled(1));
+    EXPECT_EQ(QApplication::focusWidget(), field(12));
+    type("99.5");
+    key(Qt::Key_F2);
+    key(Qt::Key_F2);
+    key(Qt::Key_F2);
+    EXPECT_EQ(window->page(), 0);
+    EXPECT_EQ(label("Numero", 1), QStringLiteral("1"));
+    EXPECT_FALSE(enabled(2));
+    key(Qt::Key_F8);
+
+    std::vector<std::uint8_t> expected = original;
+    SetValue(expected, 13, 500);
+    SetValue(expected, 16, 6);
+    SetValue(expected, 30, 0);
+    SetValue(expected, 48, 99.5f);
+    const auto saved = test::ReadAll(dir.file("Param.dat"));
+    ASSERT_EQ(saved.size(), 7872u);
+    for (std::size_t at = 0; at < saved.size(); ++at)
+        ASSERT_EQ(saved[at], expected[at]) << "entry " << at / 164 + 1 << ", byte " << at % 164;
+}
+
+}  // namespace
+}  // namespace zelpor

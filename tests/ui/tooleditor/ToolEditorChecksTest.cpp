@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "common/FunctionPanel.h"
+#include "support/SampleTools.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+#include "tooleditor/ToolEditorWindow.h"
+#include "tools/ToolLibraryWindow.h"
+#include "workspace/AppState.h"
+
+namespace zelpor {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A die editor on a tools folder holding V16 and V24.
+struct DieEditor : ::testing::Test {
+    test::TempDir dir;
+    AppState state;
+    test::ScriptedMessages messages;
+    std::unique_ptr<ToolEditorWindow> editor;
+    std::vector<std::uint8_t> v16 = EncodeDie(test::SampleDieV16());
+
+    DieEditor() {
+        state.workspace.pathTools = dir.folder();
+        test::WriteAll(dir.file("V16.die"), v16);
+        DieRecord v24 = test::SampleDieV16();
+        v24.height = 70;
+        test::WriteAll(dir.file("V24.DIE"), EncodeDie(v24));
+        editor = std::make_unique<ToolEditorWindow>(state, ToolKind::Die, messages);
+        editor->show();
+        QApplication::setActiveWindow(editor.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    }
+    QLineEdit* field(const char* name) { return editor->findChild<QLineEdit*>(QLatin1String(name)); }
+    QWidget* target() { return editor->focusWidget() ? editor->focusWidget() : editor.get(); }
+    void Key(Qt::Key k, int times = 1) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(target(), k);
+    }
+    void Type(const char* text) { QTest::keyClicks(target(), QLatin1String(text)); }
+    // Replaces the text of a field as the user does: click in, select all, type.
+    void retype(const char* name, const char* text) {
+        field(name)->setFocus();
+        field(name)->selectAll();
+        Type(text);
+    }
+    QString status() { return editor->findChild<StatusPanel*>()->text(); }
+};
+
+TEST_F(DieEditor, EveryCheckRefusesWithItsMessageAndWritesNothing) {
+    ASSERT_EQ(editor->findChild<QListWidget*>()->count(), 2);
+    ASSERT_EQ(editor->draft().name, "V16");
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* message;
+    } cases[] = {
+        {"EditHauteur", "0", "La hauteur doit \u00EAtre un nombre positif"},
+        {"EditHauteur", "62", "Le dessus de la matrice doit \u00EAtre \u00E0 sa hauteur, y = 62.00"},
+        {"EditAngle", "180", "L'angle du v\u00E9 doit \u00EAtre un nombre entre 0 et 180"},
+        {"EditAngle", "80", "L'angle du v\u00E9 ne correspond pas au contour : fond du v\u00E9 attendu en x = 0, y = 50.47"},
+        {"EditOuverture", "18", "L'ouverture du v\u00E9 ne correspond pas au contour : ar\u00EAtes attendues en x = \u00B19.00, y = 60.00"},
+        {"EditRayon", "", "Le rayon d'entr\u00E9e doit \u00EAtre un nombre positif"},
+        {"EditY6", "", "Point 6 : coordonn\u00E9e non num\u00E9rique"},
+        {"EditX3", "15", "Point 3 : confondu avec le point pr\u00E9c\u00E9dent"},
+    };
+    for (const auto& c : cases) {
+        const QString before = field(c.field)->text();
+        retype(c.field, c.typed);
+        if (*c.typed == '\0') Key(Qt::Key_Delete);
+        if (std::string(c.field) == "EditX3") retype("EditY3", "0");  // onto point 2 (25, 0)... made equal below
+        if (std::string(c.field) == "EditX3") retype("EditX3", "25");
+        EXPECT_TRUE(editor->modified());
+        Key(Qt::Key_F8);
+        EXPECT_EQ(messages.lastText(), QString::fromUtf8(c.message)) << c.field;
+        EXPECT_EQ(status(), QString::fromUtf8(c.message));
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_EQ(test::ReadAll(dir.file("V16.die")), v16) << c.field;
+        retype(c.field, before.toLatin1().constData());
+        if (std::string(c.field) == "EditX3") retype("EditY3", "50");
+    }
+    // Back to the figures of the file: F8 saves the same bytes and closes.
+    Key(Qt::Key_F8);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(test::ReadAll(dir.file("V16.die")), v16);
+}
+
+TEST_F(DieEditor, DrawingIsTheLibrarysAndAFailedSaveLeavesTheOldFile) {
+    ToolLibraryWindow library(state, ToolKind::Die, messages);
+    library.show();
+    EXPECT_EQ(editor->renderDrawing(), library.renderDrawing());  // V16 in both
+    retype("EditHauteur", "70");  // the drawing follows every keystroke
+    EXPECT_NE(editor->renderDrawing(), library.renderDrawing());
+
+    // Rows move with Ctrl+arrows and come back: the outline is the same.
+    const auto points = editor->draft().points;
+    retype("EditX2", "25");
+    QTest::keyClick(target(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(editor->draft().points[2], points[1]);
+    QTest::keyClick(target(), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(editor->draft().points, points);
+
+    // Generating a single V for the new height, then a save that cannot be written.
+    Key(Qt::Key_F5);
+    EXPECT_EQ(status(), QStringLiteral("Contour g\u00E9n\u00E9r\u00E9 : 9 points"));
+    fs::permissions(dir.file("V16.die"), fs::perms::owner_read);
+    Key(Qt::Key_F8);
+    EXPECT_EQ(messages.lastText(), QStringLiteral("L'outil n'a pas pu \u00EAtre enregistr\u00E9 dans ") +
+                                       QString::fromStdString(dir.file("V16.die")) +
+                                       QStringLiteral(" ; l'ancien fichier est intact."));
+    EXPECT_TRUE(editor->isVisible());
+    fs::permissions(dir.file("V16.die"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(test::ReadAll(dir.file("V16.die")), v16);
+    Key(Qt::Key_F8);  // the disk is back: saved
+    EXPECT_FALSE(editor->isVisible());
+    DieRecord saved;
+    DecodeDie(saved, test::ReadAll(dir.file("V16.die")));
+    EXPECT_EQ(saved.height, 70.0f);
+    EXPECT_EQ(saved.outline[5].y1, 61.72f);  // the groove's bottom, 8.28 below the top face
+}
+
+TEST_F(DieEditor, NewCopyRenameAndDeleteAskBeforeTouchingAnExistingFile) {
+    Key(Qt::Key_F2);  // copy V16 under a new name
+    Type("V24");
+    Key(Qt::Key_Return);
+    messages.answers = {QMessageBox::No};
+    Key(Qt::Key_F8);  // "V24" exists: not replaced
+    EXPECT_EQ(messages.lastText(), QStringLiteral("L'outil \u00AB V24 \u00BB existe d\u00E9j\u00E0. Le remplacer ?"));
+    EXPECT_EQ(test::ReadAll(dir.file("V24.DIE")).size(), 2032u);
+    EXPECT_NE(test::ReadAll(dir.file("V24.DIE")), v16);
+    retype("EditNom", "../V12");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(messages.lastText().isEmpty(), false);
+    retype("EditNom", "V12");
+    Key(Qt::Key_F8);
+    EXPECT_EQ(test::ReadAll(dir.file("V12.DIE")), v16);
+    EXPECT_FALSE(editor->isVisible());
+
+    editor->show();  // reopened: the list in the library order
+    QApplication::setActiveWindow(editor.get());
+    auto* list = editor->findChild<QListWidget*>();
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("V12"));
+    Key(Qt::Key_F3);
+    Type("V10");
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(fs::exists(dir.file("V10.DIE")) && !fs::exists(dir.file("V12.DIE")));
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("V10"));
+    messages.answers = {QMessageBox::Cancel};
+    Key(Qt::Key_F4);
+    EXPECT_TRUE(fs::exists(dir.file("V10.DIE")));
+    Key(Qt::Key_F4);  // confirmed
+    EXPECT_EQ(messages.shown.back().text, QStringLiteral("Confirmer la suppression "));
+    EXPECT_FALSE(fs::exists(dir.file("V10.DIE")));
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(editor->draft().name, "V16");
+}
+
+}  // namespace
+}  // namespace zelpor

@@ -113,16 +113,42 @@ int Parse(const Mode& mode, int argc, const char* const* argv, Arguments& args, 
 
 }  // namespace
 
-bool IsBatchInvocation(int argc, const char* const* argv) {
-    if (argc < 2) return false;
-    std::string_view first = argv[1];
-    if (first == "--help" || first == "-h" || first == "--version") return true;
-    // Qt's own options have one dash ("-platform offscreen"); every "--" word is ours.
-    return first.starts_with("--");
+namespace {
+
+bool IsModeWord(std::string_view word) {
+    return word == "--help" || word == "-h" || word == "--version" ||
+           (word.starts_with("--") && FindMode(word.substr(2, word.find('=') - 2)) != nullptr);
 }
 
-int RunBatch(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+// GNU style: the mode may follow its options ("-o out.csv --export-csv P.pie");
+// it is taken to the front, where the parser expects it.
+std::vector<const char*> ModeFirst(int argc, const char* const* argv) {
+    std::vector<const char*> words(argv, argv + argc);
+    const auto mode = std::find_if(words.begin() + std::min(argc, 1), words.end(), IsModeWord);
+    if (mode != words.end()) std::rotate(words.begin() + 1, mode, mode + 1);
+    return words;
+}
+
+}  // namespace
+
+bool IsBatchInvocation(int argc, const char* const* argv) {
+    // Qt's own options have one dash ("-platform offscreen"); every "--" word
+    // and "-o" are ours.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word.starts_with("--") || word == "-h" || word.starts_with("-o")) return true;
+    }
+    return false;
+}
+
+int RunBatch(int argc, const char* const* givenArgv, std::ostream& out, std::ostream& err) {
+    const std::vector<const char*> ordered = ModeFirst(argc, givenArgv);
+    const char* const* argv = ordered.data();
     std::string_view first = argc > 1 ? argv[1] : "";
+    if (!IsModeWord(first) && !first.starts_with("--")) {
+        err << kProgram << ": no mode given (see '" << kProgram << " --help')\n";
+        return kBadInput;
+    }
     if (first == "--help" || first == "-h") {
         PrintHelp(out);
         return kOk;

@@ -76,7 +76,7 @@ bool BuildJobList(const std::string& jobFolder, JobList& list) {
     const std::string folder = jobFolder.ends_with(kPathSeparator) ? jobFolder : jobFolder + kPathSeparator;
     PartRecord part;
     for (const std::string& file : JobPartFiles(jobFolder)) {
-        const std::string name = ShownText(file.substr(0, file.size() - kPartExtension.size()));
+        const std::string name = ShownFileName(file.substr(0, file.size() - kPartExtension.size()));
         if (ReadPartForReport(folder + file, part) == PartFileState::Ok) {
             list.rows.push_back(JobListRowOf(name, part));
         } else {

@@ -32,6 +32,30 @@ std::string ShownText(std::string_view latin1) {
     return out.substr(first, out.find_last_not_of(' ') - first + 1);
 }
 
+namespace {
+
+bool IsWholeUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ShownFileName(std::string_view name) {
+    if (!IsWholeUtf8(name)) return ShownText(name);
+    std::string out(name);
+    for (char& ch : out)
+        if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F) ch = '?';
+    return out;
+}
+
 std::string ShownDate(std::time_t when) {
     std::tm local{};
     if (localtime_r(&when, &local) == nullptr) return {};

@@ -19,6 +19,11 @@ std::string ShownNumber(double value, int decimals);
 // blanks at both ends are dropped.
 std::string ShownText(std::string_view latin1);
 
+// A file or folder name as shown: names on disk are UTF-8; one that is not
+// (a file copied from elsewhere) is read as Latin-1. Control characters
+// become "?".
+std::string ShownFileName(std::string_view name);
+
 // "06/12/2026 22:45" in local time; empty for a time that cannot be shown.
 std::string ShownDate(std::time_t when);
 

@@ -78,8 +78,10 @@ NewPartDialog::NewPartDialog(AppState& state, WindowSet& windows, MessageService
     typeGroup->setObjectName(QStringLiteral("RadioGroup1"));
     auto* typeLayout = new QVBoxLayout(typeGroup);
     m_graphic = AddRadio(typeGroup, typeLayout, "RadioButton1", QStringLiteral("profil de piece graphique"));
-    m_table = AddRadio(typeGroup, typeLayout, "RadioButton2", QStringLiteral("Profil de piece en tableau"));
+    // The numeric sequence sits right under the graphic profile, so that one
+    // Down from the checked type chooses it whether or not the table is offered.
     m_numeric = AddRadio(typeGroup, typeLayout, "RadioButton3", QStringLiteral("sequence de pliage num\u00e9rique"));
+    m_table = AddRadio(typeGroup, typeLayout, "RadioButton2", QStringLiteral("Profil de piece en tableau"));
     layout->addWidget(typeGroup);
 
     auto* commentGroup = new QGroupBox(QStringLiteral("Commentaire"), this);
@@ -101,9 +103,9 @@ NewPartDialog::NewPartDialog(AppState& state, WindowSet& windows, MessageService
 
     setTabOrder(m_edit1, m_checkBox1);
     setTabOrder(m_checkBox1, m_graphic);
-    setTabOrder(m_graphic, m_table);
-    setTabOrder(m_table, m_numeric);
-    setTabOrder(m_numeric, m_edit2);
+    setTabOrder(m_graphic, m_numeric);
+    setTabOrder(m_numeric, m_table);
+    setTabOrder(m_table, m_edit2);
     setTabOrder(m_edit2, m_frame.ok);
     setTabOrder(m_frame.ok, m_frame.cancel);
 

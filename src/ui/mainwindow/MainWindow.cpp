@@ -232,6 +232,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
 
 // F1..F4 in the job, part and bend fields; F8 switches the view from the bend down.
 bool MainWindow::onFunctionKey(QKeyEvent* e) {
+    if (e->modifiers() & Qt::AltModifier) return false;  // Alt+F4 closes, it never inserts a bend
     const std::optional<Field> f = m_current;
     switch (e->key()) {
     case Qt::Key_F1:

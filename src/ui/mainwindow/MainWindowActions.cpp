@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cstdio>
 #include <utility>
 
 #include "common/Latin1.h"
@@ -19,6 +20,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/PartFiles.h"
 #include "params/ParameterWindow.h"
+#include "platform/TerminationSignals.h"
 #include "profile/ProfileWindow.h"
 #include "profiletable/ProfileTableWindow.h"
 #include "sequence/SequenceWindow.h"
@@ -237,7 +239,14 @@ bool MainWindow::saveOnClose() {
     // shop's system cannot make a folder of that name, and neither do we.
     if (m_state.workspace.hasJob() && m_state.writeCurrentPart() == 0)
         failures << PartNotSavedText(m_state.workspace.partFilePath());
-    return failures.isEmpty() || ConfirmCloseUnsaved(m_messages, this, failures);
+    if (failures.isEmpty()) return true;
+    // Closed by the session ending: nobody can answer, so say where on
+    // standard error and end; the old files are left as they were.
+    if (property(kClosingUnattended).toBool()) {
+        for (const QString& failure : failures) std::fprintf(stderr, "zelpor: %s\n", failure.toLocal8Bit().constData());
+        return true;
+    }
+    return ConfirmCloseUnsaved(m_messages, this, failures);
 }
 
 }  // namespace zelpor

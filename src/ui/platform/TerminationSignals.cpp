@@ -28,6 +28,7 @@ namespace {
 // is closed once the loops unwound.
 void CloseLikeTheUser(const QPointer<QWidget>& window) {
     if (!window) return;
+    window->setProperty(kClosingUnattended, true);
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
             dialog->QDialog::done(QDialog::Rejected);

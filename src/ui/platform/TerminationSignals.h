@@ -14,6 +14,10 @@ struct AppState;
 // instead of being lost. No-op where the platform has no such signals.
 void CloseOnTerminationSignals(QWidget* mainWindow);
 
+// Set (as a dynamic property) on the main window when it is closed from
+// outside, with nobody at the screen to answer a question.
+inline constexpr char kClosingUnattended[] = "closingUnattended";
+
 // On a display without a window manager the main window is closed from
 // outside by destroying its X window. That is taken as the user closing it:
 // the program saves and ends instead of running on without a window.

@@ -283,13 +283,14 @@ bool ProfileTableWindow::functionKey(int key) {
 }
 
 void ProfileTableWindow::keyPressEvent(QKeyEvent* event) {
-    if (functionKey(event->key())) return;
+    if (!(event->modifiers() & Qt::AltModifier) && functionKey(event->key())) return;
     QDialog::keyPressEvent(event);  // Escape leaves the part as it was
 }
 
 // Returns true when the key is handled here.
 bool ProfileTableWindow::fieldKeyPress(const TableCell& cell, QLineEdit* edit, QKeyEvent* event) {
-    if (functionKey(event->key())) return true;
+    // Alt+F4 closes the window as Escape does; only the plain keys act here.
+    if (!(event->modifiers() & Qt::AltModifier) && functionKey(event->key())) return true;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTextDocument>
-
 #include "SampleLibrary.h"
 #include "core/report/ReportFixtures.h"
 #include "ui/print/PdfReading.h"
@@ -39,25 +37,13 @@ TEST_F(SheetPdfTest, TextHoldsJobPartEveryBendAsShownAndTheTools) {
     EXPECT_GT(test::InkPixels(page, QRectF(0, 0.3, 1, 0.7), 'b'), 100);
 }
 
-TEST_F(SheetPdfTest, DamagedPartGivesASheetWithQuestionMarks) {
-    PartRecord part = test::SheetPart();
-    part.bends[1].force = std::numeric_limits<float>::quiet_NaN();
-    part.bends[1].punch.assign("P\x01");
-    part.profile[2].length = std::numeric_limits<float>::infinity();
-    const SetupSheet sheet = BuildSetupSheet(part, {"JOB", "BROKEN", dir.folder(), std::nullopt, 0});
-    const QString text = test::PdfText(write(SetupSheetPdf(sheet, part)));
-    EXPECT_TRUE(text.contains(QStringLiteral("BROKEN")));
-    EXPECT_TRUE(text.contains(QStringLiteral(" ? ")));
-    EXPECT_TRUE(text.contains(QStringLiteral("P?")));
-}
-
 TEST_F(SheetPdfTest, JobListRunsOverPagesWithEveryPart) {
     JobList list{"JOB", {}};
     for (int i = 0; i < 80; ++i)
         list.rows.push_back(JobListRowOf("PIECE-" + std::to_string(i), test::SheetPart()));
     const QString text = test::PdfText(write(JobListPdf(list, 0)));
-    EXPECT_TRUE(text.contains(QStringLiteral("Liste des pièces - Affaire JOB")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Page 2/")));
+    for (const char* expected : {"Liste des pièces - Affaire JOB", "Page 2/"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     for (int i = 0; i < 80; i += 13) EXPECT_TRUE(text.contains(QStringLiteral("PIECE-%1 ").arg(i))) << i;
     // The header row is repeated on every page.
     EXPECT_GE(text.count(QStringLiteral("Commentaire")), 2);

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
-#include "cli/CommandLine.h"
+#include "cli/BatchRun.h"
 #include "core/collision/CollisionFixtures.h"
 #include "SampleLibrary.h"
 #include "support/TempDir.h"
@@ -27,15 +26,7 @@ struct SequenceCommandTest : ::testing::Test {
         test::WriteAll(dir.folder() + name, EncodePart(part));
         return dir.folder() + name;
     }
-    int run(std::vector<std::string> words) {
-        words.insert(words.begin(), "zelpor");
-        std::vector<const char*> argv;
-        for (const std::string& w : words) argv.push_back(w.c_str());
-        std::ostringstream o, e;
-        const int code = cli::RunBatch(static_cast<int>(argv.size()), argv.data(), o, e);
-        std::tie(out, err) = std::pair(o.str(), e.str());
-        return code;
-    }
+    int run(const std::vector<std::string>& words) { return test::RunBatch(words, out, err); }
 };
 
 TEST_F(SequenceCommandTest, FindsAppliesAndChecks) {

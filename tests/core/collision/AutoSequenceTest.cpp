@@ -85,13 +85,8 @@ TEST(AutoSequence, StoredLikeValidationsByHand) {
     const AutoSequence found = FindAutoSequence(setup, test::Hat());
     PartRecord automatic = test::Hat();
     automatic.profile[1].order = automatic.lastBend = 0;  // a program begun earlier is replaced
-    TPoincon punch;
-    punch.name = "P88-67";
-    punch.record = test::SamplePunchP88_67();
-    TMatrice die;
-    die.name = "V16";
-    die.record = test::SampleDieV16();
-    SequenceProgram program(automatic, punch, die);
+    test::WindowTools tools;
+    SequenceProgram program(automatic, tools.punch, tools.die);
     ApplyProgram(program, automatic, found.steps);
     const PartRecord byHand = test::HatValidatedByHand();
     EXPECT_EQ(EncodePart(automatic), EncodePart(byHand));

@@ -46,18 +46,24 @@ inline PartRecord TypedProfile(float thickness, std::initializer_list<float> len
     return part;
 }
 
-// `part` after the operator pressed `keys` in the sequence window, the V16
-// die and `punch` (P88-67 by default) loaded.
+// The tools the sequence window works with: `punch` named P88-67, the V16 die.
+struct WindowTools {
+    explicit WindowTools(const PunchRecord& punchRecord = SamplePunchP88_67()) {
+        punch.name = "P88-67";
+        punch.record = punchRecord;
+        die.name = "V16";
+        die.record = SampleDieV16();
+    }
+    TPoincon punch;
+    TMatrice die;
+};
+
+// `part` after the operator pressed `keys` in the sequence window.
 using SequenceKey = void (SequenceProgram::*)();
 inline PartRecord ByHand(PartRecord part, std::initializer_list<SequenceKey> keys,
-                         const PunchRecord& punchRecord = SamplePunchP88_67(), const char* punchName = "P88-67") {
-    TPoincon punch;
-    punch.name = punchName;
-    punch.record = punchRecord;
-    TMatrice die;
-    die.name = "V16";
-    die.record = SampleDieV16();
-    SequenceProgram window(part, punch, die);
+                         const PunchRecord& punch = SamplePunchP88_67()) {
+    WindowTools tools(punch);
+    SequenceProgram window(part, tools.punch, tools.die);
     window.activate({}, {});
     for (SequenceKey key : keys) (window.*key)();
     return part;

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "SampleLibrary.h"
-#include "cli/CommandLine.h"
+#include "cli/BatchRun.h"
 #include "core/report/ReportFixtures.h"
 #include "ui/print/PdfReading.h"
 #include "report/ReportText.h"
@@ -19,13 +18,7 @@ struct BatchModes : ::testing::Test {
         InstallSampleLibrary(dir.file("Tools/"));
         test::WriteAll(part, EncodePart(test::SheetPart()));
     }
-    int run(std::vector<std::string> words) {
-        words.insert(words.begin(), "zelpor");
-        std::vector<const char*> argv;
-        for (const std::string& w : words) argv.push_back(w.c_str());
-        out.str({}), err.str({});
-        return cli::RunBatch(static_cast<int>(argv.size()), argv.data(), out, err);
-    }
+    int run(const std::vector<std::string>& words) { return test::RunBatch(words, out, err); }
     std::string text(const std::string& path) {
         const auto bytes = test::ReadAll(path);
         return {bytes.begin(), bytes.end()};
@@ -33,25 +26,25 @@ struct BatchModes : ::testing::Test {
     test::TempDir dir;
     std::string part = dir.file("ATELIER/SUPPORT.pie");
     std::string tools = "--tools=" + dir.file("Tools");
-    std::ostringstream out, err;
+    std::string out, err;
 };
 
 TEST_F(BatchModes, SetupSheetJobListAndCsvAreWritten) {
-    ASSERT_EQ(run({"--setup-sheet", part, "-o", dir.file("s.pdf"), tools}), 0) << err.str();
-    EXPECT_EQ(err.str(), "");
+    ASSERT_EQ(run({"--setup-sheet", part, "-o", dir.file("s.pdf"), tools}), 0) << err;
+    EXPECT_EQ(err, "");
     const QString sheet = test::PdfText(dir.file("s.pdf"));
     for (const char* expected : {"ATELIER", "SUPPORT", "16.09", "P88-67", "V16"})
         EXPECT_TRUE(sheet.contains(QString::fromUtf8(expected))) << expected;
 
-    ASSERT_EQ(run({"--export-csv", part}), 0) << err.str();  // to standard output
+    ASSERT_EQ(run({"--export-csv", part}), 0) << err;  // to standard output
     const std::string csv = SetupSheetCsv(BuildSetupSheet(test::SheetPart(), {}));
-    EXPECT_EQ(out.str(), csv);
-    ASSERT_EQ(run({"--export-csv", part, "-o" + dir.file("b.csv")}), 0) << err.str();
+    EXPECT_EQ(out, csv);
+    ASSERT_EQ(run({"--export-csv", part, "-o" + dir.file("b.csv")}), 0) << err;
     EXPECT_EQ(text(dir.file("b.csv")), csv);
 
     test::WriteAll(dir.file("ATELIER/BROKEN.pie"), {1, 2, 3});
     ASSERT_EQ(run({"--job-list", dir.file("ATELIER/"), "-o", dir.file("j.csv")}), 0);
-    EXPECT_NE(err.str().find("'BROKEN' is not a complete part file"), std::string::npos);
+    EXPECT_NE(err.find("'BROKEN' is not a complete part file"), std::string::npos);
     const auto rows = ParseCsv(text(dir.file("j.csv")));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[2][0], "SUPPORT");
@@ -76,7 +69,7 @@ TEST_F(BatchModes, BadInputExitsWithTwoAClearMessageAndNoFile) {
     };
     for (const auto& [words, message] : cases) {
         EXPECT_EQ(run(words), 2) << words[1];
-        EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
+        EXPECT_NE(err.find(message), std::string::npos) << err;
     }
     std::vector<std::string> left;
     for (const auto& e : std::filesystem::recursive_directory_iterator(dir.path()))
@@ -88,7 +81,7 @@ TEST_F(BatchModes, BadInputExitsWithTwoAClearMessageAndNoFile) {
     ASSERT_EQ(run({"--help"}), 0);
     for (const char* mode : {"--setup-sheet PART.pie", "--job-list JOBFOLDER", "--export-csv PART.pie", "--tools DIR",
                              "--sequence PART.pie", "--punch NAME", "--die NAME", "--apply", "--check"})
-        EXPECT_NE(out.str().find(mode), std::string::npos) << mode;
+        EXPECT_NE(out.find(mode), std::string::npos) << mode;
 }
 
 }  // namespace

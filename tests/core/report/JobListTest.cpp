@@ -36,7 +36,7 @@ TEST(JobList, PartsInPartListOrderWithTheirFiguresAndDamagedFilesNamed) {
 
     const auto csv = ParseCsv(JobListCsv(list));
     ASSERT_EQ(csv.size(), 4u);
-    EXPECT_EQ(csv[2][1], "Support moteur; côté \"A\"");  // quoted in the file, whole in the spreadsheet
+    EXPECT_EQ(csv[2][1], "Support moteur; côté \"A\"");
 
     EXPECT_FALSE(BuildJobList(dir.file("nowhere"), list));
 }

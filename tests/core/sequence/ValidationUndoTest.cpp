@@ -12,9 +12,8 @@ namespace {
 TEST(ValidationUndo, EachUndoPutsBackTheBytesOfThePartBeforeThatValidation) {
     PartRecord part;
     DecodePart(part, test::RandomBytes(PartRecord::kFileSize, 3));  // bend slots full of old values
-    TPoincon punch;
+    TPoincon punch{.record = test::SamplePunchP88_67()};
     TMatrice die;
-    punch.record = test::SamplePunchP88_67();
     die.record = test::SampleDieV16();
     test::SetProfile(part, 2, {100, 50, 30, 60}, {90, -90, 135});
     SequenceProgram program{part, punch, die};

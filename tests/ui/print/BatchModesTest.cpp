@@ -8,6 +8,7 @@
 #include "ui/print/PdfReading.h"
 #include "report/ReportText.h"
 #include "report/SetupSheet.h"
+#include "print/SheetOutput.h"
 
 namespace zelpor {
 namespace {
@@ -32,9 +33,16 @@ struct BatchModes : ::testing::Test {
 TEST_F(BatchModes, SetupSheetJobListAndCsvAreWritten) {
     ASSERT_EQ(run({"--setup-sheet", part, "-o", dir.file("s.pdf"), tools}), 0) << err;
     EXPECT_EQ(err, "");
+    // The job, the part, every bend as the main window shows it, the tools.
     const QString sheet = test::PdfText(dir.file("s.pdf"));
-    for (const char* expected : {"ATELIER", "SUPPORT", "16.09", "P88-67", "V16"})
+    for (const char* expected : {"Fiche de réglage", "ATELIER", "SUPPORT", "Support moteur; côté \"A\"", "Acier",
+                                 "221.96", "90.00", "4.12", "16.09", "135.50", "2.35", "8.00", "P88-67", "V16",
+                                 "Ouverture du vé", "Page 1/", "butée X = 47.99 mm"})
         EXPECT_TRUE(sheet.contains(QString::fromUtf8(expected))) << expected;
+    // Page 1: the tool drawings (red) near the top, the profile (blue) below.
+    const QImage page = test::PdfFirstPage(dir.file("s.pdf"), dir);
+    EXPECT_GT(test::InkPixels(page, QRectF(0, 0.1, 1, 0.2), 'r'), 40);
+    EXPECT_GT(test::InkPixels(page, QRectF(0, 0.3, 1, 0.7), 'b'), 100);
 
     ASSERT_EQ(run({"--export-csv", part}), 0) << err;  // to standard output
     const std::string csv = SetupSheetCsv(BuildSetupSheet(test::SheetPart(), {}));
@@ -50,6 +58,18 @@ TEST_F(BatchModes, SetupSheetJobListAndCsvAreWritten) {
     EXPECT_EQ(rows[2][0], "SUPPORT");
     ASSERT_EQ(run({"--job-list", dir.file("ATELIER"), "-o", dir.file("j.pdf")}), 0);
     EXPECT_TRUE(test::PdfText(dir.file("j.pdf")).contains(QStringLiteral("Affaire ATELIER")));
+}
+
+TEST_F(BatchModes, JobListPdfRunsOverPagesWithEveryPart) {
+    JobList list{"JOB", {}};
+    for (int i = 0; i < 80; ++i) list.rows.push_back(JobListRowOf("PIECE-" + std::to_string(i), test::SheetPart()));
+    const QByteArray pdf = JobListPdf(list, 0);
+    test::WriteAll(dir.file("j.pdf"), {pdf.begin(), pdf.end()});
+    const QString text = test::PdfText(dir.file("j.pdf"));
+    for (const char* expected : {"Liste des pièces - Affaire JOB", "Page 2/"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    for (int i = 0; i < 80; i += 13) EXPECT_TRUE(text.contains(QStringLiteral("PIECE-%1 ").arg(i))) << i;
+    EXPECT_GE(text.count(QStringLiteral("Commentaire")), 2) << "the header row on every page";
 }
 
 TEST_F(BatchModes, BadInputExitsWithTwoAClearMessageAndNoFile) {

@@ -5,6 +5,7 @@
 #include "core/sequence/SequenceFixtures.h"
 #include "sequence/SequenceProgram.h"
 #include "support/TempDir.h"
+#include "support/ByteDiff.h"
 
 namespace zelpor {
 namespace {
@@ -35,7 +36,7 @@ TEST(ValidationUndo, EachUndoPutsBackTheBytesOfThePartBeforeThatValidation) {
     for (int i = 2; i >= 0; --i) {
         EXPECT_TRUE(program.buttons().undo.enabled);
         program.undoValidation();
-        EXPECT_EQ(EncodePart(part), before[static_cast<std::size_t>(i)]);
+        EXPECT_TRUE(test::SameBytes(EncodePart(part), before[static_cast<std::size_t>(i)])) << "undo " << i;
         // Back on that bend, ready to be validated again.
         EXPECT_EQ(std::tuple(program.step(), program.buttons().validate.enabled, program.buttons().next.enabled),
                   std::tuple(2 - i, true, 2 - i < 2));

@@ -15,6 +15,7 @@
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "workspace/AppState.h"
+#include "support/ByteDiff.h"
 
 namespace zelpor {
 namespace {
@@ -62,7 +63,7 @@ TEST_F(SequenceAutoTest, F3StoresTheOrderLikeValidationsByHand) {
         EXPECT_EQ(status(), QStringLiteral("Séquence auto: 2 plis sans collision"));
         EXPECT_EQ(collision(), QString());
     }, test::GooseneckPunch());
-    EXPECT_EQ(EncodePart(state.part), EncodePart(byHand));
+    EXPECT_TRUE(test::SameBytes(EncodePart(state.part), EncodePart(byHand)));
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -98,7 +99,7 @@ TEST_F(SequenceAutoTest, NoOrderWithoutCollision) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.lastText().startsWith(QStringLiteral("Aucune séquence sans collision\n\n1  pli 2")));
     EXPECT_TRUE(messages.lastText().endsWith(QStringLiteral("Collision matrice à 180°")));
-    EXPECT_EQ(EncodePart(state.part), EncodePart(part));
+    EXPECT_TRUE(test::SameBytes(EncodePart(state.part), EncodePart(part)));
 }
 
 }  // namespace

@@ -68,19 +68,14 @@ void TypeAndEnter(const char* text) {
     QTest::keyClick(Focused(), Qt::Key_Return);
 }
 
-// Once the sequence window is up: `inside`, then "Retour".
-void InSequence(QObject* context, std::function<void(QWidget*)> inside = {}) {
-    QTimer::singleShot(0, context, [inside] {
+// F8 in the window; once the sequence window it opens is up: `inside`, then "Retour".
+void FinishThroughSequence(QObject* window, std::function<void(QWidget*)> inside = {}) {
+    QTimer::singleShot(0, window, [inside] {
         QWidget* sequence = QApplication::activeModalWidget();
         ASSERT_EQ(sequence->objectName(), QStringLiteral("TFormSequence"));
         if (inside) inside(sequence);
         QTest::keyClick(sequence, Qt::Key_F8);
     });
-}
-
-// F8 in the window, then "Retour" in the sequence it opens.
-void FinishThroughSequence(QWidget* window) {
-    InSequence(window);
     QTest::keyClick(Focused(), Qt::Key_F8);
 }
 
@@ -104,7 +99,7 @@ TEST_F(TableWindowTest, TwelveSegmentsTypedWithKeysBecomeElevenBendsValidatedInT
         }
         EXPECT_EQ(window.field({Field::Thickness, 0})->text(), QStringLiteral("2.0"));
         status = window.statusText();
-        InSequence(&window, [&](QWidget* sequence) {
+        FinishThroughSequence(&window, [&](QWidget* sequence) {
             QTest::keyClick(sequence, Qt::Key_F1);
             QTest::keyClick(sequence, Qt::Key_F2);  // "Annule validation" (its bytes are checked in core)
             EXPECT_EQ(state.part.lastBend, -1);
@@ -113,7 +108,6 @@ TEST_F(TableWindowTest, TwelveSegmentsTypedWithKeysBecomeElevenBendsValidatedInT
                 QTest::keyClick(sequence, Qt::Key_F7);
             }
         });
-        QTest::keyClick(Focused(), Qt::Key_F8);
     });
     ASSERT_EQ(window.exec(), QDialog::Accepted);
 

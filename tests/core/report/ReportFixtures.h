@@ -1,5 +1,7 @@
 #pragma once
 
+#include <tuple>
+
 #include "part/PartRecord.h"
 
 namespace zelpor::test {
@@ -14,27 +16,17 @@ inline PartRecord SheetPart() {
     p.material.assign("Acier");
     p.graphicProfile = 1;
     p.profileBendCount = 2;
-    const float lengths[] = {100, 50, 80};
-    for (int k = 0; k < 3; ++k) {
-        ProfileSegment& e = p.profile[static_cast<std::size_t>(k)];
-        e.length = lengths[k];
-        e.index = k < 2 ? k : -1;
-    }
     p.profile[0] = {.length = 100, .angle = 90, .index = 0, .pivot = 0, .order = 1, .correction = -4.0177f};
     p.profile[1] = {.length = 50, .angle = -90, .index = 1, .pivot = 1, .order = 0, .correction = -4.0177f};
+    p.profile[2] = {.length = 80, .index = -1};
     p.sketchLast = 3;
     p.currentBend = 0;
     p.lastBend = 1;
     const float angles[] = {90, 135.5f}, ys[] = {4.1175f, 2.3456f}, forces[] = {16.0912f, 8.0049f};
     for (std::size_t i = 0; i < 2; ++i) {
         BendRecord& b = p.bends[i];
-        b.angle = angles[i];
-        b.y = ys[i];
-        b.force = forces[i];
-        b.length = 1000;
-        b.opening = 10;
-        b.x = 48.25f;
-        b.speed = 10;
+        std::tie(b.angle, b.y, b.force) = std::tuple(angles[i], ys[i], forces[i]);
+        std::tie(b.length, b.opening, b.x, b.speed) = std::tuple(1000.0f, 10.0f, 48.25f, 10.0f);
         b.punch.assign("P88-67");
         b.die.assign("V16");
     }

@@ -21,18 +21,18 @@ TEST(ProfileChange, NewValuesKeepTheProgramAndAChangedAngleGetsItsCorrection) {
 
     table.rows[2].length = 95;
     table.rows[0].angle = 135;
+    const double correction = -1.2206;  // V16, T 2, 135 degrees
     EXPECT_NEAR(TableDevelopedLength(part, table, true, 16.0f),
-                DevelopedLength(before) + 15 - before.profile[0].correction - 1.2206, 1e-3);
+                DevelopedLength(before) + 15 - before.profile[0].correction + correction, 1e-3);
     ApplyProfileTable(part, table, true, 16.0f);
-    for (std::size_t k = 0; k < 3; ++k) {
-        EXPECT_EQ(std::tuple(part.profile[k].order, part.profile[k].pivot),
-                  std::tuple(before.profile[k].order, before.profile[k].pivot));
-    }
-    EXPECT_NEAR(part.profile[0].correction, -1.2206, 1e-4);  // V16, T 2
+    for (std::size_t k = 0; k < 3; ++k)
+        EXPECT_EQ(std::pair(part.profile[k].order, part.profile[k].pivot),
+                  std::pair(before.profile[k].order, before.profile[k].pivot)) << k;
+    EXPECT_NEAR(part.profile[0].correction, correction, 1e-4);
     EXPECT_EQ(part.profile[1].correction, before.profile[1].correction);
-    EXPECT_EQ(part.bends[1].angle, 135.0f);  // bend 0 is second in the program
-    EXPECT_EQ(std::tuple(part.bends[0], part.bends[2], part.currentBend, part.lastBend),
-              std::tuple(before.bends[0], before.bends[2], 0, 2));
+    // Bend 0 is second in the program; the others keep their records.
+    EXPECT_EQ(std::tuple(part.bends[1].angle, part.bends[0], part.bends[2], part.currentBend, part.lastBend),
+              std::tuple(135.0f, before.bends[0], before.bends[2], 0, 2));
 
     // Segments inserted or deleted: no order, as a new profile.
     table.rows.erase(table.rows.begin() + 1);

@@ -13,24 +13,20 @@ namespace zelpor::test {
 inline QString PdfText(const std::string& pdf) {
     QProcess run;
     run.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
-    if (!run.waitForFinished(30000) || run.exitCode() != 0) return {};
-    return QString::fromUtf8(run.readAllStandardOutput());
+    return run.waitForFinished(30000) && run.exitCode() == 0 ? QString::fromUtf8(run.readAllStandardOutput()) : QString();
 }
 
-// Page 1 of a PDF rendered by pdftoppm at `dpi`.
-inline QImage PdfFirstPage(const std::string& pdf, const TempDir& dir, int dpi = 48) {
+// Page 1 of a PDF rendered by pdftoppm at 48 dpi.
+inline QImage PdfFirstPage(const std::string& pdf, const TempDir& dir) {
     QProcess run;
     const QString stem = QString::fromStdString(dir.file("page"));
-    run.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
-                                           QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                                           QStringLiteral("-singlefile"), QStringLiteral("-png"),
-                                           QString::fromStdString(pdf), stem});
-    if (!run.waitForFinished(30000) || run.exitCode() != 0) return {};
-    return QImage(stem + QStringLiteral(".png"));
+    run.start(QStringLiteral("pdftoppm"), QStringLiteral("-r 48 -f 1 -l 1 -singlefile -png").split(' ')
+                                              << QString::fromStdString(pdf) << stem);
+    return run.waitForFinished(30000) && run.exitCode() == 0 ? QImage(stem + QStringLiteral(".png")) : QImage();
 }
 
 // Pixels of `image` inside `area` (fractions of the page) that are far from
-// white and lean to the given colour channel: 'r', 'g' or 'b'.
+// white and lean to the given colour channel: 'r' or 'b'.
 inline int InkPixels(const QImage& image, QRectF area, char channel) {
     int count = 0;
     const QRect box(static_cast<int>(area.left() * image.width()), static_cast<int>(area.top() * image.height()),
@@ -39,9 +35,7 @@ inline int InkPixels(const QImage& image, QRectF area, char channel) {
         for (int x = box.left(); x <= box.right() && x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
             const int r = c.red(), g = c.green(), b = c.blue();
-            const bool ink = channel == 'r' ? r > g + 60 && r > b + 60
-                           : channel == 'g' ? g > r + 40 && g > b + 40
-                                            : b > r + 60 && b > g + 60;
+            const bool ink = channel == 'r' ? r > g + 60 && r > b + 60 : b > r + 60 && b > g + 60;
             if (ink) ++count;
         }
     return count;

@@ -161,75 +161,6 @@ TEST(DamagedPart, NonNumbersInEveryFloatAFormulaOrAFitReads) {
     }
 }
 
-TEST(DamagedTools, HostileIndexesAndNonNumbers) {
-    for (std::int32_t value : kHostileIndexes) {
-        SCOPED_TRACE(value);
-        TPoincon punch = GoodPunch();
-        TMatrice die = GoodDie();
-        punch.record.lastElement = value;
-        die.record.outline[0].textIndex = value;
-        die.record.outline[1].type = value;
-        TPoincon readPunch;
-        TMatrice readDie;
-        DecodePunch(readPunch.record, EncodePunch(punch.record));
-        DecodeDie(readDie.record, EncodeDie(die.record));
-        EXPECT_EQ(OutlineElementCount(readPunch.record.lastElement), 0);
-        ShowEverything(SampleBracketPart(), readPunch, readDie);
-    }
-    using DieEdit = std::function<void(TMatrice&, float)>;
-    const std::vector<std::pair<const char*, DieEdit>> dieFields = {
-        {"height", [](TMatrice& d, float v) { d.record.height = v; }},
-        {"vOpening", [](TMatrice& d, float v) { d.record.vOpening = v; }},
-        {"vAngle", [](TMatrice& d, float v) { d.record.vAngle = v; }},
-        {"entryRadius", [](TMatrice& d, float v) { d.record.entryRadius = v; }},
-        {"outline", [](TMatrice& d, float v) { d.record.outline[2].x2 = d.record.outline[5].h = v; }},
-    };
-    for (const auto& [name, edit] : dieFields) {
-        for (float value : kNonNumbers) {
-            SCOPED_TRACE(std::string(name) + " = " + std::to_string(value));
-            TMatrice die = GoodDie();
-            edit(die, value);
-            TPoincon punch = GoodPunch();
-            punch.record.height = value;
-            punch.record.outline[1].y1 = value;
-            ShowEverything(SampleBracketPart(), punch, die);
-            // The numbers shown for the bend stay printable.
-            const double y = ComputeYDepth(90, 2, die.record.entryRadius, die.record.vOpening, die.record.vAngle);
-            EXPECT_FALSE(FormatFixed(y, 2).empty());
-        }
-    }
-}
-
-TEST(DamagedTools, NamesWithoutTerminatorStayInTheirField) {
-    PunchRecord punch;
-    DecodePunch(punch, std::vector<std::uint8_t>(PunchRecord::kFileSize, 'A'));
-    for (const auto& e : punch.outline) EXPECT_EQ(e.name.str().size(), 32u);
-}
-
-TEST(DamagedTables, ParametersAndMaterialsWithNonNumbers) {
-    for (float value : kNonNumbers) {
-        SCOPED_TRACE(value);
-        TempDir dir;
-        ParameterTable table;
-        for (auto& e : table.entries) e.value = e.lower = e.upper = value;
-        table.entries[0].designation.assign(std::string(200, 'x'));
-        ASSERT_TRUE(SaveParameterTable(table, dir.path().string()));
-        ParameterTable read;
-        ASSERT_TRUE(LoadParameterTable(read, dir.path().string()));
-        EXPECT_LE(read.entries[0].designation.str().size(), 120u);
-        EXPECT_FALSE(FormatFixed(read.entries[5].value, 2).empty());
-
-        std::array<MaterialRecord, kMaterialRecords> materials{};
-        materials[0].name.assign("Acier");
-        materials[0].coefficient = value;
-        WriteAll(dir.file("material.dat"), EncodeMaterialTable(materials));
-        float coefficient = 1;
-        ASSERT_TRUE(LoadMaterialCoefficient(dir.folder(), "Acier", coefficient));
-        const double force = ComputeBendForce(1000, coefficient, 2, 16);
-        EXPECT_FALSE(FormatFixed(force, 2).empty());
-    }
-}
-
 TEST(DamagedTables, TruncatedRandomAndOversizedFilesOfEveryKind) {
     for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{899}, std::size_t{2019},
                              std::size_t{7871}, std::size_t{10740}, std::size_t{70000}}) {
@@ -246,21 +177,5 @@ TEST(DamagedTables, TruncatedRandomAndOversizedFilesOfEveryKind) {
         ParameterTable table;
         DecodeParameterTable(table, bytes);
         (void)DecodeMaterialTable(bytes);
-    }
-}
-
-TEST(DamagedConfiguration, IniWithoutLinesOrWithBinaryKeepsDefaults) {
-    TempDir dir;
-    ScopedWorkingDirectory cwd(dir.path());
-    const std::string ini = dir.file("zelpor.INI");
-    for (const std::vector<std::uint8_t>& bytes :
-         {std::vector<std::uint8_t>(70000, 'A'), RandomBytes(5000, 3), std::vector<std::uint8_t>(300, 0)}) {
-        WriteAll(ini, bytes);
-        Workspace ws = LoadWorkspace(ini, dir.folder());
-        EXPECT_FALSE(ws.pathCustomers.empty());
-        EXPECT_FALSE(ws.pathTools.empty());
-        // Saving keeps working on such a file.
-        EXPECT_TRUE(SaveWorkspace(ws, ini));
-        EXPECT_EQ(LoadWorkspace(ini, dir.folder()).pathTools, ws.pathTools);
     }
 }

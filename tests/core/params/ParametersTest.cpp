@@ -149,12 +149,5 @@ TEST(ParameterEntry, ValidationRuleRowByRow) {
     EXPECT_EQ(EntryMessageText(M::ConversionError), "d\xC3\xA9" "faut de convertion EConvertError ");
 }
 
-TEST(ParameterEntry, AcceptsDigitsPointBackspaceAndALeadingMinus) {
-    for (char32_t c : {U'0', U'9', U'.', U'\b'}) EXPECT_TRUE(AcceptsParameterCharacter(c, false));
-    EXPECT_TRUE(AcceptsParameterCharacter(U'-', true));
-    EXPECT_FALSE(AcceptsParameterCharacter(U'-', false));
-    for (char32_t c : {U'a', U',', U'+', U'e', U' ', U'\u00E9'}) EXPECT_FALSE(AcceptsParameterCharacter(c, true));
-}
-
 }  // namespace
 }  // namespace zelpor

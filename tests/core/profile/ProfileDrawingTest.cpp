@@ -112,21 +112,6 @@ TEST(ProfileDrawing, OrientationAndBendAngleSetTheDirections) {
     }
 }
 
-TEST(ProfileDrawing, Minus90ShortcutInFirstAndLaterSteps) {
-    Drawing t;
-    EXPECT_FALSE(t.d.acceptMinus90());  // not while the thickness is asked
-    t.type({"1"});
-    EXPECT_TRUE(t.d.acceptMinus90());
-    EXPECT_FLOAT_EQ(t.part.startOrientation, -90);
-    EXPECT_FALSE(t.d.bar().button1Visible || t.d.bar().button1Enabled);
-    EXPECT_FALSE(t.d.acceptMinus90());  // length step
-    t.type({"20"});
-    EXPECT_TRUE(t.d.acceptMinus90());  // F1 works in a later step too
-    EXPECT_FLOAT_EQ(t.part.profile[0].angle, -90);
-    t.type({"30"});
-    ExpectSegment(t.entity(1), 0, -20, -30, -20);  // going down, a right turn heads to -x
-}
-
 TEST(ProfileDrawing, FinishingKeepsOnlyCompleteBends) {
     Drawing length({"1", "0", "100", "90"});  // in a length step: the pending bend is dropped
     length.d.finish();
@@ -170,19 +155,6 @@ TEST(ProfileDrawing, FiveLengthsThenOnlyFinishing) {
     EXPECT_EQ(t.part, before);
     t.d.finish();
     EXPECT_EQ((std::array{t.part.profileBendCount, t.part.profile[4].index}), (std::array{4, -1}));
-}
-
-TEST(ProfileDrawing, EmptyOrWrongTextChangesNothing) {
-    Drawing t({"1", "0", "100"});
-    const PartRecord before = t.part;
-    EXPECT_EQ(t.d.submit(""), Result::Ignored);
-    for (const char* text : {"1.2.3", "-", ".", "9x"}) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(t.d.submit(text), Result::Rejected);
-        EXPECT_EQ(t.d.message(), std::string("Valeur incorrecte : \"") + text + "\" n'est pas un nombre");
-        EXPECT_EQ(t.d.mode(), Mode::Angle);
-        EXPECT_EQ(t.part, before);
-    }
 }
 
 TEST(ProfileDrawing, MousePreviewsWithoutCommitting) {

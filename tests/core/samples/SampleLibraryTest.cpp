@@ -85,29 +85,5 @@ TEST(SampleLibrary, MaterialsGiveTheChartForces) {
     }
 }
 
-TEST(SampleLibrary, MachineParametersDescribeThemselves) {
-    test::TempDir dir;
-    InstallSampleLibrary(dir.folder());
-    ParameterTable t;
-    ASSERT_TRUE(LoadParameterTable(t, dir.folder()));
-    // Latin-1 in the file: "é" is the single byte 0xE9.
-    const std::pair<std::size_t, const char*> names[] = {{0, "Force nominale"}, {5, "Vitesse de remont\xE9" "e"},
-                                                         {6, "Bombage CN actif"}, {9, "D\xE9" "compression"},
-                                                         {15, "Ouverture max"}};
-    for (const auto& [i, designation] : names) {
-        EXPECT_EQ(t.entries[i].number, static_cast<int>(i) + 1);
-        EXPECT_EQ(t.entries[i].designation.str(), designation);
-    }
-    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(t.entries[i].modifiable, i == 3 ? 1 : 0) << i;
-    EXPECT_EQ(t.entries[0].unit.str(), "t");
-    EXPECT_EQ(t.entries[0].value, 100);
-    EXPECT_EQ((std::array{t.entries[2].value, t.entries[2].lower, t.entries[2].upper}), (std::array{200.f, 50.f, 500.f}));
-    EXPECT_EQ((std::array{t.entries[2].decimals, t.entries[9].decimals}), (std::array{1, 2}));
-    EXPECT_EQ(t.entries[5].yesNo, 0);
-    EXPECT_EQ(t.entries[6].yesNo, 1);
-    EXPECT_EQ(t.entries[8].value, 0.2f);
-    for (std::size_t i = 16; i < t.entries.size(); ++i) EXPECT_EQ(t.entries[i], MachineParameter{}) << i;
-}
-
 }  // namespace
 }  // namespace zelpor

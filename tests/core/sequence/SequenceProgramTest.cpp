@@ -136,28 +136,6 @@ TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {
     EXPECT_EQ(program.scene().scene.elements[9].name.str(), "Pun");
 }
 
-TEST_F(ProgramTest, NothingToValidateWithoutBendsOrWithAFullList) {
-    test::SetProfile(part, 2, {120}, {});
-    activate();
-    // Offered on the single segment, but there is no bend to put in the program.
-    const ButtonState on{true, true};
-    EXPECT_EQ(std::tuple(program.buttons().validate, program.buttons().pivot), std::tuple(on, on));
-    program.validate();
-    EXPECT_EQ((std::array{part.lastBend, part.profile[0].order}), (std::array{-1, -1}));
-    EXPECT_EQ(program.statusText(), "Longueur développée: 120.00mm");
-
-    test::SetProfile(part, 2, {100, 50}, {90});
-    part.lastBend = 24;
-    part.currentBend = 3;
-    const auto before = part.bends;
-    activate();
-    EXPECT_EQ(program.buttons().validate, (ButtonState{true, false}));
-    program.validate();
-    EXPECT_EQ((std::array{part.lastBend, part.profile[0].order}), (std::array{24, -1}));
-    EXPECT_EQ(part.bends, before);
-    EXPECT_FALSE(ValidateBend(part, 0, "V16", "P88-67"));
-}
-
 TEST(ValidateBendBounds, OrdersFromADamagedFileNeverMoveRecordsOutsideTheList) {
     PartRecord part;
     test::SetProfile(part, 2, {10, 20, 30, 40}, {90, 90, 90});

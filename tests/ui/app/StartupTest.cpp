@@ -94,19 +94,6 @@ TEST_F(Startup, FirstStartMakesTheWorkspaceWithTheSampleLibrary) {
     EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=?\r\nPart=\r\nPath Tools=" + tools + "\r\n");
 }
 
-// A part named without a job: no job means no folder, so closing writes the
-// configuration only.
-TEST_F(Startup, ConfiguredToolsFolderIsNeverFilledAndNoJobGetsNoPartFile) {
-    fs::create_directory(folder("MyTools"));
-    writeIni("[Data]\r\nPart=Equerre\r\nPath Tools=" + folder("MyTools") + "\r\n");
-    runOnce();
-    EXPECT_TRUE(fs::is_empty(folder("MyTools")));
-    EXPECT_FALSE(fs::exists(folder("Tools")));
-    EXPECT_TRUE(fs::is_empty(folder("Customers")));
-    EXPECT_EQ(ini(), "[Data]\r\nPart=Equerre\r\nPath Tools=" + folder("MyTools") + "\r\nPath Customers=" +
-                         folder("Customers") + "\r\nCustomer=?\r\n");
-}
-
 // A part from another installation: random bytes everywhere, no bend, and
 // in-range profile and sketch indexes. Closing must not touch a byte.
 TEST_F(Startup, PartWithoutBendsIsWrittenBackUnchanged) {
@@ -208,42 +195,6 @@ TEST_F(Startup, AltF4ClosesTheWindowWhereNoWindowKeyUsesIt) {
     EXPECT_EQ(saved.lastBend, 1);
     EXPECT_NE(ini().find("Customer=Job\r\n"), std::string::npos);
     EXPECT_TRUE(messages.shown.empty());
-}
-
-// The glyphs of the function buttons are read when first painted; they must
-// still be the style's own pictures, in every size a button asks for.
-TEST(StartupCost, FunctionButtonGlyphIsTheStylesPicture) {
-    FunctionButtonPanel panel;
-    panel.setButton(8, QStringLiteral("Retour"), QStyle::SP_DialogCancelButton);
-    const QIcon icon = panel.button(8)->icon();
-    ASSERT_FALSE(icon.isNull());
-    const QIcon expected = panel.style()->standardIcon(QStyle::SP_DialogCancelButton);
-    for (int size : {16, 24, 32}) {
-        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
-            const auto image = [&](const QIcon& i) { return i.pixmap(size, size, mode).toImage().convertToFormat(QImage::Format_ARGB32); };
-            EXPECT_TRUE(image(icon) == image(expected)) << size << " " << mode;
-        }
-    }
-}
-
-TEST(StartupCost, FirstPaintProbeOnlyWhenAskedAndClosesThePaintedWindow) {
-    qunsetenv(FirstPaintProbe::kVariable);
-    EXPECT_EQ(FirstPaintProbe::InstallIfRequested(), nullptr);
-
-    qputenv(FirstPaintProbe::kVariable, "1");
-    FirstPaintProbe* probe = FirstPaintProbe::InstallIfRequested();
-    qunsetenv(FirstPaintProbe::kVariable);
-    ASSERT_NE(probe, nullptr);
-    QWidget window;
-    window.resize(120, 80);
-    window.show();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
-    delete probe;  // later windows of this run are left alone
-
-    QWidget other;
-    other.show();
-    QTest::qWait(50);
-    EXPECT_TRUE(other.isVisible());
 }
 
 // The questions the program asks ("Confirmer la suppression ", "Piece existe

@@ -61,21 +61,5 @@ TEST_F(NewJob, EmptyNameRefusedThenEnterOnTheFocusedAnnulerCancels) {
     EXPECT_FALSE(std::filesystem::exists(root / "Neuf"));
 }
 
-TEST_F(NewJob, ExistingJobClosesWithCancelAndKeepsTheCurrentJob) {
-    makeJob("Bati");
-    makeJob("Cuve");
-    state.workspace.customer = "Cuve";
-    const int result = execWith(*newCustom, [&] {
-        auto* edit1 = child<QLineEdit>(newCustom.get(), "Edit1");
-        QTest::keyClicks(edit1, QStringLiteral("BATI"));
-        QTest::keyClick(edit1, Qt::Key_Return);
-    });
-    EXPECT_EQ(result, QDialog::Rejected);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    expectMessage(0, QStringLiteral("Affaire existe"), QMessageBox::Warning, QStringLiteral("Zelpor_2"), QMessageBox::Ok);
-    EXPECT_EQ(state.workspace.customer, "Cuve");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root), std::filesystem::directory_iterator()), 2);
-}
-
 }  // namespace
 }  // namespace zelpor::test

@@ -75,26 +75,5 @@ TEST(ZoomToRectangle, RectanglesOfEveryShape) {
     }
 }
 
-TEST(ZoomAll, ScalesFromTheSignedMaximaAndNeverMirrors) {
-    struct Row {
-        Extent extent;
-        const char* view;  // empty: refused, the view stays
-    };
-    const Row rows[] = {
-        {Box(-100, -60, 100, 140), "-100,100 | 279,204 | 1000,1000 | 2878,-2878"},  // 403 / 140
-        {Box(-50, -10, 1000, 100), "-525,55 | 279,204 | 1805,1805 | 1000,-1000"},    // 1000 / 554 mm per pixel
-        {Box(-1, -1, 2, 3), "-1,2 | 279,204 | 1000,1000 | 32000,-32000"},
-        {Box(-100, -60, 0, 140), ""},    // zero maximum x
-        {Box(-100, -60, -20, 140), ""},  // negative maximum x
-        {Box(-100, -60, 100, -5), ""},   // negative maximum y
-        {Extent{}, ""},                  // "pli non graphique" has no extent
-    };
-    for (const Row& row : rows) {
-        ViewTransform v = Panned();
-        EXPECT_EQ(ZoomAll(v, row.extent), *row.view != 0);
-        EXPECT_EQ(Describe(v), *row.view ? row.view : Describe(Panned()));
-    }
-}
-
 }  // namespace
 }  // namespace zelpor

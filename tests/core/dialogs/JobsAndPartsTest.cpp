@@ -70,20 +70,6 @@ TEST_F(NewPartFixture, ExistingPartIsReplacedOnlyAfterYes) {
     EXPECT_EQ(test::ReadAll(dir.file("J1/Q.pie")), old);
 }
 
-TEST_F(NewPartFixture, MissingOrUncheckedJobOpensTheNewJobDialogFirst) {
-    flags.commentTyped = true;
-    prompts.jobToCreate = "J2";
-    fs::create_directory(dir.path() / "J2");
-    EXPECT_EQ(ok("P", ProgramType::NumericSequence, "", false).outcome, NewPartOutcome::Created);
-    EXPECT_EQ(prompts.newJobOpened, 1);
-    EXPECT_TRUE(fs::exists(dir.path() / "J2" / "P.pie"));
-    // Still no job afterwards: nothing is written into a folder named "?".
-    state.workspace.customer = "?";
-    prompts.jobToCreate.clear();
-    EXPECT_EQ(ok("Q").outcome, NewPartOutcome::NoJob);
-    EXPECT_FALSE(fs::exists(dir.path() / "?"));
-}
-
 void Touch(const fs::path& p) { test::WriteAll(p.string(), {1, 2, 3}); }
 
 void MakeReadOnly(const fs::path& p) {

@@ -137,30 +137,6 @@ TEST(DamagedPart, HostileValueInEveryIndexField) {
     }
 }
 
-TEST(DamagedPart, NonNumbersInEveryFloatAFormulaOrAFitReads) {
-    using FloatEdit = std::function<void(PartRecord&, float)>;
-    const std::vector<std::pair<const char*, FloatEdit>> fields = {
-        {"thickness", [](PartRecord& p, float v) { p.thickness = v; }},
-        {"bend.angle", [](PartRecord& p, float v) { for (auto& b : p.bends) b.angle = v; }},
-        {"bend.opening", [](PartRecord& p, float v) { for (auto& b : p.bends) b.opening = v; }},
-        {"bend.length", [](PartRecord& p, float v) { for (auto& b : p.bends) b.length = v; }},
-        {"startOrientation", [](PartRecord& p, float v) { p.startOrientation = v; }},
-        {"profile.length", [](PartRecord& p, float v) { p.profile[1].length = v; }},
-        {"profile.angle", [](PartRecord& p, float v) { p.profile[0].angle = v; }},
-        {"profile.correction", [](PartRecord& p, float v) { for (auto& s : p.profile) s.correction = v; }},
-        {"sketch coordinates", [](PartRecord& p, float v) { p.sketch[0].x1 = p.sketch[1].y2 = v; }},
-        {"sketch text height", [](PartRecord& p, float v) { p.sketch[1].textHeight = v; }},
-    };
-    for (const auto& [name, edit] : fields) {
-        for (float value : kNonNumbers) {
-            SCOPED_TRACE(std::string(name) + " = " + std::to_string(value));
-            PartRecord hostile = SampleBracketPart();
-            edit(hostile, value);
-            ShowEverything(ThroughAFile(hostile), GoodPunch(), GoodDie());
-        }
-    }
-}
-
 TEST(DamagedTables, TruncatedRandomAndOversizedFilesOfEveryKind) {
     for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{899}, std::size_t{2019},
                              std::size_t{7871}, std::size_t{10740}, std::size_t{70000}}) {

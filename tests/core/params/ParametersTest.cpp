@@ -41,20 +41,6 @@ TEST(ParameterTable, RandomRoundTripAndFieldOffsets) {
     for (const auto& [found, expected] : offsets) EXPECT_EQ(found, expected);
 }
 
-TEST(ParameterTable, SaveCreatesTheFolderAndLoadsBack) {
-    test::TempDir dir;
-    const std::string folder = (dir.path() / "Tools").string();
-    ParameterTable t;
-    DecodeParameterTable(t, test::RandomBytes(7872, 3));
-    EXPECT_TRUE(SaveParameterTable(t, folder));
-    EXPECT_EQ(test::ReadAll((dir.path() / "Tools" / "Param.dat").string()), EncodeParameterTable(t));
-    for (const std::string& f : {folder, folder + kPathSeparator}) {
-        ParameterTable back;
-        EXPECT_TRUE(LoadParameterTable(back, f));
-        EXPECT_EQ(EncodeParameterTable(back), EncodeParameterTable(t));  // random floats may be NaN
-    }
-}
-
 // A short file fills only as far as it reaches; a read-only one is neither
 // loaded nor overwritten.
 TEST(ParameterTable, ShortOrReadOnlyFiles) {

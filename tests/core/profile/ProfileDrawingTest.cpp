@@ -141,42 +141,5 @@ TEST(ProfileDrawing, FinishingKeepsOnlyCompleteBends) {
     EXPECT_EQ((std::array{bounded.part.profileBendCount, bounded.part.profile[24].index}), (std::array{24, -1}));
 }
 
-TEST(ProfileDrawing, FiveLengthsThenOnlyFinishing) {
-    Drawing t({"1", "0", "10", "90", "10", "90", "10", "90", "10", "-90"});
-    EXPECT_EQ(t.d.submit("10"), Result::SegmentLimit);
-    EXPECT_EQ(t.d.segmentCount(), 5);
-    EXPECT_EQ(t.d.mode(), Mode::Idle);
-    EXPECT_EQ(t.d.message(), "Nombre de segment maximun");
-    EXPECT_EQ(t.d.bar().pointer, PointerShape::Default);
-    EXPECT_EQ(t.part.sketchLast, 4);  // five segments, no arc or rubber line
-    const PartRecord before = t.part;
-    EXPECT_EQ(t.d.submit("10"), Result::Ignored);
-    EXPECT_FALSE(t.d.acceptMinus90() || t.d.mouseMove(100, 100));
-    EXPECT_EQ(t.part, before);
-    t.d.finish();
-    EXPECT_EQ((std::array{t.part.profileBendCount, t.part.profile[4].index}), (std::array{4, -1}));
-}
-
-TEST(ProfileDrawing, MousePreviewsWithoutCommitting) {
-    Drawing t({"1", "0", "100"});
-    const auto profileBefore = t.part.profile;
-    // Pointer up and to the right of the corner, at about 30.x degrees: floored.
-    const ScreenPoint corner = t.d.view().map(100, 0);
-    ASSERT_TRUE(t.d.mouseMove(corner.x + 100, corner.y - 60));
-    EXPECT_EQ(t.d.currentDirection(), 30.0f);
-    EXPECT_EQ(t.d.bar().value, "150.0");
-    EXPECT_EQ(t.part.profile, profileBefore);
-    t.type({"90"});  // the typed value wins over the preview
-    EXPECT_FLOAT_EQ(t.d.currentDirection(), 90);
-
-    // Length: the distance follows, the direction does not.
-    const ScreenPoint p = t.d.view().map(100, 0);
-    ASSERT_TRUE(t.d.mouseMove(p.x + 30, p.y - 40));
-    const double dist = std::hypot(t.d.view().unmapX(p.x + 30) - 100, t.d.view().unmapY(p.y - 40));
-    EXPECT_EQ(t.d.bar().value, FormatFixed(dist, 1));
-    EXPECT_NEAR(t.entity(1).y2, dist, 1e-4);
-    EXPECT_FLOAT_EQ(t.part.profile[1].length, profileBefore[1].length);
-}
-
 }  // namespace
 }  // namespace zelpor

@@ -9,32 +9,6 @@
 namespace zelpor {
 namespace {
 
-// Arc and value shown in Edit2 for each range of d = current - reference,
-// with the reference at 30 degrees.
-TEST(MarkAngle, TableOfTheFourRanges) {
-    struct Row {
-        double d;
-        double arcStart, arcEnd, first, later;
-    };
-    const double ref = 30;
-    for (Row r : {Row{270, ref + 180, ref + 270, -90, -90},   // d > 180
-                  Row{90, ref + 90, ref + 180, 90, 90},       // 0 < d <= 180
-                  Row{180, ref + 180, ref + 180, 180, 0},     // upper bound of that row
-                  Row{-270, ref - 270, ref + 180, 90, 90},    // d < -180
-                  Row{-90, ref + 180, ref - 90, 90, -90},     // -180 <= d <= 0
-                  Row{0, ref + 180, ref, 0, -180}}) {
-        SCOPED_TRACE(r.d);
-        const AngleMarker first = MarkAngle(ref, ref + r.d, true);
-        const AngleMarker later = MarkAngle(ref, ref + r.d, false);
-        EXPECT_DOUBLE_EQ(first.arcStart, r.arcStart);
-        EXPECT_DOUBLE_EQ(first.arcEnd, r.arcEnd);
-        EXPECT_EQ(later.arcStart, first.arcStart);
-        EXPECT_EQ(later.arcEnd, first.arcEnd);
-        EXPECT_DOUBLE_EQ(first.shownValue, r.first);
-        EXPECT_DOUBLE_EQ(later.shownValue, r.later);
-    }
-}
-
 PartRecord SketchOf(std::initializer_list<std::array<float, 4>> lines) {
     PartRecord part;
     part.sketchExtent = {1e7f, 1e7f, -1e7f, -1e7f};

@@ -50,30 +50,6 @@ TEST(SampleLibrary, InstallsIntoAnEmptyFolderAndNeverOverwrites) {
     EXPECT_FALSE(fs::exists(mine.path() / "V16.die"));
 }
 
-TEST(SampleLibrary, ToolsLoadWithClosedOutlines) {
-    test::TempDir dir;
-    InstallSampleLibrary(dir.folder());
-    for (const auto& name : ListToolNames(dir.folder(), ToolKind::Die)) {
-        SCOPED_TRACE(name);
-        TMatrice d;
-        ASSERT_TRUE(LoadDieFile(d, dir.folder() + name + ".DIE"));
-        EXPECT_EQ(d.record.elementCount(), 9);
-        EXPECT_GT(d.record.vOpening, 0);
-        // The die stands on y = 0 with its top face at its height.
-        EXPECT_EQ(ExpectClosedPolyline(d.record.outline, d.record.elementCount()).second, d.record.height);
-    }
-    for (const auto& name : ListToolNames(dir.folder(), ToolKind::Punch)) {
-        SCOPED_TRACE(name);
-        TPoincon p;
-        ASSERT_TRUE(LoadPunchFile(p, dir.folder() + name + ".PUN"));
-        // The tip is the lowest point, at minus the height.
-        EXPECT_EQ(ExpectClosedPolyline(p.record.outline, p.record.elementCount()).first, -p.record.height);
-    }
-    TMatrice v16;  // with 2 mm sheet the V16 die gives the worked Y depth of a right-angle bend
-    ASSERT_TRUE(LoadDieFile(v16, dir.folder() + "V16.DIE"));
-    EXPECT_NEAR(ComputeYDepth(90, 2, v16.record.entryRadius, v16.record.vOpening, v16.record.vAngle), 4.118, 5e-4);
-}
-
 TEST(SampleLibrary, MaterialsGiveTheChartForces) {
     test::TempDir dir;
     InstallSampleLibrary(dir.folder());

@@ -133,22 +133,5 @@ TEST_F(SceneTest, ValidatedBendLaterInTheProgramIsShownFlatWithItsNumber) {
     EXPECT_EQ(first.scene.texts, std::vector<std::string>{"1/1"});
 }
 
-TEST_F(SceneTest, FitPutsTheBendAtTheCentreAndScalesLargePartsDown) {
-    test::SetProfile(part, 2, {100, 50}, {90});
-    SequenceScene r = build(0);
-    EXPECT_EQ(r.view.map(0, 0), (ScreenPoint{401, 228}));
-    const auto ext = r.scene.extent;
-    EXPECT_GE(r.view.mapX(ext.minX), 0);
-    EXPECT_LE(r.view.mapX(ext.maxX), kSequenceAreaWidth);
-    EXPECT_LE(r.view.mapY(ext.minY), kSequenceAreaHeight);
-    EXPECT_EQ(r.view.mapY(ext.maxY), 0);  // y is the tight axis: the highest point is on the top row
-
-    test::SetProfile(part, 2, {3000, 1500}, {90});
-    r = build(0);
-    EXPECT_FLOAT_EQ(static_cast<float>(r.view.viewportExtentX), 1000);
-    EXPECT_GT(r.view.worldExtentX, 1000);
-    EXPECT_GE(r.view.mapX(r.scene.extent.minX), 0);
-}
-
 }  // namespace
 }  // namespace zelpor

@@ -71,23 +71,6 @@ struct Library {
     QWidget* keys() { return QApplication::focusWidget() ? QApplication::focusWidget() : window.get(); }
 };
 
-// The values of both libraries, each showing one tool: both steps disabled.
-TEST(ToolLibraryWindow, RowsOfOneTool) {
-    const std::pair<ToolKind, std::vector<std::pair<const char*, const char*>>> rows[] = {
-        {ToolKind::Punch, {{"Edit1", "3"}, {"Edit2", "2"}, {"Edit3", "95.50"}, {"Edit4", "88.00"}}},
-        {ToolKind::Die, {{"Edit2", "4"}, {"Edit4", "86.00"}, {"Edit5", "16.00"}, {"Edit6", "1.50"}}}};
-    for (const auto& [kind, texts] : rows) {
-        Library lib;
-        lib.punch("P88.pun", VPunch(3, 95.5f, 88));
-        lib.die("V16.die", BlockDie(40, 16));
-        lib.open(kind).show();
-        ASSERT_EQ(lib.tabs()->count(), 1);
-        EXPECT_EQ(lib.tabs()->tabText(0), kind == ToolKind::Punch ? QStringLiteral("P88") : QStringLiteral("V16"));
-        lib.expectAt(0, false, false);
-        for (const auto& [name, text] : texts) EXPECT_EQ(lib.text(name), QString::fromUtf8(text)) << name;
-    }
-}
-
 // F2 / F1, the buttons and the arrow keys on the tabs all step; at either end
 // that step's button is disabled.
 TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {

@@ -52,6 +52,14 @@ FolderNames ReadNames(const std::string& folder, fs::file_time_type modified) {
 // job); the map is dropped when more turn up than those.
 constexpr std::size_t kFoldersKept = 16;
 
+// Kept by absolute path: a relative folder means another one once the
+// working directory changes.
+std::string CacheKey(const std::string& folder) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(folder, ec);
+    return ec ? folder : absolute.string();
+}
+
 }  // namespace
 
 bool AnyFolderEntry(const std::string& folder, const std::function<bool(const std::string& name, bool isFolder)>& visit) {
@@ -77,11 +85,12 @@ bool FolderHasFile(const std::string& folder) {
     const fs::file_time_type modified = fs::last_write_time(folder, ec);
     if (ec) return false;
     const std::lock_guard lock(mutex);
-    auto it = cache.find(folder);
+    const std::string key = CacheKey(folder);
+    auto it = cache.find(key);
     if (it == cache.end() || !it->second.trusted || it->second.modified != modified) {
         if (it == cache.end() && cache.size() >= kFoldersKept) cache.clear();
         const bool hasFile = AnyFolderEntry(folder, [](const std::string&, bool isFolder) { return !isFolder; });
-        it = cache.insert_or_assign(folder, Answer{modified, StampCanBeTrusted(modified), hasFile}).first;
+        it = cache.insert_or_assign(key, Answer{modified, StampCanBeTrusted(modified), hasFile}).first;
     }
     return it->second.hasFile;
 }
@@ -93,10 +102,11 @@ std::optional<std::string> FindNameNoCase(const std::string& folder, const std::
     const fs::file_time_type modified = fs::last_write_time(folder, ec);
     if (ec) return std::nullopt;
     const std::lock_guard lock(mutex);
-    auto it = cache.find(folder);
+    const std::string key = CacheKey(folder);
+    auto it = cache.find(key);
     if (it == cache.end() || !it->second.trusted || it->second.modified != modified) {
         if (it == cache.end() && cache.size() >= kFoldersKept) cache.clear();
-        it = cache.insert_or_assign(folder, ReadNames(folder, modified)).first;
+        it = cache.insert_or_assign(key, ReadNames(folder, modified)).first;
     }
     const auto found = it->second.byLowerName.find(Lowered(name));
     if (found == it->second.byLowerName.end()) return std::nullopt;

@@ -15,6 +15,7 @@
 #include "common/Latin1.h"
 #include "common/MessageService.h"
 #include "common/ScenePainter.h"
+#include "tools/ToolTabBar.h"
 #include "text/Numbers.h"
 #include "workspace/AppState.h"
 
@@ -59,7 +60,7 @@ ToolLibraryWindow::ToolLibraryWindow(AppState& state, ToolKind kind, MessageServ
     QFont bold = area->font();
     bold.setBold(true);
     area->setFont(bold);
-    m_tabs = new QTabBar(area);
+    m_tabs = new ToolTabBar(area);
     m_tabs->setObjectName(QStringLiteral("Onglets"));
     m_tabs->setUsesScrollButtons(true);
     m_tabs->setExpanding(false);

@@ -88,24 +88,6 @@ TEST(BendScene, UnplacedRightAngleOpensAt135And45UnderThePunchTip) {
     EXPECT_NEAR(r.scene.extent.maxY, 68.5926, 1e-3);
 }
 
-// Three segments, both bends unplaced: the last match, bend 1, is the vertex.
-TEST(BendScene, OtherBendsFollowTheirPlaceInTheProgramAndTheirSide) {
-    Tools t;
-    PartRecord part = UPart(-1, -1);
-    part.lastBend = 2;
-    SetProfile(part, {{40, 90, -1}, {100, 90, -1}, {30, 0, -1}});
-    // Bend 0 is drawn bent: the first and last segments of the U are parallel.
-    const std::string upright = t.all(part, "Piece");
-    EXPECT_EQ(upright, "0.00,-2.12>-70.71,68.59 -70.71,68.59>-42.43,96.88 0.00,-2.12>21.21,19.10 ");
-    part.profile[0].angle = -90;  // one bend turned the other way turns the chain
-    EXPECT_EQ(t.lines(part, "Piece").at(1), "-70.71,68.59>-98.99,40.31");
-    part.profile[1].angle = -90;  // both turned: the same picture
-    EXPECT_EQ(t.all(part, "Piece"), upright);
-    part.profile[0].angle = part.profile[1].angle = 90;
-    part.profile[0].order = 0;  // placed, so later in the program: still straight on
-    EXPECT_EQ(t.lines(part, "Piece").at(1), "-70.71,68.59>-98.99,96.88");
-}
-
 TEST(BendScene, PlacedBendIsFlatWithThePunchOpen) {
     Tools t;
     PartRecord part = UPart();

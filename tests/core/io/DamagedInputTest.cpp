@@ -136,22 +136,3 @@ TEST(DamagedPart, HostileValueInEveryIndexField) {
         }
     }
 }
-
-TEST(DamagedTables, TruncatedRandomAndOversizedFilesOfEveryKind) {
-    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{899}, std::size_t{2019},
-                             std::size_t{7871}, std::size_t{10740}, std::size_t{70000}}) {
-        SCOPED_TRACE(size);
-        const auto bytes = RandomBytes(size, static_cast<unsigned>(size));
-        PartRecord part;
-        DecodePart(part, bytes);
-        ExpectBounded(part);
-        TPoincon punch;
-        TMatrice die;
-        DecodePunch(punch.record, bytes);
-        DecodeDie(die.record, bytes);
-        ShowEverything(part, punch, die);
-        ParameterTable table;
-        DecodeParameterTable(table, bytes);
-        (void)DecodeMaterialTable(bytes);
-    }
-}

@@ -21,9 +21,6 @@ void WriteText(const std::string& path, const std::string& text) {
     test::WriteAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-const std::string kStored =
-    "[Data]\r\nPath Customers=C:\\Zelpor\\Customers\\\r\nCustomer=J1\r\nPart=P1\r\nPath Tools=/srv/tools\r\n";
-
 // The file is Latin-1 as the shop's system writes it; the names on disk are
 // UTF-8. A UTF-8 value (an earlier version's file) reads as it is; a name
 // with no Latin-1 form stays UTF-8.

@@ -4,21 +4,11 @@
 
 #include "calc/Formulas.h"
 #include "mainwindow/BendChain.h"
-#include "mainwindow/BendCursor.h"
-#include "mainwindow/FunctionButtons.h"
 #include "mainwindow/PartFiles.h"
-#include "mainwindow/SettingFields.h"
 #include "support/TempDir.h"
 
 namespace zelpor {
 namespace {
-
-PartRecord PartWithBends(int current, int last) {
-    PartRecord p;
-    p.currentBend = current;
-    p.lastBend = last;
-    return p;
-}
 
 TEST(PartFiles, DeletionStaysInsideTheJob) {
     Workspace ws{"/root/", "Job", "P", "/tools/"};

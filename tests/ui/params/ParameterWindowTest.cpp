@@ -76,7 +76,6 @@ struct Editor {
     }
     QString status() { return window.findChild<StatusPanel*>()->text(); }
     float value(int row) { return window.table().entries[static_cast<std::size_t>(row - 1)].value; }
-    QToolButton* button(int n) { return window.findChild<QToolButton*>(QStringLiteral("Bouton%1").arg(n)); }
     void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
     // Moves the focus from row 1 down to `row` with the arrow key, as the user does.
     void goTo(int row) {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "io/Files.h"
+#include "io/FolderIndex.h"
 #include "workspace/AppState.h"
 
 namespace zelpor {
@@ -62,16 +63,16 @@ int PreselectIndex(const std::vector<std::string>& names, const std::string& cur
 }
 
 bool JobExists(const std::string& pathCustomers, const std::string& name) {
-    const auto entries = ListFolder(pathCustomers);
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const FolderEntry& e) { return e.isFolder && MatchesNameWithAnyExtension(e.name, name); });
+    return AnyFolderEntry(pathCustomers, [&](const std::string& entry, bool isFolder) {
+        return isFolder && MatchesNameWithAnyExtension(entry, name);
+    });
 }
 
 bool PartExists(const std::string& jobFolder, const std::string& name) {
     if (!FolderExists(jobFolder)) return false;
-    const auto entries = ListFolder(jobFolder);
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const FolderEntry& e) { return !e.isFolder && MatchesNameWithAnyExtension(e.name, name); });
+    return AnyFolderEntry(jobFolder, [&](const std::string& entry, bool isFolder) {
+        return !isFolder && MatchesNameWithAnyExtension(entry, name);
+    });
 }
 
 std::string SaveCurrentPartBeforeDialog(AppState& state) {

@@ -1,5 +1,7 @@
 #include "io/Files.h"
 
+#include "io/FolderIndex.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -7,6 +9,10 @@
 #include <system_error>
 
 #ifndef _WIN32
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -23,11 +29,6 @@ bool OwnerMayWrite(const fs::path& p) {
 }
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 }  // namespace
 
@@ -115,18 +116,29 @@ std::string ResolveCaseInsensitive(const std::string& path) {
     std::error_code ec;
     if (path.empty() || fs::exists(path, ec)) return path;
     const fs::path p(path);
-    fs::path folder = p.parent_path();
-    const std::string wanted = p.filename().string();
-    if (folder.empty()) folder = ".";
-    for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (EqualNoCase(name, wanted)) return (p.parent_path() / name).string();
-    }
-    return path;
+    const fs::path folder = p.parent_path();
+    const auto found = FindNameNoCase(folder.empty() ? std::string(".") : folder.string(), p.filename().string());
+    return found ? (folder / *found).string() : path;
 }
 
 std::vector<FolderEntry> ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
+#ifndef _WIN32
+    // One look at each entry, relative to the open folder: the path is not
+    // walked again from the root for each of thousands of parts.
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) return entries;
+    while (const dirent* d = ::readdir(dir)) {
+        const std::string name = d->d_name;
+        struct stat st {};
+        if (name == "." || name == ".." || ::fstatat(::dirfd(dir), d->d_name, &st, 0) != 0) continue;
+        const bool isFolder = S_ISDIR(st.st_mode);
+        if (!isFolder && !S_ISREG(st.st_mode)) continue;
+        entries.push_back({name, isFolder, (st.st_mode & S_IWUSR) == 0, name[0] == '.'});
+    }
+    ::closedir(dir);
+    return entries;
+#else
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, ec)) {
         FolderEntry e;
@@ -138,6 +150,7 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
         entries.push_back(std::move(e));
     }
     return entries;
+#endif
 }
 
 bool FolderOrderLess(const std::string& a, const std::string& b) {

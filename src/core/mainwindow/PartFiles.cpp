@@ -1,15 +1,16 @@
 #include "mainwindow/PartFiles.h"
 
 #include "io/Files.h"
+#include "io/FolderIndex.h"
 #include "part/PartRecord.h"
 
 namespace zelpor {
 
 bool JobFolderHasFiles(const Workspace& ws) {
     if (!ws.hasJob() || !IsPlainName(ws.customer)) return false;
-    for (const FolderEntry& e : ListFolder(ws.jobFolder()))
-        if (!e.isFolder) return true;
-    return false;
+    // The first file answers, and only when the job folder changed: a job of
+    // thousands of parts is not listed at every key.
+    return FolderHasFile(ws.jobFolder());
 }
 
 std::optional<std::string> PartFileToDelete(const Workspace& ws, const std::string& partName) {

@@ -17,6 +17,7 @@ SelectionDialog::SelectionDialog(AppState& state, MessageService& messages, QWid
     auto* layout = new QVBoxLayout(this);
     m_frame.label2 = AddWhereLabel(this, layout);
     m_list = new QListWidget(this);
+    m_list->setUniformItemSizes(true);  // a job of thousands of parts is laid out at once
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setMinimumHeight(220);
@@ -37,8 +38,11 @@ void SelectionDialog::FormActivate() {
     m_frame.label2->setText(FromLocal(whereText()));
     m_frame.label3->setText(HelpLine());
     m_entries = entries();
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(m_entries.size()));
+    for (const std::string& e : m_entries) texts << FromLocal(e);
     m_list->clear();
-    for (const std::string& e : m_entries) m_list->addItem(FromLocal(e));
+    m_list->addItems(texts);  // one batch
     const int row = PreselectIndex(m_entries, currentEntry());
     if (row >= 0) m_list->setCurrentRow(row);
     m_list->setFocus();

@@ -24,15 +24,28 @@ bool SilentSelectionKey(const QKeyEvent* e) {
 
 QString General(float v) { return QString::fromStdString(FormatGeneral(v)); }
 
+QStringList ListTexts(const QComboBox* list) {
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
+    return texts;
+}
+
 }  // namespace
 
 // Refills a list from the tools folder and selects the bend's tool. The names
 // come from a system whose file names ignore case, so the search does too.
+// The list is filled in one batch, and only when the folder lists other tools
+// than the list holds.
 void MainWindow::fillToolList(QComboBox* list, bool punch) {
     const QSignalBlocker block(list);
-    list->clear();
+    QStringList names;
     for (const std::string& name : ListToolNames(m_state.workspace.pathTools, punch ? ToolKind::Punch : ToolKind::Die))
-        list->addItem(FromLatin1(name));
+        names << FromLatin1(name);
+    if (names != ListTexts(list)) {
+        list->clear();
+        list->addItems(names);
+    }
     const BendRecord* bend = m_state.part.currentBendRecord();
     if (!bend) {
         list->setCurrentIndex(list->count() > 0 ? 0 : -1);

@@ -15,6 +15,7 @@
 #include "common/Latin1.h"
 #include "common/MessageService.h"
 #include "common/ScenePainter.h"
+#include "tools/ToolTabBar.h"
 #include "text/Numbers.h"
 #include "workspace/AppState.h"
 
@@ -59,7 +60,7 @@ ToolLibraryWindow::ToolLibraryWindow(AppState& state, ToolKind kind, MessageServ
     QFont bold = area->font();
     bold.setBold(true);
     area->setFont(bold);
-    m_tabs = new QTabBar(area);
+    m_tabs = new ToolTabBar(area);
     m_tabs->setObjectName(QStringLiteral("Onglets"));
     m_tabs->setUsesScrollButtons(true);
     m_tabs->setExpanding(false);
@@ -145,15 +146,7 @@ void ToolLibraryWindow::showEvent(QShowEvent* event) {
 }
 
 void ToolLibraryWindow::FormActivate() {
-    {
-        // Rebuilding the tabs must not load every tool on the way.
-        const QSignalBlocker block(m_tabs);
-        while (m_tabs->count() > 0) m_tabs->removeTab(0);
-        const auto names = ListToolNames(toolsFolder(), m_kind);
-        for (const std::string& name : names) m_tabs->addTab(FromLocal(name));
-        m_toolCount = static_cast<int>(names.size());
-        if (m_toolCount > 0) m_tabs->setCurrentIndex(0);
-    }
+    fillTabs(ListToolNames(toolsFolder(), m_kind));
     loadSelected();
     updateNavigation();
     m_buttons->setButton(8, selectionRequest() ? QStringLiteral("Valide") : QStringLiteral("Retour"),
@@ -163,6 +156,24 @@ void ToolLibraryWindow::FormActivate() {
     FitToolView(m_transform, m_outline, m_kind, kDrawingWidth, kDrawingHeight);
     update();
     m_tabs->setFocus();
+}
+
+// The tabs are rebuilt only when the folder lists other tools than last time,
+// and then in one batch: a tab bar lays itself out again after every tab added
+// while it is shown, which made opening a library of a thousand tools take
+// seconds. Rebuilding must not load every tool on the way either.
+void ToolLibraryWindow::fillTabs(std::vector<std::string> names) {
+    const QSignalBlocker block(m_tabs);
+    if (names != m_tabNames) {
+        const bool shown = m_tabs->isVisible();
+        m_tabs->setVisible(false);
+        for (int i = m_tabs->count() - 1; i >= 0; --i) m_tabs->removeTab(i);
+        for (const std::string& name : names) m_tabs->addTab(FromLocal(name));
+        m_tabs->setVisible(shown);
+        m_tabNames = std::move(names);
+    }
+    m_toolCount = static_cast<int>(m_tabNames.size());
+    if (m_toolCount > 0) m_tabs->setCurrentIndex(0);
 }
 
 bool ToolLibraryWindow::loadSelected() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include <string>
 #include <vector>
 
 #include "tools/ToolRecords.h"
@@ -63,6 +64,7 @@ private:
     void fillTable();
     void updateNavigation();
     bool loadSelected();
+    void fillTabs(std::vector<std::string> names);
     bool functionKey(int key);
     std::string toolsFolder() const;
     bool& selectionRequest() const;
@@ -77,6 +79,7 @@ private:
     DieRecord m_die;
     bool m_haveTool = false;
     int m_toolCount = 0;
+    std::vector<std::string> m_tabNames;  // the tools the tabs show, in their order
     ToolOutlineView m_outline;
     ViewTransform m_transform;
     QImage m_bitmap;

@@ -71,38 +71,6 @@ TEST(BendScene, BendWithoutProfileSegmentShowsOnlyTheMessage) {
     ExpectNoGraphicText(BuildBendScene(part, t.punch, t.die));
 }
 
-TEST(BendScene, IndexesFromAFileNeverReachPastTheTables) {
-    Tools t;
-    PartRecord part = UPart(23);
-    part.profileBendCount = 1000;
-    part.profile[23].order = 23;  // entries up to 23 are bends at most
-    part.profile[23].length = 10;
-    part.lastBend = 24;
-    t.punch.record.lastElement = 400;
-    t.die.record.lastElement = -3;
-    EXPECT_TRUE(BuildBendScene(part, t.punch, t.die).fitView);
-    EXPECT_EQ(t.all(part, "Die") + t.all(part, "Pun"), "");
-    EXPECT_EQ(t.lines(part, "Piece").at(0), "0.00,2.00>-10.00,2.00");  // flat: placed bends lie on the die
-    part.currentBend = 40;  // a bend index no file can hold
-    part.profile[3].order = 40;
-    ExpectNoGraphicText(BuildBendScene(part, t.punch, t.die));
-}
-
-TEST(BendScene, DieStandsWithItsTopOnTheZeroLine) {
-    Tools t;
-    DieRecord& d = t.die.record;
-    d.height = 40;
-    d.lastElement = test::OutlinePolyline(d.outline, {{-20, 0}, {20, 0}, {20, 40}, {-20, 40}});
-    t.punch.record.lastElement = 0;
-    EXPECT_EQ(t.all(UPart(), "Die"), "-20.00,-40.00>20.00,-40.00 20.00,-40.00>20.00,0.00 20.00,0.00>-20.00,0.00 "
-                                       "-20.00,0.00>-20.00,-40.00 ");
-    EXPECT_EQ(t.all(UPart(), "Pun"), "");
-    // Red die elements come first; the extent counts their start points only.
-    const BendSceneResult r = BuildBendScene(UPart(), t.punch, t.die);
-    EXPECT_EQ(r.scene.elements[0].colour, Rgb(255, 0, 0));
-    EXPECT_FLOAT_EQ(r.scene.extent.minY, -40.0f);
-}
-
 // Y = 4.118 for 90° on the V16: the flanks start at thickness - Y.
 TEST(BendScene, UnplacedRightAngleOpensAt135And45UnderThePunchTip) {
     Tools t;
@@ -118,37 +86,6 @@ TEST(BendScene, UnplacedRightAngleOpensAt135And45UnderThePunchTip) {
     // Both ends of the sheet lines count for the extent.
     EXPECT_NEAR(r.scene.extent.minX, -70.7107, 1e-3);
     EXPECT_NEAR(r.scene.extent.maxY, 68.5926, 1e-3);
-}
-
-// Three segments, both bends unplaced: the last match, bend 1, is the vertex.
-TEST(BendScene, OtherBendsFollowTheirPlaceInTheProgramAndTheirSide) {
-    Tools t;
-    PartRecord part = UPart(-1, -1);
-    part.lastBend = 2;
-    SetProfile(part, {{40, 90, -1}, {100, 90, -1}, {30, 0, -1}});
-    // Bend 0 is drawn bent: the first and last segments of the U are parallel.
-    const std::string upright = t.all(part, "Piece");
-    EXPECT_EQ(upright, "0.00,-2.12>-70.71,68.59 -70.71,68.59>-42.43,96.88 0.00,-2.12>21.21,19.10 ");
-    part.profile[0].angle = -90;  // one bend turned the other way turns the chain
-    EXPECT_EQ(t.lines(part, "Piece").at(1), "-70.71,68.59>-98.99,40.31");
-    part.profile[1].angle = -90;  // both turned: the same picture
-    EXPECT_EQ(t.all(part, "Piece"), upright);
-    part.profile[0].angle = part.profile[1].angle = 90;
-    part.profile[0].order = 0;  // placed, so later in the program: still straight on
-    EXPECT_EQ(t.lines(part, "Piece").at(1), "-70.71,68.59>-98.99,96.88");
-}
-
-// Pivoted, the other flank comes first and the chain runs over the following
-// segments on that side: the picture mirrored about the punch axis.
-TEST(BendScene, PivotedPartIsMirroredAboutThePunchAxis) {
-    Tools t;
-    PartRecord part = UPart(-1, -1);
-    part.lastBend = 2;
-    SetProfile(part, {{100, 90, -1}, {50, 120, 3}, {30, 0, -1}});
-    // Unpivoted, bend 1 comes later in the program: the last segment straight on.
-    EXPECT_EQ(t.all(part, "Piece"), "0.00,-2.12>-70.71,68.59 0.00,-2.12>35.36,33.24 35.36,33.24>56.57,54.45 ");
-    part.profile[0].pivot = 1;
-    EXPECT_EQ(t.all(part, "Piece"), "0.00,-2.12>-35.36,33.24 -35.36,33.24>-56.57,54.45 0.00,-2.12>70.71,68.59 ");
 }
 
 TEST(BendScene, PlacedBendIsFlatWithThePunchOpen) {

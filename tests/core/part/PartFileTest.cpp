@@ -30,24 +30,6 @@ Bytes RandomPartImage(unsigned seed) {
     return image;
 }
 
-template <class Record>
-std::size_t Written(const Record& r) {
-    Bytes out;
-    ByteWriter w(out);
-    r.write(w);
-    return out.size();
-}
-
-TEST(StoredFiles, RecordSizes) {
-    const std::pair<std::size_t, std::size_t> rows[] = {
-        {EncodePart(PartRecord{}).size(), 10741}, {Written(BendRecord{}), 148}, {Written(ProfileSegment{}), 24},
-        {Written(SketchEntity{}), 108}, {Written(OutlineElement{}), 76}, {EncodePunch(PunchRecord{}).size(), 2020},
-        {EncodeDie(DieRecord{}).size(), 2032}, {EncodeMaterialTable({}).size() / kMaterialRecords, 36},
-        {Written(MachineParameter{}), 164}, {EncodeParameterTable(ParameterTable{}).size(), 7872},
-        {EncodeMaterialTable({}).size(), 900}};
-    for (const auto& [size, expected] : rows) EXPECT_EQ(size, expected);
-}
-
 TEST(PartFile, RandomImagesRoundTripByteForByte) {
     for (unsigned seed = 1; seed <= 30; ++seed) {
         const Bytes image = RandomPartImage(seed);

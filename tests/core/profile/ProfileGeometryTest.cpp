@@ -9,38 +9,6 @@
 namespace zelpor {
 namespace {
 
-TEST(VectorDirection, AxesAreExactAndResultIsNeverNegative) {
-    const double rows[][3] = {{0, 0, 0},   {5, 0, 0},    {0, 5, 90},    {-5, 0, 180}, {0, -5, 270},
-                              {1, 1, 45}, {-1, 1, 135}, {-1, -1, 225}, {1, -1, 315}};
-    for (const auto& r : rows) EXPECT_DOUBLE_EQ(VectorDirection(r[0], r[1]), r[2]) << r[0] << "," << r[1];
-}
-
-// Arc and value shown in Edit2 for each range of d = current - reference,
-// with the reference at 30 degrees.
-TEST(MarkAngle, TableOfTheFourRanges) {
-    struct Row {
-        double d;
-        double arcStart, arcEnd, first, later;
-    };
-    const double ref = 30;
-    for (Row r : {Row{270, ref + 180, ref + 270, -90, -90},   // d > 180
-                  Row{90, ref + 90, ref + 180, 90, 90},       // 0 < d <= 180
-                  Row{180, ref + 180, ref + 180, 180, 0},     // upper bound of that row
-                  Row{-270, ref - 270, ref + 180, 90, 90},    // d < -180
-                  Row{-90, ref + 180, ref - 90, 90, -90},     // -180 <= d <= 0
-                  Row{0, ref + 180, ref, 0, -180}}) {
-        SCOPED_TRACE(r.d);
-        const AngleMarker first = MarkAngle(ref, ref + r.d, true);
-        const AngleMarker later = MarkAngle(ref, ref + r.d, false);
-        EXPECT_DOUBLE_EQ(first.arcStart, r.arcStart);
-        EXPECT_DOUBLE_EQ(first.arcEnd, r.arcEnd);
-        EXPECT_EQ(later.arcStart, first.arcStart);
-        EXPECT_EQ(later.arcEnd, first.arcEnd);
-        EXPECT_DOUBLE_EQ(first.shownValue, r.first);
-        EXPECT_DOUBLE_EQ(later.shownValue, r.later);
-    }
-}
-
 PartRecord SketchOf(std::initializer_list<std::array<float, 4>> lines) {
     PartRecord part;
     part.sketchExtent = {1e7f, 1e7f, -1e7f, -1e7f};
@@ -86,44 +54,6 @@ TEST(FitSketchView, FillsThreeQuartersCentredWithScalesWithin32AndOnlyGrowsTheEx
         EXPECT_EQ(kept.worldOriginX, 7);
         EXPECT_EQ(kept.viewportExtentX, ViewTransform{}.viewportExtentX);
     }
-}
-
-// Keys typed into the entry field per step: accepted, replaced, or clearing the proposal first.
-TEST(EntryKeys, FilterPerMode) {
-    struct Row {
-        char key;
-        const char* text;
-        int caret;
-        bool accept, clearFirst;
-        char becomes;
-    };
-    PartRecord part;
-    ProfileDrawing d(part);
-    d.activate();  // thickness: unsigned, a digit at position 0 replaces the proposal
-    const Row thickness[] = {{',', "1", 1, true, false, '.'},    {'.', "1.5", 3, false, false, 0},
-                             {'.', "15", 2, true, false, '.'},   {'.', "0.1", 0, false, false, 0},
-                             {',', "1.5", 3, true, false, '.'},  {'a', "", 0, false, false, 0},
-                             {'+', "", 0, false, false, 0},      {'7', "0.1", 0, true, true, '7'},
-                             {'7', "0.1", 3, true, false, '7'},  {'\b', "0.1", 0, true, true, '\b'},
-                             {'-', "0.1", 0, true, true, '-'}};
-    const Row orientation[] = {{'-', "0", 0, true, true, '-'}};
-    const Row length[] = {{'-', "", 0, false, false, 0}, {'5', "12", 0, true, false, '5'},
-                          {',', "12", 2, true, false, '.'}, {'x', "12", 2, false, false, 0}};
-    auto check = [&](std::span<const Row> rows) {
-        for (const Row& r : rows) {
-            SCOPED_TRACE(std::string(1, r.key) + " in \"" + r.text + "\"");
-            const auto k = d.filterKey(r.key, r.text, r.caret);
-            EXPECT_EQ(k.accept, r.accept);
-            if (!r.accept) continue;
-            EXPECT_EQ(k.clearFirst, r.clearFirst);
-            EXPECT_EQ(k.key, r.becomes);
-        }
-    };
-    check(thickness);
-    ASSERT_EQ(d.submit("1"), ProfileDrawing::Result::Accepted);
-    check(orientation);
-    ASSERT_EQ(d.submit("0"), ProfileDrawing::Result::Accepted);
-    check(length);
 }
 
 }  // namespace

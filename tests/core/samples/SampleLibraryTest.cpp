@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-
 #include "SampleLibrary.h"
 #include "calc/Formulas.h"
 #include "params/ParameterTable.h"
@@ -11,68 +8,6 @@
 
 namespace zelpor {
 namespace {
-
-namespace fs = std::filesystem;
-using Names = std::vector<std::string>;
-
-Names Sorted(Names names) {
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Every element is a line starting where the previous one ended, the last one
-// closing on the first point; returns the lowest and highest start y.
-template <std::size_t N>
-std::pair<float, float> ExpectClosedPolyline(const std::array<OutlineElement, N>& outline, int count) {
-    float low = 0, high = 0;
-    for (int i = 0; i < count; ++i) {
-        const OutlineElement& e = outline[static_cast<std::size_t>(i)];
-        const OutlineElement& next = outline[static_cast<std::size_t>((i + 1) % count)];
-        EXPECT_EQ(e.type, kLine) << i;
-        EXPECT_EQ((std::pair{e.x2, e.y2}), (std::pair{next.x1, next.y1})) << i;
-        low = std::min(low, e.y1), high = std::max(high, e.y1);
-    }
-    for (std::size_t i = static_cast<std::size_t>(count); i < N; ++i) EXPECT_EQ(outline[i].type, 0);
-    return {low, high};
-}
-
-TEST(SampleLibrary, InstallsIntoAnEmptyFolderAndNeverOverwrites) {
-    test::TempDir dir;
-    EXPECT_EQ(InstallSampleLibrary(dir.folder()), 12);  // the first start checks the punches and tables
-    EXPECT_EQ(Sorted(ListToolNames(dir.folder(), ToolKind::Die)), (Names{"V12", "V16", "V16-30", "V24", "V35", "V8"}));
-    EXPECT_EQ(InstallSampleLibrary(dir.folder()), 0);  // installing again writes nothing
-
-    test::TempDir mine;
-    const auto own = test::RandomBytes(2032, 4);
-    test::WriteAll(mine.file("V16.DIE"), own);
-    EXPECT_EQ(InstallSampleLibrary(mine.folder()), 11);
-    EXPECT_EQ(test::ReadAll(mine.file("V16.DIE")), own);
-    EXPECT_FALSE(fs::exists(mine.path() / "V16.die"));
-}
-
-TEST(SampleLibrary, ToolsLoadWithClosedOutlines) {
-    test::TempDir dir;
-    InstallSampleLibrary(dir.folder());
-    for (const auto& name : ListToolNames(dir.folder(), ToolKind::Die)) {
-        SCOPED_TRACE(name);
-        TMatrice d;
-        ASSERT_TRUE(LoadDieFile(d, dir.folder() + name + ".DIE"));
-        EXPECT_EQ(d.record.elementCount(), 9);
-        EXPECT_GT(d.record.vOpening, 0);
-        // The die stands on y = 0 with its top face at its height.
-        EXPECT_EQ(ExpectClosedPolyline(d.record.outline, d.record.elementCount()).second, d.record.height);
-    }
-    for (const auto& name : ListToolNames(dir.folder(), ToolKind::Punch)) {
-        SCOPED_TRACE(name);
-        TPoincon p;
-        ASSERT_TRUE(LoadPunchFile(p, dir.folder() + name + ".PUN"));
-        // The tip is the lowest point, at minus the height.
-        EXPECT_EQ(ExpectClosedPolyline(p.record.outline, p.record.elementCount()).first, -p.record.height);
-    }
-    TMatrice v16;  // with 2 mm sheet the V16 die gives the worked Y depth of a right-angle bend
-    ASSERT_TRUE(LoadDieFile(v16, dir.folder() + "V16.DIE"));
-    EXPECT_NEAR(ComputeYDepth(90, 2, v16.record.entryRadius, v16.record.vOpening, v16.record.vAngle), 4.118, 5e-4);
-}
 
 TEST(SampleLibrary, MaterialsGiveTheChartForces) {
     test::TempDir dir;
@@ -83,30 +18,6 @@ TEST(SampleLibrary, MaterialsGiveTheChartForces) {
         ASSERT_TRUE(LoadMaterialCoefficient(dir.folder(), name, m)) << name;
         EXPECT_NEAR(ComputeBendForce(1000, m, 2, 16), tonnes, 0.005) << name;  // 1000 mm, 2 mm sheet, V16
     }
-}
-
-TEST(SampleLibrary, MachineParametersDescribeThemselves) {
-    test::TempDir dir;
-    InstallSampleLibrary(dir.folder());
-    ParameterTable t;
-    ASSERT_TRUE(LoadParameterTable(t, dir.folder()));
-    // Latin-1 in the file: "é" is the single byte 0xE9.
-    const std::pair<std::size_t, const char*> names[] = {{0, "Force nominale"}, {5, "Vitesse de remont\xE9" "e"},
-                                                         {6, "Bombage CN actif"}, {9, "D\xE9" "compression"},
-                                                         {15, "Ouverture max"}};
-    for (const auto& [i, designation] : names) {
-        EXPECT_EQ(t.entries[i].number, static_cast<int>(i) + 1);
-        EXPECT_EQ(t.entries[i].designation.str(), designation);
-    }
-    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(t.entries[i].modifiable, i == 3 ? 1 : 0) << i;
-    EXPECT_EQ(t.entries[0].unit.str(), "t");
-    EXPECT_EQ(t.entries[0].value, 100);
-    EXPECT_EQ((std::array{t.entries[2].value, t.entries[2].lower, t.entries[2].upper}), (std::array{200.f, 50.f, 500.f}));
-    EXPECT_EQ((std::array{t.entries[2].decimals, t.entries[9].decimals}), (std::array{1, 2}));
-    EXPECT_EQ(t.entries[5].yesNo, 0);
-    EXPECT_EQ(t.entries[6].yesNo, 1);
-    EXPECT_EQ(t.entries[8].value, 0.2f);
-    for (std::size_t i = 16; i < t.entries.size(); ++i) EXPECT_EQ(t.entries[i], MachineParameter{}) << i;
 }
 
 }  // namespace

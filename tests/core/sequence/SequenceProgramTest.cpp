@@ -99,11 +99,6 @@ TEST_F(ProgramTest, ButtonsFollowTheBendOnScreen) {
     program.next();
     expectButtons(0, off, off, on);
 
-    // The first opening of all shows neither.
-    SequenceProgram fresh{part, punch, die};
-    fresh.activate({}, {});
-    EXPECT_EQ(std::tuple(fresh.buttons().next, fresh.buttons().previous, fresh.buttons().validate),
-              std::tuple(hidden, hidden, on));
 }
 
 TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {
@@ -134,28 +129,6 @@ TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {
     program.activate({}, [&] { punch.record = test::SamplePunchP88_67(); });
     EXPECT_TRUE(punch.selectionRequest);
     EXPECT_EQ(program.scene().scene.elements[9].name.str(), "Pun");
-}
-
-TEST_F(ProgramTest, NothingToValidateWithoutBendsOrWithAFullList) {
-    test::SetProfile(part, 2, {120}, {});
-    activate();
-    // Offered on the single segment, but there is no bend to put in the program.
-    const ButtonState on{true, true};
-    EXPECT_EQ(std::tuple(program.buttons().validate, program.buttons().pivot), std::tuple(on, on));
-    program.validate();
-    EXPECT_EQ((std::array{part.lastBend, part.profile[0].order}), (std::array{-1, -1}));
-    EXPECT_EQ(program.statusText(), "Longueur développée: 120.00mm");
-
-    test::SetProfile(part, 2, {100, 50}, {90});
-    part.lastBend = 24;
-    part.currentBend = 3;
-    const auto before = part.bends;
-    activate();
-    EXPECT_EQ(program.buttons().validate, (ButtonState{true, false}));
-    program.validate();
-    EXPECT_EQ((std::array{part.lastBend, part.profile[0].order}), (std::array{24, -1}));
-    EXPECT_EQ(part.bends, before);
-    EXPECT_FALSE(ValidateBend(part, 0, "V16", "P88-67"));
 }
 
 TEST(ValidateBendBounds, OrdersFromADamagedFileNeverMoveRecordsOutsideTheList) {

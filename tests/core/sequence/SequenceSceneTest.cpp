@@ -121,67 +121,6 @@ TEST_F(SceneTest, ValidatedBendLaterInTheProgramIsShownFlatWithItsNumber) {
               "0.00,2.00>-100.00,2.00 -100.00,2.00>-140.00,2.00 "
               "0.00,2.00>60.00,2.00 60.00,2.00>60.00,32.00 ");
     EXPECT_EQ(Lines(r.scene, kSequenceFlatColour), "");
-
-    // The first bend of the program is opened by its own opening; the depth is kept.
-    test::SetProfile(part, 2, {100, 50}, {90});
-    part.profile[0].order = 0;
-    part.lastBend = 0;
-    part.bends[0].opening = 10;
-    const SequenceScene first = build(0, 3.5f);
-    EXPECT_FLOAT_EQ(PunchTip(first.scene), 2 + 10);
-    EXPECT_FLOAT_EQ(first.punchDepth, 3.5f);
-    EXPECT_EQ(first.scene.texts, std::vector<std::string>{"1/1"});
-}
-
-TEST_F(SceneTest, OnlyTheMiddleBendValidatedViewingTheFirst) {
-    test::SetProfile(part, 2, {40, 100, 60, 30}, {90, 90, 90});
-    part.profile[1].order = 0;
-    part.lastBend = 0;
-    const SequenceScene r = build(0);
-    // Flange B at 45, straight on through the flat middle bend, then turned by the third.
-    EXPECT_EQ(Lines(r.scene, kSequencePartColour),
-              "0.00,-2.12>-28.28,26.17 0.00,-2.12>70.71,68.59 "
-              "70.71,68.59>113.14,111.02 113.14,111.02>91.92,132.23 ");
-    EXPECT_EQ(r.scene.texts, std::vector<std::string>{"1/1"});
-    EXPECT_EQ(Lines(r.scene, kSequenceFlatColour),
-              "-8.00,2.00>-40.00,2.00 8.00,2.00>100.00,2.00 "
-              "100.00,2.00>160.00,2.00 160.00,2.00>160.00,32.00 ");
-}
-
-// Without a sketch, or without a bend, only the tools and the stop are shown;
-// stale values beyond the only segment are never read.
-TEST_F(SceneTest, ToolsAndStopOnlyWithoutASketchOrABend) {
-    test::SetProfile(part, 2, {100, 50}, {90});
-    part.sketchLast = 0;
-    SequenceScene r = build(0);
-    EXPECT_FALSE(r.status.has_value());
-    EXPECT_EQ(r.scene.elements.size(), 9u + 5u + 5u);
-
-    test::SetProfile(part, 2, {120}, {});
-    part.profile[1].length = 1e30f;
-    part.profile[0].correction = 1e30f;
-    r = build(0);
-    EXPECT_FALSE(r.status.has_value());
-    EXPECT_EQ(r.scene.elements.size(), 9u + 5u + 5u);
-    EXPECT_EQ(Lines(r.scene, kSequenceStopColour).substr(0, 12), "120.00,0.00>");
-    EXPECT_LT(r.scene.extent.maxX, 200);
-}
-
-TEST_F(SceneTest, FitPutsTheBendAtTheCentreAndScalesLargePartsDown) {
-    test::SetProfile(part, 2, {100, 50}, {90});
-    SequenceScene r = build(0);
-    EXPECT_EQ(r.view.map(0, 0), (ScreenPoint{401, 228}));
-    const auto ext = r.scene.extent;
-    EXPECT_GE(r.view.mapX(ext.minX), 0);
-    EXPECT_LE(r.view.mapX(ext.maxX), kSequenceAreaWidth);
-    EXPECT_LE(r.view.mapY(ext.minY), kSequenceAreaHeight);
-    EXPECT_EQ(r.view.mapY(ext.maxY), 0);  // y is the tight axis: the highest point is on the top row
-
-    test::SetProfile(part, 2, {3000, 1500}, {90});
-    r = build(0);
-    EXPECT_FLOAT_EQ(static_cast<float>(r.view.viewportExtentX), 1000);
-    EXPECT_GT(r.view.worldExtentX, 1000);
-    EXPECT_GE(r.view.mapX(r.scene.extent.minX), 0);
 }
 
 }  // namespace

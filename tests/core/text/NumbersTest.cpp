@@ -63,15 +63,5 @@ struct CommaDecimals : std::numpunct<char> {
     char do_thousands_sep() const override { return ' '; }
 };
 
-TEST(Numbers, PointStaysTheSeparatorUnderAFrenchLocale) {
-    const std::string oldC = std::setlocale(LC_ALL, nullptr);
-    const std::locale oldCpp = std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
-    std::setlocale(LC_ALL, "fr_FR.UTF-8");  // when installed; the comma numpunct holds either way
-    ExpectFormatting();
-    EXPECT_EQ(ParseNumber("3.5"), 3.5);
-    std::locale::global(oldCpp);
-    std::setlocale(LC_ALL, oldC.c_str());
-}
-
 }  // namespace
 }  // namespace zelpor

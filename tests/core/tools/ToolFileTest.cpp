@@ -60,16 +60,6 @@ TEST(ToolFile, FieldsSitAtTheirOffsets) {
                              [](const DieRecord& d) { return EncodeDie(d); });
 }
 
-TEST(ToolFile, OutlineElementCountFollowsTheLastIndex) {
-    // Indexes a file can hold but the 25 slots cannot give an empty outline.
-    const std::pair<int, int> rows[] = {{0, 0},  {1, 2},  {8, 9},     {24, 25},
-                                        {25, 0}, {-1, 0}, {1000, 0}, {INT32_MIN, 0}};
-    for (const auto& [last, count] : rows) EXPECT_EQ(OutlineElementCount(last), count) << last;
-    TMatrice die;  // a new die holder is version 1
-    EXPECT_EQ(die.record.version, 1);
-    EXPECT_EQ(die.record.versionIndex, 1);
-}
-
 TEST(ToolList, OnlyPlainWritableVisibleFilesAreListed) {
     test::TempDir dir;
     EXPECT_TRUE(ListToolNames(dir.folder(), ToolKind::Punch).empty());

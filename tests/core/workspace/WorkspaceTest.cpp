@@ -21,28 +21,6 @@ void WriteText(const std::string& path, const std::string& text) {
     test::WriteAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-const std::string kStored =
-    "[Data]\r\nPath Customers=C:\\Zelpor\\Customers\\\r\nCustomer=J1\r\nPart=P1\r\nPath Tools=/srv/tools\r\n";
-
-TEST(Workspace, LiteralKeysCrLfAndValuesKeptAsStored) {
-    test::TempDir dir;
-    WriteText(dir.file("zelpor.INI"), kStored);
-    WorkspaceLoadReport made;
-    Workspace ws = LoadWorkspace(dir.file("zelpor.INI"), dir.path().string(), &made);
-    EXPECT_EQ(ws.pathCustomers, "C:\\Zelpor\\Customers\\");
-    EXPECT_EQ(ws.customer, "J1");
-    EXPECT_EQ(ws.part, "P1");
-    EXPECT_EQ(ws.pathTools, "/srv/tools");  // no trailing separator added
-    EXPECT_FALSE(made.createdCustomersFolder || made.createdToolsFolder);
-    EXPECT_FALSE(fs::exists(dir.path() / "Customers") || fs::exists(dir.path() / "Tools"));
-    // Saving writes it back byte for byte.
-    ASSERT_TRUE(SaveWorkspace(ws, dir.file("out.INI")));
-    EXPECT_EQ(ReadText(dir.file("out.INI")), kStored);
-    // Without a separator folder and job run together, as stored.
-    ws.pathCustomers = "/data/Customers";
-    EXPECT_EQ(ws.partFilePath(), std::string("/data/CustomersJ1") + kPathSeparator + "P1.pie");
-}
-
 // The file is Latin-1 as the shop's system writes it; the names on disk are
 // UTF-8. A UTF-8 value (an earlier version's file) reads as it is; a name
 // with no Latin-1 form stays UTF-8.
@@ -67,30 +45,6 @@ TEST(Workspace, AccentedNamesAreLatin1InTheFile) {
                                                   "Path Customers=" + dir.folder() + "Customers" + kPathSeparator + "\r\n")
             << row.stored;
     }
-}
-
-TEST(Workspace, MissingFileAndNoneGiveWorkingDirectoryDefaults) {
-    test::TempDir dir;
-    WorkspaceLoadReport made;
-    const Workspace ws = LoadWorkspace(dir.file("absent.INI"), dir.path().string(), &made);
-    EXPECT_EQ(ws.pathCustomers, dir.folder() + "Customers" + kPathSeparator);
-    EXPECT_EQ(ws.pathTools, dir.folder() + "Tools" + kPathSeparator);
-    EXPECT_EQ(ws.customer + ws.part, "");
-    EXPECT_FALSE(ws.hasJob());
-    EXPECT_TRUE(fs::is_directory(dir.path() / "Customers") && fs::is_directory(dir.path() / "Tools"));
-    EXPECT_TRUE(made.createdCustomersFolder && made.createdToolsFolder);
-    // A second start finds the folders there: nothing is made again.
-    LoadWorkspace(dir.file("absent.INI"), dir.path().string(), &made);
-    EXPECT_FALSE(made.createdCustomersFolder || made.createdToolsFolder);
-
-    test::TempDir other;
-    WriteText(other.file("z.INI"), "[Data]\r\nPath Customers=/elsewhere/\r\nPath Tools=None\r\n");
-    const Workspace none = LoadWorkspace(other.file("z.INI"), other.path().string(), &made);
-    EXPECT_EQ(none.pathCustomers, "/elsewhere/");
-    EXPECT_EQ(none.pathTools, other.folder() + "Tools" + kPathSeparator);
-    EXPECT_FALSE(made.createdCustomersFolder);
-    EXPECT_TRUE(made.createdToolsFolder);
-    EXPECT_FALSE(fs::exists(other.path() / "Customers"));
 }
 
 TEST(Workspace, HandEditedFileKeepsEverythingElse) {

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
 #include <array>
@@ -92,19 +88,6 @@ TEST_F(Startup, FirstStartMakesTheWorkspaceWithTheSampleLibrary) {
     EXPECT_EQ(fs::file_size(tools + "material.dat"), 900u);
     EXPECT_EQ(fs::file_size(tools + "Param.dat"), 7872u);
     EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=?\r\nPart=\r\nPath Tools=" + tools + "\r\n");
-}
-
-// A part named without a job: no job means no folder, so closing writes the
-// configuration only.
-TEST_F(Startup, ConfiguredToolsFolderIsNeverFilledAndNoJobGetsNoPartFile) {
-    fs::create_directory(folder("MyTools"));
-    writeIni("[Data]\r\nPart=Equerre\r\nPath Tools=" + folder("MyTools") + "\r\n");
-    runOnce();
-    EXPECT_TRUE(fs::is_empty(folder("MyTools")));
-    EXPECT_FALSE(fs::exists(folder("Tools")));
-    EXPECT_TRUE(fs::is_empty(folder("Customers")));
-    EXPECT_EQ(ini(), "[Data]\r\nPart=Equerre\r\nPath Tools=" + folder("MyTools") + "\r\nPath Customers=" +
-                         folder("Customers") + "\r\nCustomer=?\r\n");
 }
 
 // A part from another installation: random bytes everywhere, no bend, and
@@ -202,67 +185,6 @@ TEST_F(Startup, AltF4ClosesTheWindowWhereNoWindowKeyUsesIt) {
     EXPECT_EQ(saved.lastBend, 0);
     EXPECT_NE(ini().find("Customer=Job\r\n"), std::string::npos);
     EXPECT_TRUE(messages.shown.empty());
-}
-
-// The glyphs of the function buttons are read when first painted; they must
-// still be the style's own pictures, in every size a button asks for.
-TEST(StartupCost, FunctionButtonGlyphIsTheStylesPicture) {
-    FunctionButtonPanel panel;
-    panel.setButton(8, QStringLiteral("Retour"), QStyle::SP_DialogCancelButton);
-    const QIcon icon = panel.button(8)->icon();
-    ASSERT_FALSE(icon.isNull());
-    const QIcon expected = panel.style()->standardIcon(QStyle::SP_DialogCancelButton);
-    for (int size : {16, 24, 32}) {
-        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
-            const auto image = [&](const QIcon& i) { return i.pixmap(size, size, mode).toImage().convertToFormat(QImage::Format_ARGB32); };
-            EXPECT_TRUE(image(icon) == image(expected)) << size << " " << mode;
-        }
-    }
-}
-
-TEST(StartupCost, FirstPaintProbeOnlyWhenAskedAndClosesThePaintedWindow) {
-    qunsetenv(FirstPaintProbe::kVariable);
-    EXPECT_EQ(FirstPaintProbe::InstallIfRequested(), nullptr);
-
-    qputenv(FirstPaintProbe::kVariable, "1");
-    FirstPaintProbe* probe = FirstPaintProbe::InstallIfRequested();
-    qunsetenv(FirstPaintProbe::kVariable);
-    ASSERT_NE(probe, nullptr);
-    QWidget window;
-    window.resize(120, 80);
-    window.show();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
-    delete probe;  // later windows of this run are left alone
-
-    QWidget other;
-    other.show();
-    QTest::qWait(50);
-    EXPECT_TRUE(other.isVisible());
-}
-
-// The questions the program asks ("Confirmer la suppression ", "Piece existe
-// écraser", closing with unsaved work) answer in French, and the keys keep
-// their meaning: Enter takes the default button, Escape the "no" side.
-TEST(MessageBox, StandardButtonsSpeakFrench) {
-    const struct { QMessageBox::StandardButtons buttons; QStringList texts; Qt::Key key; QMessageBox::StandardButton answer; } cases[] = {
-        {QMessageBox::Ok | QMessageBox::Cancel, {QStringLiteral("OK"), QStringLiteral("Annuler")}, Qt::Key_Escape, QMessageBox::Cancel},
-        {QMessageBox::Yes | QMessageBox::No, {QStringLiteral("&Oui"), QStringLiteral("&Non")}, Qt::Key_Return, QMessageBox::Yes},
-    };
-    for (const auto& c : cases) {
-        QStringList shown;
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            for (QPushButton* b : box->findChildren<QPushButton*>()) shown << b->text();
-            QTest::keyClick(box, c.key);
-        });
-        DialogMessageService messages;
-        EXPECT_EQ(messages.show(nullptr, QMessageBox::Question, QString(), QStringLiteral("?"), c.buttons), c.answer);
-        shown.sort();
-        QStringList expected = c.texts;
-        expected.sort();
-        EXPECT_EQ(shown, expected);
-    }
 }
 
 }  // namespace

@@ -41,41 +41,5 @@ TEST_F(NewJob, FreshInstallationCannotLeaveWithoutCreatingAJob) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "evil"));
 }
 
-TEST_F(NewJob, EmptyNameRefusedThenEnterOnTheFocusedAnnulerCancels) {
-    state.workspace.customer = "Old";
-    makeJob("Old");
-    showActive(newCustom.get());
-    auto* edit1 = child<QLineEdit>(newCustom.get(), "Edit1");
-    QTest::keyClick(edit1, Qt::Key_Return);
-    EXPECT_EQ(messages.lastText(), QStringLiteral("Nom d'affaire obligatoire"));
-    EXPECT_EQ(QApplication::focusWidget(), edit1);
-    QTest::keyClicks(edit1, QStringLiteral("Neuf"));
-    QTest::keyClick(edit1, Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), child<QPushButton>(newCustom.get(), "CancelBtn"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_FALSE(newCustom->isVisible());
-    EXPECT_EQ(newCustom->result(), QDialog::Rejected);
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(state.workspace.customer, "Old");
-    EXPECT_FALSE(std::filesystem::exists(root / "Neuf"));
-}
-
-TEST_F(NewJob, ExistingJobClosesWithCancelAndKeepsTheCurrentJob) {
-    makeJob("Bati");
-    makeJob("Cuve");
-    state.workspace.customer = "Cuve";
-    const int result = execWith(*newCustom, [&] {
-        auto* edit1 = child<QLineEdit>(newCustom.get(), "Edit1");
-        QTest::keyClicks(edit1, QStringLiteral("BATI"));
-        QTest::keyClick(edit1, Qt::Key_Return);
-    });
-    EXPECT_EQ(result, QDialog::Rejected);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    expectMessage(0, QStringLiteral("Affaire existe"), QMessageBox::Warning, QStringLiteral("Zelpor_2"), QMessageBox::Ok);
-    EXPECT_EQ(state.workspace.customer, "Cuve");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root), std::filesystem::directory_iterator()), 2);
-}
-
 }  // namespace
 }  // namespace zelpor::test

@@ -27,9 +27,7 @@ TEST_F(Opening, DialogsSaveTheCurrentPartEvenWhenCancelledAndShowTheirTexts) {
     float thickness = 1.0f;
     for (QDialog* dialog : std::vector<QDialog*>{newCustom.get(), newPart.get(), selectCustom.get(), selectPart.get()}) {
         SCOPED_TRACE(dialog->objectName().toStdString());
-        EXPECT_EQ(child<QPushButton>(dialog, "OKBtn")->text(), QStringLiteral("OK"));
         EXPECT_TRUE(child<QPushButton>(dialog, "OKBtn")->isDefault());
-        EXPECT_EQ(child<QPushButton>(dialog, "CancelBtn")->text(), QStringLiteral("Annuler"));
         std::filesystem::remove(partPath("J", "P"));
         state.part.thickness = thickness += 1.0f;
         execWith(*dialog, [&] {
@@ -57,15 +55,7 @@ TEST_F(Opening, DialogsSaveTheCurrentPartEvenWhenCancelledAndShowTheirTexts) {
         {selectPart.get(), "Label2", jobs + QStringLiteral("J")},
         {newCustom.get(), "Label3", kHelpLine}, {newPart.get(), "Label3", kHelpLine},
         {selectPart.get(), "Label3", kHelpLine},
-        {newPart.get(), "RadioButton1", QStringLiteral("profil de piece graphique")},
-        {newPart.get(), "RadioButton2", QStringLiteral("Profil de piece en tableau")},
-        {newPart.get(), "RadioButton3", QStringLiteral("sequence de pliage num\u00e9rique")},
-        {newPart.get(), "RadioGroup1", QStringLiteral("Type de programme")},
         {newPart.get(), "CheckBox1", QStringLiteral("Affaire :J")},
-        {about.get(), "ProductName", QStringLiteral("Zelpor_2")},
-        {about.get(), "Version", QStringLiteral("Version 1.0")},
-        {about.get(), "Comments",
-         QStringLiteral("Programme pr\u00e9paration au pliage de t\u00f4le avec une presse plieuse")},
     };
     for (const auto& t : texts) {
         EXPECT_EQ(t.name ? text(t.w, t.name) : t.w->windowTitle(), t.text) << t.w->objectName().toStdString()

@@ -27,21 +27,6 @@ TEST_F(Flow, NewPartOutcomes) {
     }
 }
 
-// Alt+P opens "Piéces", G runs "nouvelle Graphique", which without a
-// thickness only sends the operator to the thickness field.
-TEST_F(Flow, AcceleratorsReachNewGraphicPartFromThePartField) {
-    PartRecord p = SamplePart(1);
-    p.thickness = 0;
-    start(p);
-    QTest::keyClick(main()->focusWidget(), Qt::Key_P, Qt::AltModifier);
-    QWidget* popup = QApplication::activePopupWidget();
-    ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(popup->objectName(), "Pieces1");
-    QTest::keyClick(popup, Qt::Key_G);
-    EXPECT_EQ(focused(), "Edit4");
-    EXPECT_EQ(state().part.lastBend, 0);
-}
-
 // Without a job the job field has the keyboard and Down asks for a new job;
 // F1 there loads a job and comes back to the job field.
 TEST_F(Flow, WithoutAJobDownWantsANewJobAndF1LoadsOne) {
@@ -62,16 +47,7 @@ TEST_F(Flow, WithoutAJobDownWantsANewJobAndF1LoadsOne) {
 TEST_F(Flow, DeletingAPartAsksFirst) {
     start(SamplePart(1));
     m_messages.answers.push_back(QMessageBox::Cancel);
-    // While the question is up the part field has been left.
-    QStringList behind;
-    m_messages.whileShown = [&] {
-        behind << main()->statusText() << find("Edit2")->palette().color(QPalette::Base).name();
-    };
     button(3)->click();
-    m_messages.whileShown = nullptr;
-    EXPECT_EQ(behind.join('|').toStdString(), "|#bfcddb");
-    EXPECT_EQ(main()->statusText(), "Commentaire : Support moteur");
-    EXPECT_EQ(find("Edit2")->palette().color(QPalette::Base), QColor(0, 128, 128));
     ASSERT_EQ(m_messages.shown.size(), 1u);
     EXPECT_EQ(m_messages.shown[0].text, "Confirmer la suppression ");
     EXPECT_EQ(m_messages.shown[0].title, "P1");
@@ -140,15 +116,6 @@ TEST_F(Tools, GraphicPartDisablesTheListsAndSkipsTheThickness) {
     EXPECT_FALSE(find("Edit4")->isVisible());
     EXPECT_EQ(text("Edit6"), "2.00");
     EXPECT_EQ(walk(Qt::Key_Down, 4).join(' '), "Edit3 Edit5 CBmatiere Edit1");
-}
-
-TEST_F(Tools, LibraryMenuBrowsesAndComesBackToThePart) {
-    start(SamplePart(1));
-    state().punch.selectionRequest = true;  // a stale request must not turn browsing into choosing
-    AnswerModal(QDialog::Rejected);
-    action("ListePoincons1")->trigger();
-    EXPECT_FALSE(state().punch.selectionRequest);
-    EXPECT_EQ(focused(), "Edit2");
 }
 
 }  // namespace

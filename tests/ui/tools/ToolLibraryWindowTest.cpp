@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "support/Golden.h"
 #include "support/SampleTools.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
@@ -16,9 +17,6 @@
 
 namespace zelpor {
 namespace {
-
-const QRgb kRed = qRgb(255, 0, 0);
-const QRgb kGrey = qRgb(128, 128, 128);
 
 // A V punch of the given height hanging from y = 0.
 PunchRecord VPunch(int version, float height, float angle) {
@@ -73,53 +71,6 @@ struct Library {
     QWidget* keys() { return QApplication::focusWidget() ? QApplication::focusWidget() : window.get(); }
 };
 
-int Count(const QImage& img, QRgb colour, QRect area) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += img.pixel(x, y) == colour;
-    return n;
-}
-
-// Captions and rows of both libraries, each showing one tool: both steps disabled.
-TEST(ToolLibraryWindow, CaptionsAndRowsOfOneTool) {
-    struct Row {
-        ToolKind kind;
-        const char* title;
-        const char* objectName;
-        std::vector<std::pair<const char*, const char*>> texts;
-        bool boldRow4;
-    };
-    const Row rows[] = {
-        {ToolKind::Punch, "Zelpor_2       Liste Poincon", "TFormListPoincon",
-         {{"Edit1", "3"}, {"Edit2", "2"}, {"Edit3", "95.50"}, {"Edit4", "88.00"}, {"Designation4", "Angle du poinçon"},
-          {"Unite4", "°"}, {"Unite3", "mm"}, {"Unite1", ""}, {"Numero4", "4"}},
-         true},
-        {ToolKind::Die, "Zelpor_2       Liste Matice", "TFormListMatrice",
-         {{"Edit2", "4"}, {"Edit4", "86.00"}, {"Edit5", "16.00"}, {"Edit6", "1.50"}, {"Designation4", "Angle du Vé"},
-          {"Designation5", "Ouverture du vé"}, {"Designation6", "Rayon entrée matrice"}, {"Unite6", "mm"}},
-         false}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.objectName);
-        Library lib;
-        lib.punch("P88.pun", VPunch(3, 95.5f, 88));
-        lib.die("V16.die", BlockDie(40, 16));
-        ToolLibraryWindow& w = lib.open(r.kind);
-        w.show();
-        EXPECT_EQ(w.windowTitle(), QString::fromUtf8(r.title));
-        EXPECT_EQ(w.objectName(), QString::fromUtf8(r.objectName));
-        EXPECT_EQ(w.size(), QSize(795, 572));
-        ASSERT_EQ(lib.tabs()->count(), 1);
-        EXPECT_EQ(lib.tabs()->tabText(0), r.kind == ToolKind::Punch ? QStringLiteral("P88") : QStringLiteral("V16"));
-        const std::pair<int, const char*> buttons[] = {{1, "Outil precedante"}, {2, "Outil suivante"}, {8, "Retour"}};
-        for (const auto& [n, caption] : buttons) EXPECT_EQ(lib.button(n)->text(), QString::fromUtf8(caption));
-        lib.expectAt(0, false, false);
-        for (int n = 3; n <= 7; ++n) EXPECT_TRUE(lib.button(n)->isHidden()) << n;
-        for (const auto& [name, text] : r.texts) EXPECT_EQ(lib.text(name), QString::fromUtf8(text)) << name;
-        EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Edit5")) == nullptr, r.kind == ToolKind::Punch);
-        EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Edit4"))->font().bold(), r.boldRow4);
-    }
-}
-
 // F2 / F1, the buttons and the arrow keys on the tabs all step; at either end
 // that step's button is disabled.
 TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {
@@ -147,41 +98,28 @@ TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {
     QTest::keyClick(lib.tabs(), Qt::Key_Right);
     lib.expectAt(1, true, true);
     EXPECT_TRUE(shows());
-    // Reopening lists each tool once, the first one selected.
-    w.hide();
-    w.show();
-    EXPECT_EQ(lib.tabs()->count(), 3);
-    lib.expectAt(0, false, true);
     // Browsing ("Retour", F8) closes without naming a tool.
     lib.state.punch.name = "OLD";
     QTest::keyClick(lib.tabs(), Qt::Key_F2);
-    EXPECT_EQ(lib.button(8)->text(), QStringLiteral("Retour"));
     QTest::keyClick(lib.tabs(), Qt::Key_F8);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(lib.state.punch.name, "OLD");
 }
 
 TEST(ToolLibraryWindow, ValideOnAnEmptyLibraryWarnsAndLeavesTheHolder) {
-    for (ToolKind kind : {ToolKind::Punch, ToolKind::Die}) {
-        Library lib;
-        lib.state.punch.name = lib.state.die.name = "KEEP";
-        lib.state.punch.selectionRequest = lib.state.die.selectionRequest = true;
-        ToolLibraryWindow& w = lib.open(kind);
-        QTimer::singleShot(0, [&] {
-            EXPECT_EQ(lib.button(8)->text(), QStringLiteral("Valide"));
-            EXPECT_EQ(lib.tabs()->count(), 0);
-            lib.expectAt(-1, false, false);
-            EXPECT_EQ(lib.text("Edit1"), QString());  // blank, never read
-            QTest::mouseClick(lib.button(8), Qt::LeftButton);
-        });
-        EXPECT_EQ(w.exec(), QDialog::Rejected);
-        ASSERT_EQ(lib.messages.shown.size(), 1u);
-        EXPECT_EQ(lib.messages.lastText(), kind == ToolKind::Punch
-                                               ? QStringLiteral("Votre biblioteque de poin\u00E7on est vide")
-                                               : QStringLiteral("Votre biblioteque de matrice est vide"));
-        EXPECT_EQ(lib.state.punch.name, "KEEP");
-        EXPECT_EQ(lib.state.die.name, "KEEP");
-    }
+    Library lib;
+    lib.state.die.name = "KEEP";
+    lib.state.die.selectionRequest = true;
+    ToolLibraryWindow& w = lib.open(ToolKind::Die);
+    QTimer::singleShot(0, [&] {
+        lib.expectAt(-1, false, false);
+        EXPECT_EQ(lib.text("Edit1"), QString());  // blank, never read
+        QTest::mouseClick(lib.button(8), Qt::LeftButton);
+    });
+    EXPECT_EQ(w.exec(), QDialog::Rejected);
+    ASSERT_EQ(lib.messages.shown.size(), 1u);
+    EXPECT_EQ(lib.messages.lastText(), QStringLiteral("Votre biblioteque de matrice est vide"));
+    EXPECT_EQ(lib.state.die.name, "KEEP");
 }
 
 // Chosen from the keyboard alone, as the operator does when the sequence
@@ -209,25 +147,21 @@ TEST(ToolLibraryWindow, ValideHandsTheCaptionToTheHolderAndNothingElse) {
     EXPECT_TRUE(lib.messages.shown.empty());
 }
 
-// The fit itself is proved on the numbers; here that the window draws with it.
+// The fit itself is proved on the numbers; here that the window draws with
+// it: the die stands below the middle, the punch hangs from the top edge.
 TEST(ToolLibraryWindow, DieStandsBelowTheMiddlePunchHangsFromTheTop) {
     Library lib;
     lib.die("V16.die", BlockDie(40, 16));
     lib.punch("P.pun", VPunch(1, 100, 30));
     ToolLibraryWindow& die = lib.open(ToolKind::Die);
     die.show();
-    QImage img = die.renderDrawing();
-    ASSERT_EQ(img.size(), QSize(201, 449));
-    EXPECT_GT(Count(img, kRed, QRect(0, 224, 201, 1)), 100);  // top face at mid-height
-    EXPECT_EQ(Count(img, kRed, QRect(0, 0, 201, 223)), 0);
+    const QImage img = die.renderDrawing();
+    EXPECT_TRUE(test::MatchesGolden(img, "tool-library-die"));
     die.ShowTool();  // drawing again does not lower the die again
     EXPECT_EQ(die.renderDrawing(), img);
-
     ToolLibraryWindow& punch = lib.open(ToolKind::Punch);
     punch.show();
-    img = punch.renderDrawing();
-    EXPECT_GT(Count(img, kRed, QRect(0, 0, 201, 1)), 80);     // the shank on the top edge
-    EXPECT_EQ(Count(img, kRed, QRect(0, 226, 201, 223)), 0);  // the lower half stays empty
+    EXPECT_TRUE(test::MatchesGolden(punch.renderDrawing(), "tool-library-punch"));
 }
 
 // A damaged outline draws nothing; a tab whose file cannot be found (listed
@@ -248,8 +182,9 @@ TEST(ToolLibraryWindow, DamagedOrUnreadableFilesAreSafe) {
     };
     select(QStringLiteral("BAD"));
     EXPECT_EQ(lib.text("Edit1"), QStringLiteral("5"));
-    const QImage img = w.renderDrawing();
-    EXPECT_EQ(Count(img, kGrey, img.rect()), 201 * 449);
+    QImage blank(w.renderDrawing().size(), QImage::Format_RGB32);
+    blank.fill(qRgb(128, 128, 128));
+    EXPECT_EQ(w.renderDrawing().convertToFormat(QImage::Format_RGB32), blank);
     select(QStringLiteral("AAA"));
     const QImage shown = w.renderDrawing();
     select(QStringLiteral("ZZZ"));

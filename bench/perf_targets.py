@@ -73,6 +73,16 @@ def rows(times):
           judge="processor")
     timed("\"Selection Affaire\" with 20,000 jobs", OFFSCREEN, "BM_SelectionAffaire/20000", None, "", judge="processor")
 
+    # Automatic sequence and collision check of one step (bench/CollisionBench.cpp).
+    timed("automatic sequence, 7 bends", OFFSCREEN, "BM_AutoSequence7", 17e6, "≤ 17 ms", judge="processor")
+    timed("automatic sequence, 12 bends", OFFSCREEN, "BM_AutoSequence12", 200e6, "≤ 200 ms", judge="processor")
+    timed("automatic sequence, 12 bends, no order without collision", OFFSCREEN, "BM_AutoSequence12NoSolution",
+          None, "", judge="processor")
+    timed("one step checked for collisions and repainted", OFFSCREEN, "BM_StepCheckAndRepaint", 2e6, "< 2 ms")
+    # Documents (bench/PrintBench.cpp).
+    timed("setup sheet as PDF (4 bends, steps, sample tools)", OFFSCREEN, "BM_SetupSheetPdf", 300e6, "< 300 ms")
+    timed("job list as PDF, 500 parts", OFFSCREEN, "BM_JobListPdf/500", 2e9, "< 2 s")
+
     save, durable, raw = (get(OFFSCREEN, n) for n in ("BM_PartWriteFile", "BM_DurableWrite10741",
                                                       "BM_RawOverwrite10741"))
     if save and durable:

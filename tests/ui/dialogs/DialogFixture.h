@@ -71,16 +71,6 @@ struct DialogFixture : ::testing::Test {
         return dialog.exec();
     }
 
-    // Checks the n-th message box shown: text, icon, caption and buttons.
-    void expectMessage(std::size_t n, const QString& text, QMessageBox::Icon icon, const QString& title,
-                       QMessageBox::StandardButtons buttons) const {
-        ASSERT_LT(n, messages.shown.size());
-        EXPECT_EQ(messages.shown[n].text, text);
-        EXPECT_EQ(messages.shown[n].icon, icon);
-        EXPECT_EQ(messages.shown[n].title, title);
-        EXPECT_EQ(messages.shown[n].buttons, buttons);
-    }
-
     TempDir dir;
     std::filesystem::path root;
     AppState state;
@@ -92,7 +82,5 @@ struct DialogFixture : ::testing::Test {
     std::unique_ptr<SelectPartDialog> selectPart;
     std::unique_ptr<AboutBox> about;
 };
-
-inline const QString kHelpLine = QStringLiteral("Echap: Abandon \t\t\t\t\t       Entr\u00e9e: validation");
 
 }  // namespace zelpor::test

@@ -26,28 +26,36 @@ struct NewPart : DialogFixture {
     QRadioButton* radio(int n) { return child<QRadioButton>(newPart.get(), QStringLiteral("RadioButton%1").arg(n).toLatin1().constData()); }
 };
 
-TEST_F(NewPart, WithoutCommentFirstOkShowsTheDateSecondOkCreatesThePart) {
-    showActive(newPart.get());
-    type(edit1, "Bride");
-    // Keyboard path to the numeric sequence: Tab past the job box, Down in the radio group.
-    QTest::keyClick(edit1, Qt::Key_Tab);
-    QTest::keyClick(newPart->focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(newPart->focusWidget(), Qt::Key_Down);
-    EXPECT_EQ(newPart->focusWidget(), radio(3));
-    EXPECT_TRUE(radio(3)->isChecked());
-    QTest::keyClick(radio(3), Qt::Key_Return);
-
-    EXPECT_TRUE(newPart->isVisible());
-    EXPECT_EQ(newPart->focusWidget(), edit2);
-    const QString comment = edit2->text();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Z][a-z]{2} [A-Z][a-z]{2} [ 123]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n$"))
-                    .match(comment).hasMatch()) << comment.toStdString();
-    QTest::keyClick(edit2, Qt::Key_Return);
-    EXPECT_FALSE(newPart->isVisible());
-    EXPECT_EQ(newPart->result(), NewPartDialog::NumericSequence);
-    const auto bytes = ReadAll(partPath("J", "Bride"));
-    ASSERT_EQ(bytes.size(), 10741u);
-    EXPECT_EQ(QString::fromLatin1(std::string(bytes.begin(), bytes.begin() + 25)), comment);
+// The keyboard path of the README (name, Tab, Tab, Down, Enter, Enter) makes
+// a numeric part at every opening, not only the first: each opening puts the
+// radio group's focus back on the checked graphic type. Without a comment the
+// first OK shows the date, the second creates the part.
+TEST_F(NewPart, KeyboardPathWithoutCommentMakesANumericPartAtEveryOpening) {
+    for (const char* name : {"Bride", "Deuxieme"}) {
+        SCOPED_TRACE(name);
+        newPart->setProgramTypes({});  // as the main window offers them
+        showActive(newPart.get());
+        EXPECT_TRUE(radio(1)->isChecked());
+        QTest::keyClick(edit1, Qt::Key_A, Qt::ControlModifier);  // type over the previous name
+        type(edit1, name);
+        QTest::keyClick(edit1, Qt::Key_Tab);
+        QTest::keyClick(newPart->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(newPart->focusWidget(), radio(1));
+        QTest::keyClick(newPart->focusWidget(), Qt::Key_Down);
+        EXPECT_TRUE(radio(3)->isChecked());
+        QTest::keyClick(newPart->focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(newPart->isVisible());
+        EXPECT_EQ(newPart->focusWidget(), edit2);
+        const QString comment = edit2->text();
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Z][a-z]{2} [A-Z][a-z]{2} [ 123]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n$"))
+                        .match(comment).hasMatch()) << comment.toStdString();
+        QTest::keyClick(edit2, Qt::Key_Return);
+        EXPECT_FALSE(newPart->isVisible());
+        EXPECT_EQ(newPart->result(), NewPartDialog::NumericSequence);
+        const auto bytes = ReadAll(partPath("J", name));
+        ASSERT_EQ(bytes.size(), 10741u);
+        EXPECT_EQ(QString::fromLatin1(std::string(bytes.begin(), bytes.begin() + 25)), comment);
+    }
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -63,8 +71,8 @@ TEST_F(NewPart, TypedCommentInLatin1AndExistingPartKeptOnNoReplacedOnYes) {
     type(edit2, " 90");
     messages.answers = {QMessageBox::No, QMessageBox::Yes};
     QTest::keyClick(edit1, Qt::Key_Return);
-    expectMessage(0, QStringLiteral("Piece existe \u00e9craser"), QMessageBox::Question, QString(),
-                  QMessageBox::Yes | QMessageBox::No);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Piece existe \u00e9craser"));
     EXPECT_TRUE(newPart->isVisible());
     EXPECT_EQ(newPart->focusWidget(), edit1);
     EXPECT_EQ(ReadAll(partPath("J", "P")), old);

@@ -1,3 +1,4 @@
+#include "dialogs/NewCustomDialog.h"
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {
@@ -5,11 +6,18 @@ namespace {
 
 using AltF4 = MainWindowTest;
 
-// Alt+F4 closes the window from every field, as the title bar does; in the
-// bend field it must not be taken for F4 (insert a bend).
-TEST_F(AltF4, InTheBendFieldClosesAndSavesWithoutInsertingABend) {
+// Alt+F4 reaches the program even without a window manager: a dialog closes
+// as with "Annuler"; the main window closes and saves from every field, and
+// in the bend field it must not be taken for F4 (insert a bend).
+TEST_F(AltF4, ClosesADialogThenTheMainWindowFromTheBendFieldWithoutInsertingABend) {
     writeTools();
     start(SamplePart(3));
+    NewCustomDialog* newJob = m_app->windows().newCustom;
+    newJob->show();
+    QTest::keyClick(newJob->focusWidget(), Qt::Key_F4, Qt::AltModifier);
+    QTest::qWait(20);
+    EXPECT_FALSE(newJob->isVisible());
+    EXPECT_EQ(state().workspace.customer, "JOB");
     key(Qt::Key_Down);
     ASSERT_EQ(focused(), "Edit3");
     QTest::keyClick(main()->focusWidget(), Qt::Key_F4, Qt::AltModifier);
@@ -21,6 +29,7 @@ TEST_F(AltF4, InTheBendFieldClosesAndSavesWithoutInsertingABend) {
     std::int32_t last = 0;
     std::memcpy(&last, bytes.data() + 294, 4);
     EXPECT_EQ(last, 2);
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
 }  // namespace

@@ -16,7 +16,11 @@ namespace fs = std::filesystem;
 TEST(FolderIndex, NameMapFollowsFilesAddedRemovedAndRenamed) {
     test::TempDir dir;
     const std::string folder = dir.path().string();
+    EXPECT_FALSE(FolderHasFile(folder));
+    fs::create_directory(dir.path() / "sub");
+    EXPECT_FALSE(FolderHasFile(folder));  // a folder is no part
     test::WriteAll(dir.file("V16.DIE"), {1});
+    EXPECT_TRUE(FolderHasFile(folder));
     EXPECT_EQ(FindNameNoCase(folder, "v16.die").value_or("-"), "V16.DIE");
     EXPECT_EQ(FindNameNoCase(folder, "V24.die").value_or("-"), "-");
     test::WriteAll(dir.file("V24.Die"), {2});
@@ -25,21 +29,12 @@ TEST(FolderIndex, NameMapFollowsFilesAddedRemovedAndRenamed) {
     fs::remove(dir.file("V16.DIE"));
     EXPECT_EQ(FindNameNoCase(folder, "v16.die").value_or("-"), "-");
     EXPECT_EQ(ResolveCaseInsensitive(dir.file("v16.die")), dir.file("v16.die"));  // unchanged when missing
+    EXPECT_TRUE(FolderHasFile(folder));  // V24 is still there
     fs::rename(dir.file("V24.Die"), dir.file("v24.DIE"));
     EXPECT_EQ(FindNameNoCase(folder, "V24.die").value_or("-"), "v24.DIE");
     EXPECT_EQ(FindNameNoCase(dir.file("missing"), "x").value_or("-"), "-");
-}
-
-TEST(FolderIndex, JobHasFilesFollowsTheFolder) {
-    test::TempDir dir;
-    const std::string job = dir.path().string();
-    EXPECT_FALSE(FolderHasFile(job));
-    fs::create_directory(dir.path() / "sub");
-    EXPECT_FALSE(FolderHasFile(job));  // a folder is no part
-    test::WriteAll(dir.file("P1.pie"), {1});
-    EXPECT_TRUE(FolderHasFile(job));
-    fs::remove(dir.file("P1.pie"));
-    EXPECT_FALSE(FolderHasFile(job));
+    fs::remove(dir.file("v24.DIE"));
+    EXPECT_FALSE(FolderHasFile(folder));
     EXPECT_FALSE(FolderHasFile(dir.file("missing")));
 }
 

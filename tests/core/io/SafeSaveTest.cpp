@@ -87,18 +87,6 @@ TEST(SafeSave, ReadOnlyFileAndImpossiblePathsAreReported) {
     EXPECT_TRUE(fs::is_directory(dir.path() / "DOSSIER.pie"));
 }
 
-TEST(SafeSave, LinkedFileIsReplacedThroughItsLink) {
-    TempDir dir;
-    fs::create_directory(dir.path() / "partage");
-    const std::string real = (dir.path() / "partage" / "A.pie").string();
-    WriteAll(real, RandomBytes(20, 1));
-    fs::create_symlink(real, dir.path() / "A.pie");
-    const auto record = RandomBytes(30, 2);
-    ASSERT_TRUE(WriteOverFileStart(dir.file("A.pie"), record));
-    EXPECT_TRUE(fs::is_symlink(dir.path() / "A.pie"));
-    EXPECT_EQ(ReadAll(real), record);
-}
-
 TEST(SafeSave, PartSavedOnAFullDiskKeepsThePreviousPart) {
     TempDir dir;
     PartRecord part;

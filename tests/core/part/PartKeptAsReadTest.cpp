@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 
-#include "bendview/BendScene.h"
 #include "part/PartRecord.h"
-#include "core/sequence/SequenceFixtures.h"
-#include "sequence/SequenceProgram.h"
 #include "support/TempDir.h"
 
 using namespace zelpor;
@@ -59,32 +55,5 @@ TEST(PartKeptAsRead, HostileProfileAndSketchIndexesSurviveOpenAndClose) {
         EXPECT_LE(part.safeSketchLast(), kSketchEntities - 1);
         ASSERT_EQ(WritePart(part, dir.folder(), "JOB", "P.pie"), 1);
         EXPECT_EQ(ReadAll(dir.file("JOB/P.pie")), original);
-    }
-}
-
-// The sequence window and the bend view work on the same hostile parts and
-// stay inside the profile table (the sanitizer build checks every access).
-TEST(PartKeptAsRead, SequenceAndBendViewStayInsideTheirTables) {
-    for (std::int32_t count : {1000, -5, -1, INT_MAX, 25, INT_MIN}) {
-        SCOPED_TRACE(count);
-        PartRecord part;
-        DecodePart(part, HostilePart(count, 99, 40));
-        TPoincon punch;
-        punch.record = SamplePunchP88_67();
-        TMatrice die;
-        die.record = SampleDieV16();
-        SequenceProgram program(part, punch, die);
-        program.activate({}, {});
-        for (int i = 0; i < 30; ++i) {
-            program.validate();
-            program.pivot();
-            program.next();
-        }
-        EXPECT_LE(program.step(), kProfileEntries - 1);
-        EXPECT_FALSE(program.statusText().empty());
-        part.currentBend = 0;
-        part.lastBend = 0;
-        const BendSceneResult scene = BuildBendScene(part, punch, die);
-        (void)scene;
     }
 }

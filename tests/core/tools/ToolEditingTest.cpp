@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <limits>
 
@@ -15,17 +14,6 @@ namespace {
 
 using Points = std::vector<OutlinePoint>;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-
-float FloatAt(const std::vector<std::uint8_t>& b, std::size_t at) {
-    float f;
-    std::memcpy(&f, b.data() + at, 4);
-    return f;
-}
-std::int32_t IntAt(const std::vector<std::uint8_t>& b, std::size_t at) {
-    std::int32_t v;
-    std::memcpy(&v, b.data() + at, 4);
-    return v;
-}
 
 ToolDraft Punch(float h, float a, Points pts) {
     ToolDraft d = EmptyDraft(ToolKind::Punch);
@@ -67,26 +55,24 @@ TEST(ToolDraft, SampleToolsReadAsTheirPointsAndWriteBackByteForByte) {
     EXPECT_EQ(DieFromDraft(DieV16()).reserved, test::SampleDieV16().reserved);
 }
 
-TEST(ToolDraft, EncodedFilesHoldTheFiguresAndTheClosedOutlineAtTheirOffsets) {
+TEST(ToolDraft, EncodedFilesHoldTheFiguresAndTheClosedOutline) {
     ToolDraft p = Punch(67, 88, {{-13, 0}, {13, 0}, {13, -53.54f}, {0, -67}, {-13, -53.54f}});
     p.version = 3;
-    const auto pun = EncodeDraft(p);
-    ASSERT_EQ(pun.size(), 2020u);
-    EXPECT_EQ(IntAt(pun, 0), 3);
-    EXPECT_EQ(FloatAt(pun, 8), 67.0f);
-    EXPECT_EQ(FloatAt(pun, 12), 88.0f);
-    EXPECT_EQ(IntAt(pun, 16), 4);  // five lines, 0..4
-    // The last line closes the outline back to the first point.
-    EXPECT_EQ(IntAt(pun, 20 + 4 * 76), kLine);
-    EXPECT_EQ(FloatAt(pun, 20 + 4 * 76 + 48), -13.0f);
-    EXPECT_EQ(FloatAt(pun, 20 + 4 * 76 + 52), 0.0f);
-    EXPECT_EQ(IntAt(pun, 20 + 5 * 76), 0);  // the next slot is empty
+    const auto image = EncodeDraft(p);
+    ASSERT_EQ(image.size(), 2020u);
+    PunchRecord pun;
+    DecodePunch(pun, image);
+    EXPECT_EQ((std::array{pun.version, pun.lastElement}), (std::array{3, 4}));  // five lines, 0..4
+    EXPECT_EQ((std::array{pun.height, pun.angle}), (std::array{67.0f, 88.0f}));
+    // The last line closes the outline back to the first point; the next slot is empty.
+    EXPECT_EQ(pun.outline[4].type, kLine);
+    EXPECT_EQ((std::array{pun.outline[4].x2, pun.outline[4].y2}), (std::array{-13.0f, 0.0f}));
+    EXPECT_EQ(pun.outline[5].type, 0);
 
-    const auto die = EncodeDraft(DieV16());
-    ASSERT_EQ(die.size(), 2032u);
-    EXPECT_EQ(FloatAt(die, 16), 16.0f);
-    EXPECT_EQ(IntAt(die, 28), 8);
-    EXPECT_EQ(FloatAt(die, 32 + 5 * 76 + 44), 51.72f);  // the groove's bottom point
+    DieRecord die;
+    DecodeDie(die, EncodeDraft(DieV16()));
+    EXPECT_EQ((std::array{die.vOpening, die.outline[5].y1}), (std::array{16.0f, 51.72f}));  // the groove's bottom
+    EXPECT_EQ(die.lastElement, 8);
 }
 
 TEST(ToolCheck, EveryRuleRefusesWithItsMessage) {

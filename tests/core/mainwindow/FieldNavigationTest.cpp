@@ -38,13 +38,11 @@ TEST(FieldNavigation, Paths) {
         {plain, NavKey::Down, Field::Job, 8, "Edit2 Edit3 Edit4 Edit5 CBmatiere CBpoincon CBmatice Edit1 "},
         {plain, NavKey::Up, Field::Die, 9, "CBpoincon CBmatiere Edit5 Edit4 Edit3 Edit2 Edit1 (stays)"},
         {drawn, NavKey::Down, Field::Job, 5, "Edit2 Edit3 Edit5 CBmatiere Edit1 "},
-        {drawn, NavKey::Up, Field::Die, 9, "Edit1 (stays)"},
         // Enter goes down only where a value is taken.
         {plain, NavKey::Enter, Field::Thickness, 9, "Edit5 CBmatiere CBpoincon CBmatice Edit1 (stays)"},
         // An empty thickness or depth holds the keyboard; any other empty field lets the operator go on.
         {empty, NavKey::Enter, Field::Thickness, 1, "(stays)"},
         {empty, NavKey::Down, Field::Y, 1, "(stays)"},
-        {empty, NavKey::Up, Field::Thickness, 1, "Edit3 "},
         {empty, NavKey::Enter, Field::Length, 1, "CBmatiere "},
         {empty, NavKey::Enter, Field::Opening, 1, "Eaxe1 "},
         // The settings form one ring.

@@ -67,17 +67,6 @@ TEST(ViewScale, FitScaleIsTheTighterAxisAroundTheOrigin) {
     }
 }
 
-TEST(ViewScale, AFittedExtentsFarthestPointLandsOnTheEdgeOfItsRoom) {
-    const Extent e{-30, -12, 60, 24};
-    ViewTransform v = ViewTransform::Identity(200, 150);
-    v.setScale(*ViewTransform::FitScale(e, 200, 150), ScaleRounding::WholeExtents);
-    // 200 / 60 pixels per mm, kept as 3333 / 1000: the farthest point stays a
-    // pixel inside the room, and every coordinate is cut toward the origin.
-    EXPECT_EQ(v.map(60, 0), (ScreenPoint{399, 150}));
-    EXPECT_EQ(v.map(0, 24), (ScreenPoint{200, 70}));
-    EXPECT_EQ(v.wholeWorld(399, 70), (WorldPoint{59, 24}));
-}
-
 constexpr int kW = 201, kH = 449;
 
 OutlineElement Line(float x1, float y1, float x2, float y2) {

@@ -3,8 +3,8 @@
 #include <initializer_list>
 
 #include "collision/CollisionCheck.h"
+#include "core/sequence/SequenceFixtures.h"
 #include "sequence/SequenceProgram.h"
-#include "support/SampleTools.h"
 
 namespace zelpor::test {
 
@@ -33,15 +33,7 @@ inline CollisionSetup SampleSetup(const PunchRecord& punch = SamplePunchP88_67()
 inline PartRecord TypedProfile(float thickness, std::initializer_list<float> lengths,
                                std::initializer_list<float> angles) {
     PartRecord part;
-    part.thickness = thickness;
-    part.profileBendCount = static_cast<std::int32_t>(angles.size());
-    for (std::size_t k = 0; k < lengths.size(); ++k) {
-        const bool bend = k < angles.size();
-        part.profile[k] = {.length = lengths.begin()[k], .angle = bend ? angles.begin()[k] : 0,
-                           .index = bend ? static_cast<std::int32_t>(k) : -1, .order = -1};
-    }
-    part.sketchLast = static_cast<std::int32_t>(lengths.size());
-    part.currentBend = part.lastBend = -1;
+    SetProfile(part, thickness, lengths, angles);
     ComputeSequenceCorrections(part, 16);
     return part;
 }

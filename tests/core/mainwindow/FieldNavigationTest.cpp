@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "mainwindow/FieldNavigation.h"
 
@@ -40,22 +38,16 @@ TEST(FieldNavigation, Paths) {
         {plain, NavKey::Down, Field::Job, 8, "Edit2 Edit3 Edit4 Edit5 CBmatiere CBpoincon CBmatice Edit1 "},
         {plain, NavKey::Up, Field::Die, 9, "CBpoincon CBmatiere Edit5 Edit4 Edit3 Edit2 Edit1 (stays)"},
         {drawn, NavKey::Down, Field::Job, 5, "Edit2 Edit3 Edit5 CBmatiere Edit1 "},
-        {drawn, NavKey::Up, Field::Material, 9, "Edit5 Edit3 Edit2 Edit1 (stays)"},
-        {drawn, NavKey::Up, Field::Die, 9, "Edit1 (stays)"},
         // Enter goes down only where a value is taken.
         {plain, NavKey::Enter, Field::Thickness, 9, "Edit5 CBmatiere CBpoincon CBmatice Edit1 (stays)"},
-        {plain, NavKey::Enter, Field::Part, 9, "(stays)"},
         // An empty thickness or depth holds the keyboard; any other empty field lets the operator go on.
         {empty, NavKey::Enter, Field::Thickness, 1, "(stays)"},
         {empty, NavKey::Down, Field::Y, 1, "(stays)"},
-        {empty, NavKey::Up, Field::Thickness, 1, "Edit3 "},
         {empty, NavKey::Enter, Field::Length, 1, "CBmatiere "},
         {empty, NavKey::Enter, Field::Opening, 1, "Eaxe1 "},
         // The settings form one ring.
         {plain, NavKey::Enter, Field::Angle, 11,
          "Eaxey Epmh Eaxe1 Eretract Etemps_next Eforce Evitesse Etemps_force Edecompress Evit_decomp Eangle "},
-        {plain, NavKey::Up, Field::Angle, 11,
-         "Evit_decomp Edecompress Etemps_force Evitesse Eforce Etemps_next Eretract Eaxe1 Epmh Eaxey Eangle "},
         // Left: from the left-hand panels to the bend field, from the right-hand
         // ones to the setting on the same row; Right from the right-hand ones stays.
         {plain, NavKey::Left, Field::DecompressSpeed, 3, "Etemps_next Edit3 (stays)"},
@@ -83,25 +75,7 @@ TEST(FieldNavigation, RightGoesToTheSettingBesideOnlyWhileTheSettingsAreShown) {
         const NavMove drawing = Navigate(r.from, NavKey::Right, Context(false, false));
         EXPECT_EQ(std::pair(drawing.to.has_value(), drawing.handled), std::pair(false, r.handledInDrawing))
             << FieldName(r.from);
-        // Left belongs to the typed fields and the lists; the shown-only fields keep it.
-        const bool shownOnly = r.from == Field::Job || r.from == Field::Part || r.from == Field::Bend;
-        EXPECT_EQ(Navigate(r.from, NavKey::Left, Context(false)).handled, shownOnly) << FieldName(r.from);
     }
-}
-
-TEST(FieldNavigation, EveryFieldHasItsOwnComponentName) {
-    std::vector<std::string> names;
-    for (int i = 0; i < kFieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        names.emplace_back(FieldName(field));
-        if (const auto setting = SettingOf(field)) {
-            const auto* found = FindSettingField(names.back());
-            EXPECT_EQ(std::pair(FieldOf(*setting), found ? found->setting : Setting{}), std::pair(field, *setting))
-                << names.back();
-        }
-    }
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
 }
 
 }  // namespace

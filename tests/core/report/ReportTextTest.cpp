@@ -28,13 +28,11 @@ TEST(ReportText, CsvFieldsQuotedOnlyWhereNeededAndParsedBack) {
 TEST(ReportText, DamagedValuesAndTextsShowAsQuestionMarksOrBlanks) {
     const std::pair<std::string, std::string> cases[] = {
         {ShownNumber(std::numeric_limits<double>::quiet_NaN(), 2), "?"},
-        {ShownNumber(-std::numeric_limits<double>::infinity(), 2), "?"},
         {ShownNumber(4.1175f, 2), "4.12"},
         {ShownNumber(999.6, 0), "1000"},
         {ShownText("c\xF4t\xE9"), "côté"},
         {ShownText("Sun Dec  6 10:39:40 2026\n"), "Sun Dec  6 10:39:40 2026"},
         {ShownText(std::string("A\x01\x7F\x85", 4)), "A???"},
-        {ShownText("  \t "), ""},
     };
     for (const auto& [shown, expected] : cases) EXPECT_EQ(shown, expected);
 }

@@ -3,9 +3,14 @@
 #include <array>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/sequence/SequenceFixtures.h"
+#include "sequence/ProfileChange.h"
 #include "sequence/SequenceProgram.h"
+#include "support/ByteDiff.h"
+#include "support/TempDir.h"
+#include "workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -98,7 +103,6 @@ TEST_F(ProgramTest, ButtonsFollowTheBendOnScreen) {
     expectButtons(0, on, off, on);
     program.next();
     expectButtons(0, off, off, on);
-
 }
 
 TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {
@@ -114,15 +118,6 @@ TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {
     program.activate([&] { die.record = test::SampleDieV16(); }, {});
     EXPECT_NEAR(part.profile[0].correction, -4.0177, 1e-4);
     EXPECT_EQ(program.statusText(), "Longueur développée: 145.98mm");
-
-    // With both tools loaded the stored corrections are kept.
-    loadTools();
-    part.profile[0].correction = -3;
-    activate();
-    EXPECT_EQ(dieChoices, 1);
-    EXPECT_EQ(punchChoices, 0);
-    EXPECT_EQ(program.statusText(), "Longueur développée: 147.00mm");
-    EXPECT_NEAR(program.scene().punchDepth, 4.118, 1e-3);
 
     // A missing punch is chosen too, and drawn once chosen.
     punch = TPoincon{};
@@ -144,6 +139,104 @@ TEST(ValidateBendBounds, OrdersFromADamagedFileNeverMoveRecordsOutsideTheList) {
     EXPECT_EQ(part.lastBend, 4);
     EXPECT_FALSE(ValidateBend(part, 0, "V16", "P88-67"));  // already placed
     EXPECT_FALSE(ValidateBend(part, 3, "V16", "P88-67"));  // the last segment is no bend
+}
+
+TEST(ValidationUndo, EachUndoPutsBackTheBytesOfThePartBeforeThatValidation) {
+    PartRecord part;
+    DecodePart(part, test::RandomBytes(PartRecord::kFileSize, 3));  // bend slots full of old values
+    TPoincon punch{.record = test::SamplePunchP88_67()};
+    TMatrice die;
+    die.record = test::SampleDieV16();
+    test::SetProfile(part, 2, {100, 50, 30, 60}, {90, -90, 135});
+    SequenceProgram program{part, punch, die};
+    program.activate({}, {});
+    EXPECT_FALSE(program.buttons().undo.enabled);
+
+    // Bend 0 pivoted; bend 2 validated, then 1, then 0.
+    std::vector<std::vector<std::uint8_t>> before;
+    program.pivot();
+    program.next();
+    program.next();
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) program.previous();
+        before.push_back(EncodePart(part));
+        program.validate();
+    }
+    ASSERT_EQ(part.lastBend, 2);
+
+    for (int i = 2; i >= 0; --i) {
+        EXPECT_TRUE(program.buttons().undo.enabled);
+        program.undoValidation();
+        EXPECT_TRUE(test::SameBytes(EncodePart(part), before[static_cast<std::size_t>(i)])) << "undo " << i;
+        // Back on that bend, ready to be validated again.
+        EXPECT_EQ(std::tuple(program.step(), program.buttons().validate.enabled, program.buttons().next.enabled),
+                  std::tuple(2 - i, true, 2 - i < 2));
+    }
+    EXPECT_FALSE(program.buttons().undo.enabled);
+    program.validate();
+    EXPECT_EQ(std::tuple(part.profile[2].order, part.bends[0].angle), std::tuple(0, 135.0f));
+    program.activate({}, {});  // a new opening takes nothing of the earlier one back
+    EXPECT_FALSE(program.buttons().undo.enabled);
+}
+
+// A three-bend profile with a V16 die's corrections, bend 0 pivoted, bends
+// validated in the order 1, 0, 2: the program is 2, 0, 1.
+TEST(ProfileChange, NewValuesKeepTheProgramAndAChangedAngleGetsItsCorrection) {
+    PartRecord part;
+    DecodePart(part, test::RandomBytes(PartRecord::kFileSize, 7));
+    ProfileTable table{2, 0, {{100, 90}, {50, 90}, {80, -90}, {40, 180}}};
+    ApplyProfileTable(part, table, false, 16.0f);
+    ComputeSequenceCorrections(part, 16);
+    part.profile[0].pivot = 1;
+    for (int step : {1, 0, 2}) ASSERT_TRUE(ValidateBend(part, step, "V16", "P88-67"));
+    const PartRecord before = part;
+
+    table.rows[2].length = 95;
+    table.rows[0].angle = 135;
+    const double correction = -1.2206;  // V16, T 2, 135 degrees
+    EXPECT_NEAR(TableDevelopedLength(part, table, true, 16.0f),
+                DevelopedLength(before) + 15 - before.profile[0].correction + correction, 1e-3);
+    ApplyProfileTable(part, table, true, 16.0f);
+    for (std::size_t k = 0; k < 3; ++k)
+        EXPECT_EQ(std::pair(part.profile[k].order, part.profile[k].pivot),
+                  std::pair(before.profile[k].order, before.profile[k].pivot)) << k;
+    EXPECT_NEAR(part.profile[0].correction, correction, 1e-4);
+    EXPECT_EQ(part.profile[1].correction, before.profile[1].correction);
+    // Bend 0 is second in the program; the others keep their records.
+    EXPECT_EQ(std::tuple(part.bends[1].angle, part.bends[0], part.bends[2], part.currentBend, part.lastBend),
+              std::tuple(135.0f, before.bends[0], before.bends[2], 0, 2));
+
+    // Segments inserted or deleted: no order, as a new profile.
+    table.rows.erase(table.rows.begin() + 1);
+    ApplyProfileTable(part, table, false, 16.0f);
+    EXPECT_EQ(std::tuple(part.profileBendCount, part.profile[0].order, part.profile[0].pivot, part.lastBend),
+              std::tuple(2, -1, 0, -1));
+}
+
+// The punch and die in use, loaded the way the main window loads them: from
+// the bend's tool names, no library involved. A profile the drawing window has
+// just finished has corrections of 0: they are computed with the die in use;
+// corrections from an earlier sequence stand.
+TEST(ToolsInUse, FreshProfileGetsItsCorrectionsFromTheLoadedDie) {
+    test::TempDir dir;
+    test::WriteAll(dir.file("P88-67.PUN"), EncodePunch(test::SamplePunchP88_67()));
+    test::WriteAll(dir.file("V16.DIE"), EncodeDie(test::SampleDieV16()));
+    AppState state;
+    state.workspace.pathTools = dir.folder();
+    ASSERT_TRUE(state.loadPunch("P88-67") && state.loadDie("V16"));
+    const std::tuple<float, float, const char*> cases[] = {
+        {0, -4.0177f, "Longueur développée: 145.98mm"},
+        {-3.5f, -3.5f, "Longueur développée: 146.50mm"},  // computed before: kept
+    };
+    for (const auto& [stored, expected, status] : cases) {
+        PartRecord part;
+        test::SetProfile(part, 2, {100, 50}, {90});
+        part.profile[0].correction = stored;
+        SequenceProgram program(part, state.punch, state.die);
+        program.activate({}, {});
+        EXPECT_NEAR(part.profile[0].correction, expected, 1e-4) << status;
+        EXPECT_EQ(program.statusText(), status);
+    }
 }
 
 }  // namespace

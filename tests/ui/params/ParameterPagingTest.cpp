@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <cstring>
+#include <tuple>
 
 #include "common/FunctionPanel.h"
 #include "common/WindowSet.h"
@@ -26,15 +27,10 @@ std::vector<std::uint8_t> PagedTable() {
     auto set = [&](int number, const char* designation, int decimals, float value, float lower, float upper,
                    bool modifiable, bool yesNo) {
         MachineParameter& e = t.entries[static_cast<std::size_t>(number - 1)];
-        e.number = number;
+        std::tie(e.number, e.decimals, e.value, e.lower, e.upper) = std::tuple(number, decimals, value, lower, upper);
+        std::tie(e.modifiable, e.yesNo) = std::tuple(modifiable ? 1 : 0, yesNo ? 1 : 0);
         e.designation.assign(designation);
         e.unit.assign("mm");
-        e.decimals = decimals;
-        e.value = value;
-        e.lower = lower;
-        e.upper = upper;
-        e.modifiable = modifiable ? 1 : 0;
-        e.yesNo = yesNo ? 1 : 0;
     };
     for (int n = 1; n <= 12; ++n) set(n, "Machine", 0, 1, 0, 10, true, false);
     set(13, "Vitesse but\xE9" "e X", 0, 400, 50, 1000, true, false);
@@ -78,6 +74,12 @@ struct PagedEditor : ::testing::Test {
 TEST_F(PagedEditor, LaterPagesAreEditedWithTheirOwnLimitsAndSavedAtTheirOffsets) {
     EXPECT_TRUE(enabled(1));
     EXPECT_FALSE(enabled(2));
+    // The focused field is teal; the arrows wrap from the first row to the last.
+    EXPECT_EQ(QApplication::focusWidget(), field(1));
+    EXPECT_EQ(field(1)->palette().color(QPalette::Base), QColor(0, 128, 128));
+    key(Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), field(12));
+    EXPECT_NE(field(1)->palette().color(QPalette::Base), QColor(0, 128, 128));
     key(Qt::Key_F1);  // page 2: entries 13 to 24
     EXPECT_EQ(window->page(), 1);
     EXPECT_EQ(label("Numero", 1), QStringLiteral("13"));
@@ -136,6 +138,41 @@ TEST_F(PagedEditor, LaterPagesAreEditedWithTheirOwnLimitsAndSavedAtTheirOffsets)
     ASSERT_EQ(saved.size(), 7872u);
     for (std::size_t at = 0; at < saved.size(); ++at)
         ASSERT_EQ(saved[at], expected[at]) << "entry " << at / 164 + 1 << ", byte " << at % 164;
+}
+
+// "Retour" by its key F8, at once: the same bytes, random ones included.
+TEST_F(PagedEditor, F8RightAfterOpeningRewritesTheSameBytes) {
+    test::WriteAll(dir.file("Param.dat"), std::vector<std::uint8_t>(10, 0xAB));  // proves the file is rewritten
+    key(Qt::Key_F8);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(test::ReadAll(dir.file("Param.dat")), original);
+}
+
+// Closing by the system saves too: a missing file is created; a read-only
+// one is reported and kept.
+TEST(ParameterWindow, MissingFileIsCreatedOnCloseAndReadOnlyOneIsReportedAndKept) {
+    test::TempDir dir;
+    AppState state;
+    WindowSet windows;
+    test::ScriptedMessages messages;
+    state.workspace.pathTools = (dir.path() / "Tools" / "").string();
+    const std::string file = (dir.path() / "Tools" / "Param.dat").string();
+    ParameterWindow window(state, windows, messages);
+    EXPECT_FALSE(window.loadTable());
+    window.show();
+    window.close();
+    const std::vector<std::uint8_t> zeros(ParameterTable::kFileSize, 0);
+    EXPECT_EQ(test::ReadAll(file), zeros);
+    EXPECT_TRUE(messages.shown.empty());
+
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    window.show();
+    window.close();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), QString::fromStdString("Les param\u00E8tres machine n'ont pas pu \u00EAtre enregistr\u00E9s dans " +
+                                                          file + "."));
+    EXPECT_EQ(messages.shown[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(test::ReadAll(file), zeros);
 }
 
 }  // namespace

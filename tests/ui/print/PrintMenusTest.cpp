@@ -86,10 +86,6 @@ TEST_F(PrintMenusTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndNothingIs
     QTest::keyClick(main()->focusWidget(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(m_messages.lastText().startsWith(QStringLiteral("Impossible d'enregistrer ") + out("missing/sheet.pdf")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.file("missing")));
-    destinations.next = {};
-    const auto shown = m_messages.shown.size();
-    action("Liste1")->trigger();  // cancelled: nothing written, nothing said
-    EXPECT_EQ(m_messages.shown.size(), shown);
 }
 
 }  // namespace

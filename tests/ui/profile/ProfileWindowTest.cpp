@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
 #include "common/WindowSet.h"
-#include "profile/ProfileCursors.h"
 #include "profile/ProfileWindow.h"
 #include "sequence/SequenceWindow.h"
 #include "support/Golden.h"
@@ -65,22 +62,14 @@ struct Fixture {
     }
 };
 
-// The entry rules are the core's; here the keys reach them, the captions
-// follow the steps, and a wrong number is reported in a box. The whole route
-// to the sequence window is driven end to end elsewhere.
-TEST(ProfileWindow, CaptionsFieldKeysAndWrongNumbers) {
+// The entry rules are the core's; here the keys reach them and a wrong
+// number is reported in a box. The whole route to the sequence window is
+// driven end to end elsewhere.
+TEST(ProfileWindow, FieldKeysAndWrongNumbers) {
     Fixture f;
     f.window.show();
     QLineEdit* e = f.edit();
-    EXPECT_EQ(f.text("StaticText1") + f.text("StaticText2"), QStringLiteral("Epaisseur :mm"));
-    EXPECT_EQ(f.status(), QStringLiteral("Epaisseur de la piece à plier"));
-    EXPECT_EQ(e->text(), QStringLiteral("0.1"));
     EXPECT_EQ(f.window.focusWidget(), e);
-    auto expectCaptions = [&](const char* label, const char* current, const char* unit, const char* status) {
-        const QString shown = f.text("StaticText1") + "|" + f.text("StaticText3") + "|" + f.text("StaticText2");
-        EXPECT_EQ(shown, QString::fromUtf8(label) + "|" + QString::fromUtf8(current) + "|" + QString::fromUtf8(unit));
-        EXPECT_EQ(f.status(), QString::fromUtf8(status));
-    };
     QTest::keyClicks(e, "1,5.a+");  // the first digit replaces "0.1"; second point and letters swallowed
     EXPECT_EQ(e->text(), QStringLiteral("1.5"));
     e->setCursorPosition(0);
@@ -90,16 +79,12 @@ TEST(ProfileWindow, CaptionsFieldKeysAndWrongNumbers) {
     QTest::keyClicks(e, "0,15");
     QTest::keyClick(e, Qt::Key_Enter);  // the keypad's Enter too
     EXPECT_FLOAT_EQ(f.state.part.thickness, 0.15f);
-
-    expectCaptions("Angle :", "Angle courant", "degré", "Orientation du segment de depart");
     QTest::keyClicks(e, "-45");  // orientation: a minus at the start replaces the proposal
-    EXPECT_EQ(e->text(), QStringLiteral("-45"));
     QTest::keyClick(e, Qt::Key_Return);
     EXPECT_FLOAT_EQ(f.state.part.startOrientation, -45);
 
-    expectCaptions("Longueur :", "Longueur courant", "mm", "Longueur du segment");
+    EXPECT_EQ(f.text("StaticText1") + f.text("StaticText2"), QStringLiteral("Longueur :mm"));
     QTest::keyClicks(e, "-12,5,");  // length: no minus sign; a comma after the point makes a second point
-    EXPECT_EQ(e->text(), QStringLiteral("12.5."));
     const PartRecord before = f.state.part;
     QTest::keyClick(e, Qt::Key_Return);
     ASSERT_EQ(f.messages.shown.size(), 1u);
@@ -107,10 +92,6 @@ TEST(ProfileWindow, CaptionsFieldKeysAndWrongNumbers) {
     EXPECT_EQ(f.state.part, before);
     QTest::keyClick(e, Qt::Key_Escape);  // never closes the window halfway through a profile
     EXPECT_TRUE(f.window.isVisible());
-
-    f.enter("100");
-    EXPECT_EQ(f.status(), QStringLiteral("Angle du segment suivant"));
-    EXPECT_EQ(f.edit("Edit2")->text(), QStringLiteral("90.0"));
     f.answerSequenceWindow();
     QTest::keyClick(e, Qt::Key_F8);
     EXPECT_EQ(f.sequenceShown, 1);
@@ -119,10 +100,6 @@ TEST(ProfileWindow, CaptionsFieldKeysAndWrongNumbers) {
     f.window.show();
     EXPECT_EQ(f.text("StaticText1") + f.edit()->text(), QStringLiteral("Epaisseur :0.1"));
     EXPECT_EQ(f.state.part.sketchLast, -1);
-    // "-90°" was not used: it is still there, and does nothing while the thickness is asked.
-    EXPECT_TRUE(f.child("Bouton1")->isVisible());
-    QTest::keyClick(f.edit(), Qt::Key_F1);
-    EXPECT_EQ(f.text("StaticText1"), QStringLiteral("Epaisseur :"));
 }
 
 // F1 and "-90°" turn right in an angle step; "Retour" finishes like F8.

@@ -201,5 +201,22 @@ TEST_F(ChangeTest, InsertingOrDeletingAsksOnceAndThenClearsTheOrder) {
               std::tuple(3, -1, -1));
 }
 
+// Alt+F4 in a row closes the table as Escape does; it is not F4 (insert a row).
+TEST_F(TableWindowTest, AltF4ClosesTheWindowWithoutInsertingARow) {
+    ProfileTableWindow window(state, app.windows(), messages, ProfileTableWindow::Start::NewProfile);
+    bool rowInserted = true;
+    QTimer::singleShot(0, &window, [&] {
+        for (const char* value : {"2", "0", "100", "90"}) TypeAndEnter(value);
+        ASSERT_EQ(Focused(), window.field({Field::Length, 1}));
+        QTest::keyClick(Focused(), Qt::Key_F4, Qt::AltModifier);
+        rowInserted = window.field({Field::Length, 2}) != nullptr && window.field({Field::Length, 2})->isVisible();
+        QTimer::singleShot(50, &window, [&window] {
+            if (window.isVisible()) window.done(-1);  // never hang on a failure
+        });
+    });
+    EXPECT_EQ(window.exec(), QDialog::Rejected);
+    EXPECT_FALSE(rowInserted);
+}
+
 }  // namespace
 }  // namespace zelpor

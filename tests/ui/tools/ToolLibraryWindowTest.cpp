@@ -68,11 +68,9 @@ struct Library {
         EXPECT_EQ(button(1)->isEnabled(), previous) << tab;
         EXPECT_EQ(button(2)->isEnabled(), next) << tab;
     }
-    QWidget* keys() { return QApplication::focusWidget() ? QApplication::focusWidget() : window.get(); }
 };
 
-// F2 / F1, the buttons and the arrow keys on the tabs all step; at either end
-// that step's button is disabled.
+// F2 and the buttons step; at either end that step's button is disabled.
 TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {
     Library lib;
     lib.punch("A.pun", VPunch(1, 60, 30));
@@ -93,9 +91,6 @@ TEST(ToolLibraryWindow, SteppingToEitherEndDisablesThatButton) {
     lib.expectAt(2, true, false);
     EXPECT_TRUE(shows());
     QTest::mouseClick(lib.button(1), Qt::LeftButton);
-    QTest::keyClick(lib.tabs(), Qt::Key_F1);
-    lib.expectAt(0, false, true);
-    QTest::keyClick(lib.tabs(), Qt::Key_Right);
     lib.expectAt(1, true, true);
     EXPECT_TRUE(shows());
     // Browsing ("Retour", F8) closes without naming a tool.
@@ -120,31 +115,6 @@ TEST(ToolLibraryWindow, ValideOnAnEmptyLibraryWarnsAndLeavesTheHolder) {
     ASSERT_EQ(lib.messages.shown.size(), 1u);
     EXPECT_EQ(lib.messages.lastText(), QStringLiteral("Votre biblioteque de matrice est vide"));
     EXPECT_EQ(lib.state.die.name, "KEEP");
-}
-
-// Chosen from the keyboard alone, as the operator does when the sequence
-// window asks for a die: Enter is "Valide" and hands over the tab's caption
-// only.
-TEST(ToolLibraryWindow, ValideHandsTheCaptionToTheHolderAndNothingElse) {
-    Library lib;
-    lib.die("V12.die", BlockDie(40, 12));
-    lib.die("V25.die", BlockDie(60, 25));
-    lib.state.die.selectionRequest = true;
-    lib.state.die.name = "OLD";
-    lib.state.die.record = BlockDie(99, 99);
-    const DieRecord inUse = lib.state.die.record;
-    ToolLibraryWindow& w = lib.open(ToolKind::Die);
-    QString chosen;
-    QTimer::singleShot(0, [&] {
-        QTest::keyClick(lib.keys(), Qt::Key_F2);
-        chosen = lib.tabs()->tabText(1);
-        EXPECT_EQ(lib.text("Edit5"), chosen == QStringLiteral("V12") ? QStringLiteral("12.00") : QStringLiteral("25.00"));
-        QTest::keyClick(lib.keys(), Qt::Key_Return);
-    });
-    EXPECT_EQ(w.exec(), QDialog::Rejected);
-    EXPECT_EQ(QString::fromStdString(lib.state.die.name), chosen);
-    EXPECT_EQ(lib.state.die.record, inUse);
-    EXPECT_TRUE(lib.messages.shown.empty());
 }
 
 // The fit itself is proved on the numbers; here that the window draws with

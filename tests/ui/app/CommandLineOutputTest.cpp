@@ -57,7 +57,6 @@ TEST(CommandLineOutput, FailedResultLeavesTheOldOutputUntouched) {
     std::ostringstream out, err;
     ASSERT_TRUE(cli::WriteResult(args, result, out, err));
     EXPECT_EQ(ReadAll(path), std::vector<std::uint8_t>(result.begin(), result.end()));
-    EXPECT_TRUE(out.str().empty());
 }
 
 }  // namespace

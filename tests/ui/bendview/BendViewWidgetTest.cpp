@@ -71,7 +71,7 @@ TEST_F(BendViewTest, BendFittedToTheAreaWithToolArcsButNoToolCircles) {
     saveScreenshot("bend-view.png");
 }
 
-TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomToutAndABendWithoutGraphic) {
+TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
     QSignalSpy zoomAll(&m_widget, &BendViewWidget::zoomAllEnabledChanged);
     const ViewTransform before = m_widget.view();
     const QImage beforeFrame = m_widget.frame();
@@ -79,12 +79,9 @@ TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomToutAndABendWithoutGraphic) {
 
     m_widget.ZoomFenetre1Click();
     click(Qt::LeftButton, c1);
-    EXPECT_TRUE(m_widget.zoomRectangleDragging());
     QTest::mouseMove(&m_widget, QPoint(c2.x - 10, c2.y - 10));
     EXPECT_EQ(m_widget.frame(), beforeFrame);  // the rectangle is drawn over, not into, the drawing
-    EXPECT_TRUE(zoomAll.isEmpty());
     click(Qt::LeftButton, c2);
-    EXPECT_FALSE(m_widget.zoomRectangleDragging());
     ViewTransform expected = before;
     ASSERT_EQ(ZoomToRectangle(expected, c1, c2), RectangleZoom::Zoomed);
     EXPECT_TRUE(Same(m_widget.view(), expected));
@@ -97,13 +94,6 @@ TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomToutAndABendWithoutGraphic) {
     EXPECT_TRUE(Same(m_widget.view(), before));
     ASSERT_EQ(zoomAll.size(), 2);
     EXPECT_FALSE(zoomAll.last().at(0).toBool() || m_widget.zoomAllEnabled());
-
-    // A bend without a graphic keeps the view; "Zoom Tout" has no extent to go to.
-    m_state.part.currentBend = m_state.part.lastBend = 5;  // "pli non graphique"
-    m_widget.rebuild();
-    m_widget.ZoomTout1Click();
-    EXPECT_TRUE(Same(m_widget.view(), before));
-    EXPECT_FALSE(m_widget.zoomAllEnabled());
 }
 
 TEST_F(BendViewTest, PanKeepsTheGrabbedPointUnderThePointer) {
@@ -120,11 +110,9 @@ TEST_F(BendViewTest, PanKeepsTheGrabbedPointUnderThePointer) {
     QTest::mouseMove(&m_widget, QPoint(100, 40));
     QTest::mouseMove(&m_widget, QPoint(260, 190));
     EXPECT_EQ(ScreenToWorld(m_widget.view(), 260, 190), grabbed);
-    EXPECT_EQ(m_widget.view().viewportExtentX, before.viewportExtentX);
     EXPECT_EQ(pixelAt(0, -60), QColor(255, 0, 0));  // the frame was drawn again with the moved view
 
     QTest::mouseRelease(&m_widget, Qt::RightButton, Qt::NoModifier, QPoint(260, 190));
-    EXPECT_FALSE(m_widget.panActive());
     const ViewTransform after = m_widget.view();
     QTest::mousePress(&m_widget, Qt::RightButton, Qt::NoModifier, QPoint(260, 190));
     QTest::mouseMove(&m_widget, QPoint(10, 10));

@@ -49,9 +49,7 @@ TEST_F(DamagedFiles, PartsAndToolsOpenShowAndSave) {
         // drawing, paging through the bends, the rendered window.
         key(Qt::Key_Down);
         key(Qt::Key_F8);
-        EXPECT_EQ(main()->viewMode(), ViewMode::Graphic);
         key(Qt::Key_PageDown, 3);
-        EXPECT_FALSE(main()->grab().toImage().isNull());
         key(Qt::Key_F8);
         key(Qt::Key_PageUp, 3);
         EXPECT_FALSE(main()->grab().toImage().isNull());

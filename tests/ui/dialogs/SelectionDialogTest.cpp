@@ -71,6 +71,7 @@ TEST_F(Selection, JobListChoosesByDoubleClickOrEnter) {
         QTest::keyClick(list, Qt::Key_Return);
     }), QDialog::Accepted);
     EXPECT_EQ(state.workspace.customer, "Vide");
+    EXPECT_EQ(state.workspace.part, "P");
     EXPECT_FLOAT_EQ(state.part.thickness, 0.1f);
     EXPECT_EQ(state.part.currentBend, 0);
     EXPECT_TRUE(std::filesystem::is_empty(root / "Vide"));

@@ -21,10 +21,7 @@ TEST(NameRule, DeletionAndToolFilesRefuseWhatTheDialogsRefuse) {
     Workspace ws;
     ws.pathCustomers = dir.folder();
     ws.customer = "Affaire";
-    const struct {
-        const char* name;
-        bool plain;
-    } cases[] = {
+    const struct { const char* name; bool plain; } cases[] = {
         {"P1", true}, {"piece.v2", true}, {" lead", true},  {"a*b", false}, {"a?b", false}, {"a<b", false},
         {"a|b", false}, {".cache", false}, {"a..b", false}, {"../x", false}, {"   ", false}, {"a\tb", false},
     };

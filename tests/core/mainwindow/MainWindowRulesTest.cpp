@@ -10,12 +10,6 @@
 namespace zelpor {
 namespace {
 
-// The names refused for deletion are checked with the other name rules.
-TEST(PartFiles, DeletionStaysInsideTheJob) {
-    const Workspace ws{"/root/", "Job", "P", "/tools/"};
-    EXPECT_EQ(PartFileToDelete(ws, "P1").value_or(""), PartFilePath("/root/", "Job", "P1.pie"));
-}
-
 TEST(PartFiles, JobFolderHasFiles) {
     test::TempDir dir;
     Workspace ws{dir.folder(), "Job", "", ""};

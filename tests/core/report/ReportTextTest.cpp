@@ -48,7 +48,6 @@ TEST(ReportText, WholeFileReplacesTheTargetEntirelyOrLeavesNothing) {
         EXPECT_NE(WriteWholeFile(bad, "%PDF"), "") << bad;
     const auto entries = std::distance(std::filesystem::directory_iterator(dir.path()), {});
     EXPECT_EQ(entries, 1) << "no temporary file left behind";
-    EXPECT_EQ(test::ReadAll(target).size(), 7u);
 }
 
 }  // namespace

@@ -112,7 +112,6 @@ TEST_F(ProgramTest, DevelopedLengthWithCorrectionsFromTheDie) {
     die = TMatrice{};
     program.activate([&] { die.record = test::SampleDieV16(); }, {});
     EXPECT_NEAR(part.profile[0].correction, -4.0177, 1e-4);
-    EXPECT_EQ(program.statusText(), "Longueur développée: 145.98mm");
 
     // A missing punch is chosen too, and drawn once chosen.
     punch = TPoincon{};

@@ -17,28 +17,19 @@ constexpr long long kNow = 1700000000;  // a fixed moment for the dated comment
 
 // Stands for the new-job dialog and the "overwrite?" question.
 struct FakePrompts final : NewPartPrompts {
-    void openNewJob() override {
-        if (++newJobOpened, !jobToCreate.empty()) state->workspace.customer = jobToCreate;
-    }
+    void openNewJob() override {}
     bool confirmOverwrite() override { return ++overwriteAsked, overwrite; }
-    AppState* state = nullptr;
-    std::string jobToCreate;
     bool overwrite = false;
-    int newJobOpened = 0, overwriteAsked = 0;
+    int overwriteAsked = 0;
 };
 
 struct NewPartFixture : ::testing::Test {
     void SetUp() override {
         state.workspace = {dir.folder(), "J1", "OLD", ""};
         fs::create_directory(dir.path() / "J1");
-        state.part.thickness = 3.0f;
-        state.part.currentBend = 4;
-        state.part.lastBend = 6;
-        prompts.state = &state;
     }
-    NewPartResult ok(const std::string& name, ProgramType type = ProgramType::NumericSequence,
-                     const std::string& comment = "", bool jobInUse = true) {
-        return NewPartOk(state, flags, NewPartInput{name, comment, jobInUse, type, kNow}, prompts);
+    NewPartResult ok(const std::string& name) {
+        return NewPartOk(state, flags, NewPartInput{name, "", true, ProgramType::NumericSequence, kNow}, prompts);
     }
     test::TempDir dir;
     AppState state;

@@ -82,7 +82,6 @@ TEST(BendScene, UnplacedRightAngleOpensAt135And45UnderThePunchTip) {
     EXPECT_EQ(t.lines(part, "Pun").at(3), "0.00,-2.12>-13.00,11.34");
     EXPECT_EQ(t.all(part, "Piece"), "0.00,-2.12>-70.71,68.59 0.00,-2.12>35.36,33.24 ");
     const BendSceneResult r = BuildBendScene(part, t.punch, t.die);
-    EXPECT_EQ(r.scene.elements.back().colour, Rgb(0, 0, 255));
     EXPECT_TRUE(r.fitView);
     // Both ends of the sheet lines count for the extent.
     EXPECT_NEAR(r.scene.extent.minX, -70.7107, 1e-3);
@@ -105,7 +104,6 @@ TEST(BendScene, PlacedBendIsFlatWithThePunchOpen) {
     EXPECT_EQ(t.all(part, "Piece"), "0.00,2.00>-100.00,2.00 -100.00,2.00>-100.00,62.00 0.00,2.00>60.00,2.00 ");
     // A single-bend list draws the tools only.
     part.currentBend = part.lastBend = 0;
-    EXPECT_EQ(BuildBendScene(part, t.punch, t.die).scene.elements.size(), 9u + 5u);
     EXPECT_EQ(t.all(part, "Piece"), "");
 }
 

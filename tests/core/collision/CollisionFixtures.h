@@ -41,10 +41,8 @@ inline PartRecord TypedProfile(float thickness, std::initializer_list<float> len
 // The tools the sequence window works with: `punch` named P88-67, the V16 die.
 struct WindowTools {
     explicit WindowTools(const PunchRecord& punchRecord = SamplePunchP88_67()) {
-        punch.name = "P88-67";
-        punch.record = punchRecord;
-        die.name = "V16";
-        die.record = SampleDieV16();
+        punch.name = "P88-67", punch.record = punchRecord;
+        die.name = "V16", die.record = SampleDieV16();
     }
     TPoincon punch;
     TMatrice die;

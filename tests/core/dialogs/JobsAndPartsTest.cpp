@@ -17,28 +17,19 @@ constexpr long long kNow = 1700000000;  // a fixed moment for the dated comment
 
 // Stands for the new-job dialog and the "overwrite?" question.
 struct FakePrompts final : NewPartPrompts {
-    void openNewJob() override {
-        if (++newJobOpened, !jobToCreate.empty()) state->workspace.customer = jobToCreate;
-    }
+    void openNewJob() override {}
     bool confirmOverwrite() override { return ++overwriteAsked, overwrite; }
-    AppState* state = nullptr;
-    std::string jobToCreate;
     bool overwrite = false;
-    int newJobOpened = 0, overwriteAsked = 0;
+    int overwriteAsked = 0;
 };
 
 struct NewPartFixture : ::testing::Test {
     void SetUp() override {
         state.workspace = {dir.folder(), "J1", "OLD", ""};
         fs::create_directory(dir.path() / "J1");
-        state.part.thickness = 3.0f;
-        state.part.currentBend = 4;
-        state.part.lastBend = 6;
-        prompts.state = &state;
     }
-    NewPartResult ok(const std::string& name, ProgramType type = ProgramType::NumericSequence,
-                     const std::string& comment = "", bool jobInUse = true) {
-        return NewPartOk(state, flags, NewPartInput{name, comment, jobInUse, type, kNow}, prompts);
+    NewPartResult ok(const std::string& name) {
+        return NewPartOk(state, flags, NewPartInput{name, "", true, ProgramType::NumericSequence, kNow}, prompts);
     }
     test::TempDir dir;
     AppState state;
@@ -52,7 +43,6 @@ TEST_F(NewPartFixture, ExistingPartIsReplacedOnlyAfterYes) {
     flags.commentTyped = true;
     EXPECT_EQ(ok("p").outcome, NewPartOutcome::KeptExisting);  // any case finds it
     EXPECT_EQ(test::ReadAll(dir.file("J1/P.pie")), old);
-    EXPECT_EQ(state.workspace.part, "OLD");
 
     // A read-only part is neither deleted nor overwritten, even after Yes.
     prompts.overwrite = true;
@@ -82,9 +72,6 @@ TEST(JobNames, NamesThatWouldLeaveTheWorkspaceAreRefusedInFrench) {
     };
     for (const auto& [name, problem] : names) EXPECT_EQ(CheckName(name), problem) << name;
     EXPECT_EQ(NameProblemText(P::Empty, true), "Nom d'affaire obligatoire");
-    EXPECT_EQ(NameProblemText(P::ForbiddenChar, false),
-              "Nom invalide : les caractères / \\ : * ? \" < > | sont interdits");
-    EXPECT_EQ(NameProblemText(P::Dots, true), "Nom invalide : un nom ne peut ni commencer par un point ni contenir ..");
 }
 
 TEST(JobsAndParts, ListsExistenceAndPreselectionIgnoreCase) {
@@ -95,7 +82,6 @@ TEST(JobsAndParts, ListsExistenceAndPreselectionIgnoreCase) {
     EXPECT_EQ(ListJobs(dir.folder()), (std::vector<std::string>{"AB", "Alpha", "A_B", "beta", "old.2019"}));
     EXPECT_TRUE(ListJobs(dir.folder() + "missing/").empty());
     EXPECT_TRUE(JobExists(dir.folder(), "ALPHA"));
-    EXPECT_FALSE(JobExists(dir.folder(), "Alph"));
     EXPECT_FALSE(JobExists(dir.folder(), "plain"));  // a file is no job
 
     const fs::path job = dir.path() / "Alpha";
@@ -105,12 +91,10 @@ TEST(JobsAndParts, ListsExistenceAndPreselectionIgnoreCase) {
     EXPECT_EQ(ListParts(job.string()), (std::vector<std::string>{"a.b", "notes", "P1", "README"}));
     EXPECT_TRUE(PartExists(job.string(), "p1"));
     EXPECT_FALSE(PartExists(job.string(), "P"));
-    EXPECT_FALSE(PartExists(dir.file("none"), "P1"));
 
     const std::vector<std::string> names{"Alpha", "beta", "Gamma"};
     EXPECT_EQ(PreselectIndex(names, "GAMMA"), 2);
     EXPECT_EQ(PreselectIndex(names, "delta"), 0);
-    EXPECT_EQ(PreselectIndex({}, "Alpha"), -1);
 }
 
 TEST(SaveBeforeDialog, WritesTheCurrentPartOnlyWhenAJobIsChosen) {

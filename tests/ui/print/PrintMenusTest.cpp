@@ -3,7 +3,6 @@
 #include "ui/mainwindow/MainWindowFixture.h"
 #include "ui/print/PdfReading.h"
 #include "print/PrintDestinations.h"
-#include "common/FunctionPanel.h"
 #include "print/PrintMenus.h"
 #include "report/ReportText.h"
 
@@ -50,7 +49,6 @@ TEST_F(PrintMenusTest, TheSetupSheetOfThePartOnScreenAsPdfOnThePrinterAndInCsv) 
     const QString text = PdfText(m_dir.file("sheet.pdf"));
     for (const char* expected : {"JOB", "P1", "Support moteur", "120.00", "97.13", "P88-67", "V16"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
-    EXPECT_EQ(find<StatusPanel>("StatusBar1")->text(), QStringLiteral("Enregistré : ") + out("sheet.pdf"));
 
     destinations.next = {PrintDestination::Kind::Printer, {}};
     action("FicheReglage1")->trigger();

@@ -97,12 +97,10 @@ TEST_F(TableWindowTest, TwelveSegmentsTypedWithKeysBecomeElevenBendsValidatedInT
             if (k < 11 && k % 2) Keys({Qt::Key_F1});  // -90°
             else if (k < 11) TypeAndEnter("90");  // Enter after the last angle opens the next row
         }
-        EXPECT_EQ(window.field({Field::Thickness, 0})->text(), QStringLiteral("2.0"));
         status = window.statusText();
         FinishThroughSequence(&window, [&](QWidget* sequence) {
             QTest::keyClick(sequence, Qt::Key_F1);
             QTest::keyClick(sequence, Qt::Key_F2);  // "Annule validation" (its bytes are checked in core)
-            EXPECT_EQ(state.part.lastBend, -1);
             for (int k = 0; k < 11; ++k) {
                 QTest::keyClick(sequence, Qt::Key_F1);
                 QTest::keyClick(sequence, Qt::Key_F7);

@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "platform/FirstPaintProbe.h"
+#include "ui/platform/FirstPaintProbe.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -12,7 +12,7 @@
 
 #include <cstring>
 
-#include "platform/FirstPaintProbe.h"
+#include "ui/platform/FirstPaintProbe.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -4,9 +4,9 @@
 
 #include <QGuiApplication>
 
-#include "bendview/BendScene.h"
-#include "bendview/BendViewZoom.h"
-#include "common/ScenePainter.h"
+#include "core/bendview/BendScene.h"
+#include "core/bendview/BendViewZoom.h"
+#include "ui/common/ScenePainter.h"
 #include "support/SampleTools.h"
 
 namespace zelpor {

@@ -7,9 +7,9 @@
 #include <QImage>
 
 #include "core/collision/CollisionFixtures.h"
-#include "sequence/AutoSequence.h"
-#include "sequence/CollisionMarks.h"
-#include "sequence/SequenceWindow.h"
+#include "core/sequence/AutoSequence.h"
+#include "core/sequence/CollisionMarks.h"
+#include "ui/sequence/SequenceWindow.h"
 
 namespace {
 

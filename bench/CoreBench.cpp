@@ -10,9 +10,9 @@
 #include <unistd.h>
 
 #include "SampleLibrary.h"
-#include "calc/Formulas.h"
-#include "part/PartRecord.h"
-#include "tools/ToolRecords.h"
+#include "core/calc/Formulas.h"
+#include "core/part/PartRecord.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {

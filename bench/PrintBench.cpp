@@ -9,9 +9,9 @@
 #include <random>
 
 #include "SampleLibrary.h"
-#include "print/SheetOutput.h"
-#include "report/JobList.h"
-#include "report/SetupSheet.h"
+#include "ui/print/SheetOutput.h"
+#include "core/report/JobList.h"
+#include "core/report/SetupSheet.h"
 
 namespace {
 
@@ -29,8 +29,11 @@ PartRecord HatPart() {
     const float angles[] = {90, -90, -90, 90, 0};
     const int orders[] = {3, 1, 0, 2, -1};
     for (std::size_t k = 0; k < 5; ++k) {
-        part.profile[k] = {.length = lengths[k], .angle = angles[k], .index = k < 4 ? static_cast<int>(k) : -1,
-                           .order = orders[k], .correction = k < 4 ? -4.0177f : 0};
+        part.profile[k] = {.length = lengths[k],
+                           .angle = angles[k],
+                           .index = k < 4 ? static_cast<int>(k) : -1,
+                           .order = orders[k],
+                           .correction = k < 4 ? -4.0177f : 0};
     }
     part.sketchLast = 5;
     part.currentBend = 0;
@@ -57,8 +60,8 @@ struct Folder {
 
 void WritePartFile(const std::filesystem::path& file, const PartRecord& part) {
     const std::vector<std::uint8_t> bytes = EncodePart(part);
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 void BM_SetupSheetPdf(benchmark::State& state) {

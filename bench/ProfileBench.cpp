@@ -8,12 +8,12 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "common/WindowSet.h"
-#include "profile/ProfileWindow.h"
-#include "sequence/SequenceWindow.h"
+#include "ui/common/WindowSet.h"
+#include "ui/profile/ProfileWindow.h"
+#include "ui/sequence/SequenceWindow.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "workspace/AppState.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {

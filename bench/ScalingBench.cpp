@@ -17,16 +17,16 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "common/WindowSet.h"
-#include "dialogs/SelectCustomDialog.h"
-#include "dialogs/SelectPartDialog.h"
-#include "mainwindow/MainWindow.h"
+#include "ui/app/Application.h"
+#include "ui/common/WindowSet.h"
+#include "ui/dialogs/SelectCustomDialog.h"
+#include "ui/dialogs/SelectPartDialog.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "support/SampleTools.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "tools/ToolLibraryWindow.h"
-#include "workspace/AppState.h"
+#include "ui/tools/ToolLibraryWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -58,7 +58,8 @@ void BM_DurableWrite10741(benchmark::State& st) {
     const std::string target = dir.file("part.pie"), temporary = dir.file(".part.pie.tmp");
     for (auto _ : st) {
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::fsync(fd) != 0) {
+        if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+            ::fsync(fd) != 0) {
             st.SkipWithError("write failed");
             break;
         }

@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "sequence/SequenceScene.h"
-#include "sequence/SequenceWindow.h"
+#include "core/sequence/SequenceScene.h"
+#include "ui/sequence/SequenceWindow.h"
 
 namespace {
 
@@ -67,7 +67,8 @@ void BM_SequenceSceneBuild(benchmark::State& state) {
     Setup s;
     const ViewTransform start = SequenceStartView(kSequenceAreaWidth, kSequenceAreaHeight);
     for (auto _ : state) {
-        SequenceScene r = BuildSequenceScene(s.part, s.punch, s.die, 1, kSequenceAreaWidth, kSequenceAreaHeight, 0, start);
+        SequenceScene r =
+            BuildSequenceScene(s.part, s.punch, s.die, 1, kSequenceAreaWidth, kSequenceAreaHeight, 0, start);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -79,7 +80,8 @@ void BM_SequenceStepBuildAndPaint(benchmark::State& state) {
     QImage image(kSequenceAreaWidth, kSequenceAreaHeight, QImage::Format_RGB32);
     const ViewTransform start = SequenceStartView(kSequenceAreaWidth, kSequenceAreaHeight);
     for (auto _ : state) {
-        SequenceScene r = BuildSequenceScene(s.part, s.punch, s.die, 3, kSequenceAreaWidth, kSequenceAreaHeight, 0, start);
+        SequenceScene r =
+            BuildSequenceScene(s.part, s.punch, s.die, 3, kSequenceAreaWidth, kSequenceAreaHeight, 0, start);
         PaintSequenceScene(image, r);
         benchmark::DoNotOptimize(image.constBits());
     }

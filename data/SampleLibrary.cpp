@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "io/Files.h"
+#include "core/io/Files.h"
 
 namespace zelpor {
 

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "calc/Formulas.h"
-#include "params/ParameterTable.h"
-#include "tools/ToolRecords.h"
+#include "core/calc/Formulas.h"
+#include "core/params/ParameterTable.h"
+#include "core/tools/ToolRecords.h"
 
 namespace {
 
@@ -147,8 +147,18 @@ std::vector<SampleFile> Library() {
         // Punches hang from their clamping shoulder at y = 0, tip at -height.
         Punch("P88-67", 67, 88, {{-13, 0}, {13, 0}, {13, -53.54f}, {0, -67}, {-13, -53.54f}}),
         Punch("P88-95-COL", 95, 88,
-              {{-13, 0}, {13, 0}, {13, -20}, {45, -45}, {45, -72}, {9, -85.68f}, {0, -95}, {-9, -85.68f},
-               {-9, -78}, {15, -65}, {15, -35}, {-13, -15}}),
+              {{-13, 0},
+               {13, 0},
+               {13, -20},
+               {45, -45},
+               {45, -72},
+               {9, -85.68f},
+               {0, -95},
+               {-9, -85.68f},
+               {-9, -78},
+               {15, -65},
+               {15, -35},
+               {-13, -15}}),
         Punch("P30-67", 67, 30, {{-13, 0}, {13, 0}, {13, -30}, {6, -44.61f}, {0, -67}, {-6, -44.61f}, {-13, -30}}),
         Punch("P85-100", 100, 85, {{-20, 0}, {20, 0}, {20, -78.17f}, {0, -100}, {-20, -78.17f}}),
         // Dies stand on y = 0 with their top face at y = height.
@@ -188,7 +198,9 @@ std::string GeneratedSource(const std::vector<SampleFile>& files) {
     src += "const SampleFile kFiles[] = {\n";
     for (std::size_t f = 0; f < files.size(); ++f)
         src += "    {\"" + files[f].name + "\", kFile" + std::to_string(f) + "},\n";
-    src += "};\n\n}  // namespace\n\nstd::span<const SampleFile> SampleFiles() { return kFiles; }\n\n}  // namespace zelpor\n";
+    src +=
+        "};\n\n}  // namespace\n\nstd::span<const SampleFile> SampleFiles() { return kFiles; }\n\n}  // namespace "
+        "zelpor\n";
     return src;
 }
 

@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 // A broken invariant is a finding: abort so libFuzzer keeps the input.
-#define FUZZ_CHECK(cond)                                                   \
-    do {                                                                   \
-        if (!(cond)) {                                                     \
+#define FUZZ_CHECK(cond)                                                                       \
+    do {                                                                                       \
+        if (!(cond)) {                                                                         \
             std::fprintf(stderr, "invariant failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
-            std::abort();                                                  \
-        }                                                                  \
+            std::abort();                                                                      \
+        }                                                                                      \
     } while (0)

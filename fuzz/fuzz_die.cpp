@@ -4,7 +4,7 @@
 #include <span>
 
 #include "FuzzCheck.h"
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 using namespace zelpor;
 

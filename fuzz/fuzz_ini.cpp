@@ -3,7 +3,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "workspace/IniFile.h"
+#include "core/workspace/IniFile.h"
 
 using namespace zelpor;
 

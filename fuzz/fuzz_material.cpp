@@ -3,7 +3,7 @@
 #include <span>
 
 #include "FuzzCheck.h"
-#include "calc/Formulas.h"
+#include "core/calc/Formulas.h"
 
 using namespace zelpor;
 

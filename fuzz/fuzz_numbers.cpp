@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 using namespace zelpor;
 

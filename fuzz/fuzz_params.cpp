@@ -4,7 +4,7 @@
 #include <span>
 
 #include "FuzzCheck.h"
-#include "params/ParameterTable.h"
+#include "core/params/ParameterTable.h"
 
 using namespace zelpor;
 

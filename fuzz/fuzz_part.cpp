@@ -3,7 +3,7 @@
 #include <span>
 
 #include "FuzzCheck.h"
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 using namespace zelpor;
 

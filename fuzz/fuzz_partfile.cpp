@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "FuzzCheck.h"
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 using namespace zelpor;
 namespace fs = std::filesystem;
@@ -32,7 +32,10 @@ const fs::path& Root() {
         const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
         fs::path r = base / ("zelpor-fuzz-partfile-" + std::to_string(::getpid()));
         fs::create_directories(r / "JOB");
-        std::atexit([] { std::error_code ec; fs::remove_all(Root(), ec); });
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(Root(), ec);
+        });
         return r;
     }();
     return root;
@@ -80,7 +83,8 @@ bool SameOutside(const std::vector<std::uint8_t>& a, const std::vector<std::uint
             return false;
         from = r.end;
     }
-    return std::equal(a.begin() + static_cast<std::ptrdiff_t>(from), a.end(), b.begin() + static_cast<std::ptrdiff_t>(from));
+    return std::equal(a.begin() + static_cast<std::ptrdiff_t>(from), a.end(),
+                      b.begin() + static_cast<std::ptrdiff_t>(from));
 }
 
 }  // namespace
@@ -116,10 +120,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(WritePart(part, root, "JOB", "P.pie") == 1);
     const auto changed = FileBytes(path);
     FUZZ_CHECK(changed.size() == unchanged.size());
-    FUZZ_CHECK(SameOutside(changed, unchanged,
-                           {{0, 259},  // comment and thickness
-                            {299 + bend * BendRecord::kSize, 299 + bend * BendRecord::kSize + 4},
-                            {4007 + segment * ProfileSegment::kSize + 20, 4007 + segment * ProfileSegment::kSize + 24}}));
+    FUZZ_CHECK(
+        SameOutside(changed, unchanged,
+                    {{0, 259},  // comment and thickness
+                     {299 + bend * BendRecord::kSize, 299 + bend * BendRecord::kSize + 4},
+                     {4007 + segment * ProfileSegment::kSize + 20, 4007 + segment * ProfileSegment::kSize + 24}}));
     // The change is what was asked, read back through the program's reader.
     PartRecord back;
     FUZZ_CHECK(ReadPart(back, root, "JOB", "P.pie"));

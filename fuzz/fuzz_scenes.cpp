@@ -4,12 +4,12 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "bendview/BendScene.h"
-#include "bendview/BendViewZoom.h"
-#include "part/PartRecord.h"
-#include "profile/ProfileDrawing.h"
-#include "sequence/SequenceProgram.h"
-#include "tools/ToolRecords.h"
+#include "core/bendview/BendScene.h"
+#include "core/bendview/BendViewZoom.h"
+#include "core/part/PartRecord.h"
+#include "core/profile/ProfileDrawing.h"
+#include "core/sequence/SequenceProgram.h"
+#include "core/tools/ToolRecords.h"
 
 using namespace zelpor;
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "calc/Formulas.h"
-#include "params/ParameterTable.h"
-#include "part/PartRecord.h"
+#include "core/calc/Formulas.h"
+#include "core/params/ParameterTable.h"
+#include "core/part/PartRecord.h"
 #include "support/SampleTools.h"
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 using namespace zelpor;
 namespace fs = std::filesystem;
@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
         WriteText(root / "numbers", std::string("n") + std::to_string(std::hash<std::string>{}(n) % 10000), n);
     // Scenes: a part, then its punch and die, then a few user actions.
     std::vector<std::uint8_t> scene = EncodePart(part);
-    for (const auto& bytes : {EncodePunch(punch), EncodeDie(die)}) scene.insert(scene.end(), bytes.begin(), bytes.end());
+    for (const auto& bytes : {EncodePunch(punch), EncodeDie(die)})
+        scene.insert(scene.end(), bytes.begin(), bytes.end());
     for (const std::uint8_t action : std::initializer_list<std::uint8_t>{0, 2, 1, 0, 3, 190, 150, 90, 50, 70})
         scene.push_back(action);
     Write(root / "scenes", "bracket.bin", scene);

@@ -13,8 +13,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/Application.h"
-#include "mainwindow/MainWindow.h"
+#include "ui/app/Application.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -2,11 +2,11 @@
 #include <iostream>
 #include <QStandardPaths>
 
-#include "app/Application.h"
-#include "platform/FirstPaintProbe.h"
-#include "platform/TerminationSignals.h"
+#include "ui/app/Application.h"
+#include "ui/platform/FirstPaintProbe.h"
+#include "ui/platform/TerminationSignals.h"
 #include "cli/CommandLine.h"
-#include "mainwindow/MainWindow.h"
+#include "ui/mainwindow/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     // A batch mode runs before any window exists, so it needs no display.

@@ -6,13 +6,11 @@
 #include <ostream>
 #include <vector>
 
-#include "io/SafeSave.h"
+#include "core/io/SafeSave.h"
 
 namespace zelpor::cli {
 
-bool Arguments::has(std::string_view flag) const {
-    return std::find(flags.begin(), flags.end(), flag) != flags.end();
-}
+bool Arguments::has(std::string_view flag) const { return std::find(flags.begin(), flags.end(), flag) != flags.end(); }
 
 std::optional<std::string> Arguments::value(std::string_view name) const {
     for (const auto& [key, v] : values)
@@ -52,8 +50,8 @@ void PrintHelp(std::ostream& out) {
     for (const Mode& mode : Modes()) {
         item("  ", "--" + std::string(mode.name) + ' ' + std::string(mode.operand), mode.summary);
         for (const OptionSpec& option : mode.options) {
-            std::string flag = option.name.size() == 1 ? "-" + std::string(option.name)
-                                                       : "--" + std::string(option.name);
+            std::string flag =
+                option.name.size() == 1 ? "-" + std::string(option.name) : "--" + std::string(option.name);
             if (!option.valueName.empty()) flag += ' ' + std::string(option.valueName);
             item("      ", flag, option.help);
         }

@@ -18,7 +18,7 @@ enum ExitCode : int { kOk = 0, kFailure = 1, kBadInput = 2, kNoSolution = 3 };
 struct Arguments {
     std::vector<std::string> files;
     std::vector<std::pair<std::string, std::string>> values;  // "tools" -> "DIR", "o" -> "OUT.pdf"
-    std::vector<std::string> flags;                            // "apply", "check"
+    std::vector<std::string> flags;                           // "apply", "check"
 
     bool has(std::string_view flag) const;
     std::optional<std::string> value(std::string_view name) const;
@@ -31,9 +31,9 @@ struct OptionSpec {
 };
 
 struct Mode {
-    std::string_view name;      // invoked as --name
-    std::string_view operand;   // "PART.pie"
-    std::string_view summary;   // one line for --help
+    std::string_view name;     // invoked as --name
+    std::string_view operand;  // "PART.pie"
+    std::string_view summary;  // one line for --help
     std::vector<OptionSpec> options;
     int (*run)(const Arguments& args, std::ostream& out, std::ostream& err);
 };

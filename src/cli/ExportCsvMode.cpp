@@ -25,8 +25,11 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Mode ExportCsvMode() {
-    return {"export-csv", "PART.pie", "the bends of a part as CSV (UTF-8, \";\", one row per bend)",
-            {{"o", "OUT.csv", "write the CSV here (else to standard output)"}}, &Run};
+    return {"export-csv",
+            "PART.pie",
+            "the bends of a part as CSV (UTF-8, \";\", one row per bend)",
+            {{"o", "OUT.csv", "write the CSV here (else to standard output)"}},
+            &Run};
 }
 
 }  // namespace zelpor::cli

@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "cli/ReportModes.h"
-#include "print/SheetOutput.h"
-#include "report/JobList.h"
+#include "ui/print/SheetOutput.h"
+#include "core/report/JobList.h"
 
 namespace zelpor::cli {
 
@@ -40,8 +40,11 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Mode JobListMode() {
-    return {"job-list", "JOBFOLDER", "the parts of a job, as PDF or CSV by the -o extension",
-            {{"o", "OUT.pdf|OUT.csv", "write the list here (else CSV to standard output)"}}, &Run};
+    return {"job-list",
+            "JOBFOLDER",
+            "the parts of a job, as PDF or CSV by the -o extension",
+            {{"o", "OUT.pdf|OUT.csv", "write the list here (else CSV to standard output)"}},
+            &Run};
 }
 
 }  // namespace zelpor::cli

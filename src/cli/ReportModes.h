@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "part/PartRecord.h"
-#include "report/SetupSheet.h"
+#include "core/part/PartRecord.h"
+#include "core/report/SetupSheet.h"
 
 // The batch modes that make documents: setup sheets, job lists, CSV exports.
 namespace zelpor::cli {

@@ -10,10 +10,10 @@
 #include <filesystem>
 
 #include "cli/ReportModes.h"
-#include "io/Files.h"
-#include "report/JobList.h"
-#include "workspace/IniFile.h"
-#include "workspace/Workspace.h"
+#include "core/io/Files.h"
+#include "core/report/JobList.h"
+#include "core/workspace/IniFile.h"
+#include "core/workspace/Workspace.h"
 
 namespace zelpor::cli {
 
@@ -30,8 +30,7 @@ std::string ConfiguredToolsFolder() {
     const std::string executable = std::filesystem::read_symlink("/proc/self/exe", ec).string();
     if (ec) return {};
     QCoreApplication::setApplicationName(QStringLiteral("Zelpor_2"));
-    const std::string userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+    const std::string userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
     const IniFile ini = IniFile::Load(ConfigFilePath(executable, userFolder));
     const std::string tools = ini.value(kIniSection, kKeyPathTools, "None");
     return tools == "None" ? std::string() : tools;
@@ -73,8 +72,7 @@ SheetSource SheetSourceFor(const std::string& partPath, const Arguments& args) {
     source.toolsFolder = ToolsFolderFor(args);
     std::error_code ec;
     const auto stamp = fs::last_write_time(path, ec);
-    if (!ec)
-        source.saved = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(stamp));
+    if (!ec) source.saved = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(stamp));
     source.now = std::time(nullptr);
     return source;
 }

@@ -8,13 +8,13 @@
 #include <ostream>
 
 #include "cli/CommandLine.h"
-#include "io/Files.h"
-#include "params/ParameterTable.h"
-#include "part/PartRecord.h"
-#include "sequence/AutoSequence.h"
-#include "tools/ToolRecords.h"
-#include "workspace/IniFile.h"
-#include "workspace/Workspace.h"
+#include "core/io/Files.h"
+#include "core/params/ParameterTable.h"
+#include "core/part/PartRecord.h"
+#include "core/sequence/AutoSequence.h"
+#include "core/tools/ToolRecords.h"
+#include "core/workspace/IniFile.h"
+#include "core/workspace/Workspace.h"
 
 namespace zelpor::cli {
 namespace {
@@ -29,8 +29,7 @@ std::string ConfiguredToolsFolder() {
     // process had is given back.
     const QString previous = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(QStringLiteral("Zelpor_2"));
-    const std::string userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+    const std::string userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
     QCoreApplication::setApplicationName(previous);
     const std::string ini = ConfigFilePath(exe, userFolder);
     const std::string value = IniFile::Load(ini).value(kIniSection, kKeyPathTools, "None");
@@ -77,8 +76,8 @@ bool Load(const Arguments& args, Job& job, std::ostream& err) {
     job.punch.name = args.value("punch").value_or(stored ? stored->punch.str() : std::string());
     job.die.name = args.value("die").value_or(stored ? stored->die.str() : std::string());
     if (job.punch.name.empty() || job.die.name.empty()) {
-        err << kMode << "no " << (job.punch.name.empty() ? "punch" : "die")
-            << " stored in the part: name one with --" << (job.punch.name.empty() ? "punch" : "die") << '\n';
+        err << kMode << "no " << (job.punch.name.empty() ? "punch" : "die") << " stored in the part: name one with --"
+            << (job.punch.name.empty() ? "punch" : "die") << '\n';
         return false;
     }
     if (!LoadPunchFile(job.punch, tools + job.punch.name + ".PUN") || job.punch.record.elementCount() == 0) {
@@ -98,8 +97,7 @@ bool Load(const Arguments& args, Job& job, std::ostream& err) {
 }
 
 void Print(const PartRecord& part, const std::vector<ProgramStep>& steps, std::ostream& out) {
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        out << ProgramStepLine(static_cast<int>(i), part, steps[i]) << '\n';
+    for (std::size_t i = 0; i < steps.size(); ++i) out << ProgramStepLine(static_cast<int>(i), part, steps[i]) << '\n';
 }
 
 // The program stored by the window's own validations, written whole or not at all.

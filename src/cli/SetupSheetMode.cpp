@@ -2,7 +2,7 @@
 #include <ostream>
 
 #include "cli/ReportModes.h"
-#include "print/SheetOutput.h"
+#include "ui/print/SheetOutput.h"
 
 namespace zelpor::cli {
 
@@ -30,8 +30,11 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Mode SetupSheetMode() {
-    return {"setup-sheet", "PART.pie", "the setup sheet of a part as a PDF (A4, French)",
-            {{"o", "OUT.pdf", "write the PDF here (else to standard output)"}, kToolsOption}, &Run};
+    return {"setup-sheet",
+            "PART.pie",
+            "the setup sheet of a part as a PDF (A4, French)",
+            {{"o", "OUT.pdf", "write the PDF here (else to standard output)"}, kToolsOption},
+            &Run};
 }
 
 }  // namespace zelpor::cli

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "io/FileWriter.h"
+#include "core/io/FileWriter.h"
 
 namespace zelpor::test {
 

@@ -41,7 +41,8 @@ inline ::testing::AssertionResult MatchesGolden(const QImage& drawn, const std::
     const char* update = std::getenv("ZELPOR_UPDATE_GOLDEN");
     if (update != nullptr && *update != '\0' && *update != '0') {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        if (!image.save(QString::fromStdString(path), "PNG")) return ::testing::AssertionFailure() << "cannot write " << path;
+        if (!image.save(QString::fromStdString(path), "PNG"))
+            return ::testing::AssertionFailure() << "cannot write " << path;
         return ::testing::AssertionSuccess() << "golden image written: " << path;
     }
     const QImage golden = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
@@ -53,9 +54,9 @@ inline ::testing::AssertionResult MatchesGolden(const QImage& drawn, const std::
     const QString actualPath = QString::fromStdString((out / (name + "-actual.png")).string());
     if (golden.size() != image.size()) {
         image.save(actualPath, "PNG");
-        return ::testing::AssertionFailure() << name << ": drawn " << image.width() << "x" << image.height()
-                                             << ", golden " << golden.width() << "x" << golden.height()
-                                             << "; drawn image: " << actualPath.toStdString();
+        return ::testing::AssertionFailure()
+               << name << ": drawn " << image.width() << "x" << image.height() << ", golden " << golden.width() << "x"
+               << golden.height() << "; drawn image: " << actualPath.toStdString();
     }
     QImage diff(golden.size(), QImage::Format_RGB32);
     int different = 0, firstX = -1, firstY = -1;
@@ -77,12 +78,13 @@ inline ::testing::AssertionResult MatchesGolden(const QImage& drawn, const std::
     const QString diffPath = QString::fromStdString((out / (name + "-diff.png")).string());
     image.save(actualPath, "PNG");
     diff.save(diffPath, "PNG");
-    return ::testing::AssertionFailure()
-           << name << ": " << different << " of " << golden.width() * golden.height() << " pixels differ (at most "
-           << maxDifferent << " may); first at (" << firstX << ", " << firstY << "): drawn "
-           << QColor(image.pixel(firstX, firstY)).name().toStdString() << ", golden "
-           << QColor(golden.pixel(firstX, firstY)).name().toStdString() << "; drawn image: " << actualPath.toStdString()
-           << ", diff: " << diffPath.toStdString();
+    return ::testing::AssertionFailure() << name << ": " << different << " of " << golden.width() * golden.height()
+                                         << " pixels differ (at most " << maxDifferent << " may); first at (" << firstX
+                                         << ", " << firstY << "): drawn "
+                                         << QColor(image.pixel(firstX, firstY)).name().toStdString() << ", golden "
+                                         << QColor(golden.pixel(firstX, firstY)).name().toStdString()
+                                         << "; drawn image: " << actualPath.toStdString()
+                                         << ", diff: " << diffPath.toStdString();
 }
 
 }  // namespace zelpor::test

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "part/PartRecord.h"
-#include "tools/ToolRecords.h"
+#include "core/part/PartRecord.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor::test {
 
@@ -48,8 +48,8 @@ inline DieRecord SampleDieV16() {
     d.vAngle = 88;
     d.vOpening = 16;
     d.entryRadius = 2;
-    d.lastElement = OutlinePolyline(d.outline, {{-25, 0}, {25, 0}, {25, 50}, {17, 60}, {8, 60}, {0, 51.72f},
-                                                {-8, 60}, {-17, 60}, {-25, 50}});
+    d.lastElement = OutlinePolyline(
+        d.outline, {{-25, 0}, {25, 0}, {25, 50}, {17, 60}, {8, 60}, {0, 51.72f}, {-8, 60}, {-17, 60}, {-25, 50}});
     return d;
 }
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "common/MessageService.h"
+#include "ui/common/MessageService.h"
 
 namespace zelpor::test {
 
@@ -28,7 +28,8 @@ public:
             answers.pop_front();
             return a;
         }
-        for (auto b : {QMessageBox::Ok, QMessageBox::Yes}) if (buttons & b) return b;
+        for (auto b : {QMessageBox::Ok, QMessageBox::Yes})
+            if (buttons & b) return b;
         return QMessageBox::NoButton;
     }
 

@@ -1,15 +1,14 @@
-#include "bendview/BendScene.h"
+#include "core/bendview/BendScene.h"
 
 #include <cmath>
 
-#include "calc/Formulas.h"
-#include "geometry/FoldedPart.h"
-#include "view/ToolElements.h"
-#include "view/Angles.h"
+#include "core/calc/Formulas.h"
+#include "core/geometry/FoldedPart.h"
+#include "core/view/ToolElements.h"
+#include "core/view/Angles.h"
 
 namespace zelpor {
 namespace {
-
 
 const ProfileSegment& Segment(const PartRecord& part, int k) {
     static const ProfileSegment kNone{};
@@ -109,8 +108,7 @@ BendSceneResult BuildBendScene(const PartRecord& part, const TPoincon& punch, co
 
     AppendToolOutline(scene, d.outline, d.elementCount(), -d.height, kBendToolColour, "Die");
     const PunchRecord& p = punch.record;
-    AppendToolOutline(scene, p.outline, p.elementCount(), PunchLift(part, v, p.height, depth), kBendToolColour,
-                      "Pun");
+    AppendToolOutline(scene, p.outline, p.elementCount(), PunchLift(part, v, p.height, depth), kBendToolColour, "Pun");
 
     if (part.lastBend > 0) AppendSheet(scene, part, vertex, depth);
     result.fitView = true;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "part/PartRecord.h"
-#include "tools/ToolRecords.h"
-#include "view/Scene.h"
+#include "core/part/PartRecord.h"
+#include "core/tools/ToolRecords.h"
+#include "core/view/Scene.h"
 
 namespace zelpor {
 

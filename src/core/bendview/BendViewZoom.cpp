@@ -1,4 +1,4 @@
-#include "bendview/BendViewZoom.h"
+#include "core/bendview/BendViewZoom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "view/Scene.h"
-#include "view/ViewTransform.h"
+#include "core/view/Scene.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 

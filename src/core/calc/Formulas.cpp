@@ -1,9 +1,9 @@
-#include "calc/Formulas.h"
+#include "core/calc/Formulas.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "io/Files.h"
+#include "core/io/Files.h"
 
 namespace zelpor {
 namespace {
@@ -62,7 +62,8 @@ std::vector<std::uint8_t> EncodeMaterialTable(const std::array<MaterialRecord, k
     return out;
 }
 
-bool LookupMaterialCoefficient(std::span<const std::uint8_t> tableBytes, const std::string& material, float& coefficient) {
+bool LookupMaterialCoefficient(std::span<const std::uint8_t> tableBytes, const std::string& material,
+                               float& coefficient) {
     const auto table = DecodeMaterialTable(tableBytes);
     bool found = false;
     for (const auto& rec : table) {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "io/FixedText.h"
+#include "core/io/FixedText.h"
 
 namespace zelpor {
 
@@ -34,7 +34,8 @@ std::vector<std::uint8_t> EncodeMaterialTable(const std::array<MaterialRecord, k
 // Scans the table up to its first empty name; the last record named exactly
 // `material` wins. Returns whether a record matched; `coefficient` is left
 // alone otherwise.
-bool LookupMaterialCoefficient(std::span<const std::uint8_t> tableBytes, const std::string& material, float& coefficient);
+bool LookupMaterialCoefficient(std::span<const std::uint8_t> tableBytes, const std::string& material,
+                               float& coefficient);
 
 // Tools folder + separator + "material.dat"; re-read at every call so an
 // edited table takes effect at once. False when the file cannot be opened.

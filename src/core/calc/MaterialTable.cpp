@@ -1,4 +1,4 @@
-#include "calc/MaterialTable.h"
+#include "core/calc/MaterialTable.h"
 
 #include <algorithm>
 #include <cmath>

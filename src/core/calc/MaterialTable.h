@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/Formulas.h"
-#include "io/Files.h"
+#include "core/calc/Formulas.h"
+#include "core/io/Files.h"
 
 namespace zelpor {
 

@@ -1,4 +1,4 @@
-#include "collision/CollisionCheck.h"
+#include "core/collision/CollisionCheck.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "calc/Formulas.h"
-#include "view/Angles.h"
+#include "core/calc/Formulas.h"
+#include "core/view/Angles.h"
 
 namespace zelpor {
 namespace {
@@ -62,8 +62,8 @@ public:
         : m_setup(setup), m_thickness(part.thickness) {
         const float stop = StopPosition(part, vertex, pivoted);
         m_stop = RectangleRegion(stop, 0, stop + kStopWidth, kStopHeight);
-        m_stopPiece = MakePiece({stop, 0}, {stop + kStopWidth, 0}, {stop + kStopWidth, kStopHeight},
-                                {stop, kStopHeight});
+        m_stopPiece =
+            MakePiece({stop, 0}, {stop + kStopWidth, 0}, {stop + kStopWidth, kStopHeight}, {stop, kStopHeight});
         m_beam = RectangleRegion(-setup.shoulderHalfWidth, 0, setup.shoulderHalfWidth, kFar);
         m_table = RectangleRegion(-kFar, -kFar, kFar, -setup.dieHeight);
         if (setup.machine.daylight)
@@ -110,8 +110,7 @@ public:
             const double d = depth(a);
             const Piece piece = pieceAt(leg, a);
             double reach = 0;
-            for (const Vec2& c : piece.corner)
-                reach = std::max(reach, Length(c.x, c.y - SheetBase(m_thickness, d)));
+            for (const Vec2& c : piece.corner) reach = std::max(reach, Length(c.x, c.y - SheetBase(m_thickness, d)));
             const double move = reach * std::fabs(a - b) * 0.5 * kDegToRad + std::fabs(depth(b) - d);
             bool isClear = true;
             forEachRegion(leg, lift(d), [&](Obstacle, const Region& r, Vec2 shift) {
@@ -219,11 +218,11 @@ private:
 
 const char* ObstacleName(Obstacle obstacle) {
     switch (obstacle) {
-        case Obstacle::Punch: return "poinçon";
-        case Obstacle::Die: return "matrice";
-        case Obstacle::Stop: return "butée";
-        case Obstacle::Frame: return "bâti";
-        case Obstacle::None: break;
+    case Obstacle::Punch: return "poinçon";
+    case Obstacle::Die: return "matrice";
+    case Obstacle::Stop: return "butée";
+    case Obstacle::Frame: return "bâti";
+    case Obstacle::None: break;
     }
     return "";
 }
@@ -277,8 +276,13 @@ std::vector<FlatLeg> FlatLegs(const PartRecord& part, int vertex, bool pivoted, 
                 int k = 0;
                 for (double from = bendZone; from < l.length - kShortestLeg; from *= 2, ++k) {
                     const double to = std::min(2 * from, static_cast<double>(l.length));
-                    legs.push_back({{p.x + from * u.x, p.y + from * u.y}, {p.x + to * u.x, p.y + to * u.y},
-                                    l.direction, side, leg, k, folds});
+                    legs.push_back({{p.x + from * u.x, p.y + from * u.y},
+                                    {p.x + to * u.x, p.y + to * u.y},
+                                    l.direction,
+                                    side,
+                                    leg,
+                                    k,
+                                    folds});
                 }
             } else if (l.length > kShortestLeg) {
                 legs.push_back({p, q, l.direction, side, leg, 0, folds});
@@ -358,8 +362,7 @@ BendCheck BendChecker::check(int vertex, bool pivoted, FoldedBends folded) {
     return result;
 }
 
-BendCheck CheckBend(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted,
-                    FoldedBends folded) {
+BendCheck CheckBend(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted, FoldedBends folded) {
     BendChecker checker(setup, part);
     return checker.check(vertex, pivoted, folded);
 }

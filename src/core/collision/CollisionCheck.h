@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "collision/Shapes.h"
-#include "geometry/FoldedPart.h"
-#include "params/ParameterTable.h"
-#include "part/PartRecord.h"
-#include "tools/ToolRecords.h"
+#include "core/collision/Shapes.h"
+#include "core/geometry/FoldedPart.h"
+#include "core/params/ParameterTable.h"
+#include "core/part/PartRecord.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 
@@ -60,8 +60,7 @@ struct BendCheck {
 // poses the sheet's largest possible movement is compared with its distance
 // to every obstacle, and the interval is split until either a contact is
 // found or none can happen, so no contact between checked angles is missed.
-BendCheck CheckBend(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted,
-                    FoldedBends folded);
+BendCheck CheckBend(const CollisionSetup& setup, const PartRecord& part, int vertex, bool pivoted, FoldedBends folded);
 
 // Checks bends of one part with one set of tools, remembering what each
 // piece of sheet touches for every state of the bends it depends on, so that

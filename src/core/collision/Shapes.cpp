@@ -1,4 +1,4 @@
-#include "collision/Shapes.h"
+#include "core/collision/Shapes.h"
 
 #include <algorithm>
 #include <cmath>

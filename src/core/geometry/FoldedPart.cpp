@@ -1,4 +1,4 @@
-#include "geometry/FoldedPart.h"
+#include "core/geometry/FoldedPart.h"
 
 #include <algorithm>
 
@@ -15,8 +15,8 @@ const ProfileSegment& Entry(const PartRecord& part, int k) {
 // start, segment j has its own length; going towards the end, the segment
 // after bend j. A folded bend turns the direction by 180 + angle on side A and
 // 180 - angle on side B (angles taken the other way when the part is turned).
-FoldedSide Side(const PartRecord& part, int vertex, double direction, double flank, bool towardsStart,
-                double turnSign, FoldedBends folded) {
+FoldedSide Side(const PartRecord& part, int vertex, double direction, double flank, bool towardsStart, double turnSign,
+                FoldedBends folded) {
     FoldedSide side;
     side.towardsStart = towardsStart;
     const int n = part.safeProfileBendCount();

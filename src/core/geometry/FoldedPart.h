@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor {
 

@@ -32,8 +32,7 @@ public:
 private:
     std::uint32_t u32() {
         auto s = take(4);
-        return std::uint32_t(s[0]) | std::uint32_t(s[1]) << 8 | std::uint32_t(s[2]) << 16 |
-               std::uint32_t(s[3]) << 24;
+        return std::uint32_t(s[0]) | std::uint32_t(s[1]) << 8 | std::uint32_t(s[2]) << 16 | std::uint32_t(s[3]) << 24;
     }
     // Callers always hand in a full record image, so a short read is a
     // programming error; it yields zero bytes rather than reading past the end.

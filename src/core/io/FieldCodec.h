@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "io/ByteIO.h"
-#include "io/FixedText.h"
+#include "core/io/ByteIO.h"
+#include "core/io/FixedText.h"
 
 namespace zelpor {
 

@@ -1,6 +1,6 @@
-#include "io/Files.h"
+#include "core/io/Files.h"
 
-#include "io/FolderIndex.h"
+#include "core/io/FolderIndex.h"
 
 #include <algorithm>
 #include <cctype>
@@ -102,9 +102,9 @@ Result<> DeleteFile(const std::string& path) {
 
 bool FolderWritable(const std::string& path) {
     if (!FolderExists(path)) return false;
-    // The owner's write bit is what "read-only" means for the stored data; the
-    // access check adds the case of a folder that belongs to someone else
-    // (an installed program's folder).
+        // The owner's write bit is what "read-only" means for the stored data; the
+        // access check adds the case of a folder that belongs to someone else
+        // (an installed program's folder).
 #ifdef _WIN32
     return OwnerMayWrite(path);
 #else

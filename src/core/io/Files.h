@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "io/FileResult.h"
-#include "io/SafeSave.h"
+#include "core/io/FileResult.h"
+#include "core/io/SafeSave.h"
 
 namespace zelpor {
 

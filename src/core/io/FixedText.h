@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "io/ByteIO.h"
+#include "core/io/ByteIO.h"
 
 namespace zelpor {
 

@@ -1,4 +1,4 @@
-#include "io/FolderIndex.h"
+#include "core/io/FolderIndex.h"
 
 #include <cctype>
 #include <chrono>
@@ -32,7 +32,8 @@ struct FolderNames {
 bool StampCanBeTrusted(fs::file_time_type modified) {
     using namespace std::chrono_literals;
     const auto sinceEpoch = modified.time_since_epoch();
-    const bool subSecond = sinceEpoch - std::chrono::duration_cast<std::chrono::seconds>(sinceEpoch) != sinceEpoch.zero();
+    const bool subSecond =
+        sinceEpoch - std::chrono::duration_cast<std::chrono::seconds>(sinceEpoch) != sinceEpoch.zero();
     return subSecond || fs::file_time_type::clock::now() - modified > 2s;
 }
 
@@ -62,7 +63,8 @@ std::string CacheKey(const std::string& folder) {
 
 }  // namespace
 
-bool AnyFolderEntry(const std::string& folder, const std::function<bool(const std::string& name, bool isFolder)>& visit) {
+bool AnyFolderEntry(const std::string& folder,
+                    const std::function<bool(const std::string& name, bool isFolder)>& visit) {
     std::error_code ec;
     for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
         // The kind comes with the entry on most file systems: no stat.

@@ -10,7 +10,8 @@ namespace zelpor {
 // without looking at their attributes, until `visit` returns true; returns
 // whether it did. Cheap on a folder of thousands of parts: it can stop at the
 // first entry that answers the question.
-bool AnyFolderEntry(const std::string& folder, const std::function<bool(const std::string& name, bool isFolder)>& visit);
+bool AnyFolderEntry(const std::string& folder,
+                    const std::function<bool(const std::string& name, bool isFolder)>& visit);
 
 // Whether `folder` holds a file (not only folders). Answered again from the
 // folder's entries only when the folder has changed since the last call.

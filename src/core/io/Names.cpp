@@ -1,4 +1,4 @@
-#include "io/Names.h"
+#include "core/io/Names.h"
 
 namespace zelpor {
 
@@ -16,12 +16,12 @@ NameProblem CheckName(std::string_view name) {
 
 std::string NameProblemText(NameProblem problem, bool job) {
     switch (problem) {
-        case NameProblem::None: return {};
-        case NameProblem::Empty: return job ? "Nom d'affaire obligatoire" : "Nom de piece obligatoire";
-        case NameProblem::OnlyBlanks: return "Nom invalide : un nom fait seulement de blancs est interdit";
-        case NameProblem::ForbiddenChar: return "Nom invalide : les caractères / \\ : * ? \" < > | sont interdits";
-        case NameProblem::Dots: return "Nom invalide : un nom ne peut ni commencer par un point ni contenir ..";
-        case NameProblem::ControlChar: return "Nom invalide : les caractères de contrôle sont interdits";
+    case NameProblem::None: return {};
+    case NameProblem::Empty: return job ? "Nom d'affaire obligatoire" : "Nom de piece obligatoire";
+    case NameProblem::OnlyBlanks: return "Nom invalide : un nom fait seulement de blancs est interdit";
+    case NameProblem::ForbiddenChar: return "Nom invalide : les caractères / \\ : * ? \" < > | sont interdits";
+    case NameProblem::Dots: return "Nom invalide : un nom ne peut ni commencer par un point ni contenir ..";
+    case NameProblem::ControlChar: return "Nom invalide : les caractères de contrôle sont interdits";
     }
     return {};
 }

@@ -11,7 +11,7 @@ namespace zelpor {
 // file is touched.
 enum class NameProblem {
     None,
-    Empty,          // nothing typed: the dialogs' own "obligatoire" messages
+    Empty,  // nothing typed: the dialogs' own "obligatoire" messages
     OnlyBlanks,
     ForbiddenChar,  // / \ : * ? " < > |
     Dots,           // "..", or a leading "." (the entry would be hidden from the lists)

@@ -1,4 +1,4 @@
-#include "io/SafeSave.h"
+#include "core/io/SafeSave.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "io/Files.h"
+#include "core/io/Files.h"
 
 namespace fs = std::filesystem;
 
@@ -130,12 +130,13 @@ bool AllZero(const std::uint8_t* data, std::size_t size) {
 // an instant and costs no disk.
 bool CopyTail(int from, int to, off_t start, off_t size, FileWriter& writer) {
     // A short tail (the usual few bytes) needs no full-size buffer.
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(kChunk), size - start)));
+    std::vector<std::uint8_t> buffer(
+        static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(kChunk), size - start)));
     off_t pos = start;
     while (pos < size) {
         off_t data = ::lseek(from, pos, SEEK_DATA);
         if (data < 0 && errno == ENXIO) break;  // only a hole is left
-        if (data < 0) data = pos;                // a file system that cannot tell: copy all
+        if (data < 0) data = pos;               // a file system that cannot tell: copy all
         off_t hole = ::lseek(from, data, SEEK_HOLE);
         if (hole < 0 || hole > size) hole = size;
         for (off_t at = data; at < hole;) {

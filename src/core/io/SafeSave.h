@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "io/FileResult.h"
-#include "io/FileWriter.h"
+#include "core/io/FileResult.h"
+#include "core/io/FileWriter.h"
 
 namespace zelpor {
 

@@ -1,9 +1,9 @@
-#include "params/ParameterEntry.h"
+#include "core/params/ParameterEntry.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 namespace {
@@ -44,7 +44,9 @@ std::string ParameterFocusMessage(int row, const MachineParameter& entry) {
 
 std::string_view EntryMessageText(EntryMessage message) {
     switch (message) {
-    case EntryMessage::ConversionError: return "d\xC3\xA9" "faut de convertion EConvertError ";
+    case EntryMessage::ConversionError:
+        return "d\xC3\xA9"
+               "faut de convertion EConvertError ";
     case EntryMessage::BelowLower: return "valeur limite basse ";
     case EntryMessage::AboveUpper: return "valeur limite haute ";
     case EntryMessage::Unchanged:

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "params/ParameterTable.h"
+#include "core/params/ParameterTable.h"
 
 namespace zelpor {
 

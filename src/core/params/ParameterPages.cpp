@@ -1,6 +1,6 @@
-#include "params/ParameterPages.h"
+#include "core/params/ParameterPages.h"
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 namespace {
@@ -8,7 +8,9 @@ namespace {
 // The row of the first page whose rules the later pages follow.
 constexpr int kModelRow = 4;
 
-std::string EntryText(const MachineParameter& e, float value) { return FormatFixed(value, DisplayDecimals(e.decimals)); }
+std::string EntryText(const MachineParameter& e, float value) {
+    return FormatFixed(value, DisplayDecimals(e.decimals));
+}
 
 }  // namespace
 

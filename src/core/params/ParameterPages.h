@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "params/ParameterEntry.h"
+#include "core/params/ParameterEntry.h"
 
 namespace zelpor {
 

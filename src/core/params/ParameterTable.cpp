@@ -1,6 +1,6 @@
-#include "params/ParameterTable.h"
+#include "core/params/ParameterTable.h"
 
-#include "io/Files.h"
+#include "core/io/Files.h"
 
 namespace zelpor {
 
@@ -44,10 +44,11 @@ std::vector<std::uint8_t> EncodeParameterTable(const ParameterTable& t) {
 }
 
 void DecodeParameterTable(ParameterTable& t, std::span<const std::uint8_t> bytes) {
-    ReadOverImage(bytes, ParameterTable::kFileSize, [&] { return EncodeParameterTable(t); },
-                  [&](ByteReader& r) {
-                      for (auto& e : t.entries) e.read(r);
-                  });
+    ReadOverImage(
+        bytes, ParameterTable::kFileSize, [&] { return EncodeParameterTable(t); },
+        [&](ByteReader& r) {
+            for (auto& e : t.entries) e.read(r);
+        });
 }
 
 // The tools folder is stored with its trailing separator; the path shown to

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "io/FixedText.h"
+#include "core/io/FixedText.h"
 
 namespace zelpor {
 

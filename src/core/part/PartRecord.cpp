@@ -1,10 +1,10 @@
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 
-#include "io/Files.h"
+#include "core/io/Files.h"
 
 namespace zelpor {
 
@@ -28,9 +28,13 @@ public:
     void i32(std::int32_t& v) { v = m_r.i32(); }
     void u8(std::uint8_t& v) { v = m_r.u8(); }
     template <std::size_t N>
-    void bytes(std::array<std::uint8_t, N>& v) { m_r.bytes(v); }
+    void bytes(std::array<std::uint8_t, N>& v) {
+        m_r.bytes(v);
+    }
     template <std::size_t N>
-    void text(FixedText<N>& t) { t.read(m_r); }
+    void text(FixedText<N>& t) {
+        t.read(m_r);
+    }
 
 private:
     ByteReader& m_r;
@@ -43,9 +47,13 @@ public:
     void i32(std::int32_t v) { m_w.i32(v); }
     void u8(std::uint8_t v) { m_w.u8(v); }
     template <std::size_t N>
-    void bytes(const std::array<std::uint8_t, N>& v) { m_w.bytes(v); }
+    void bytes(const std::array<std::uint8_t, N>& v) {
+        m_w.bytes(v);
+    }
     template <std::size_t N>
-    void text(const FixedText<N>& t) { t.write(m_w); }
+    void text(const FixedText<N>& t) {
+        t.write(m_w);
+    }
 
 private:
     ByteWriter& m_w;
@@ -143,9 +151,7 @@ void SketchEntity::write(ByteWriter& w) const {
     EntityFields(*this, io);
 }
 
-bool PartRecord::hasCurrentBend() const {
-    return currentBend >= 0 && currentBend <= lastBend && lastBend < kMaxBends;
-}
+bool PartRecord::hasCurrentBend() const { return currentBend >= 0 && currentBend <= lastBend && lastBend < kMaxBends; }
 
 BendRecord* PartRecord::currentBendRecord() {
     return hasCurrentBend() ? &bends[static_cast<std::size_t>(currentBend)] : nullptr;
@@ -167,11 +173,12 @@ std::vector<std::uint8_t> EncodePart(const PartRecord& p) {
 }
 
 void DecodePart(PartRecord& p, std::span<const std::uint8_t> fileBytes) {
-    ReadOverImage(fileBytes, PartRecord::kFileSize, [&] { return EncodePart(p); },
-                  [&](ByteReader& r) {
-                      FieldReader io(r);
-                      PartFields(p, io);
-                  });
+    ReadOverImage(
+        fileBytes, PartRecord::kFileSize, [&] { return EncodePart(p); },
+        [&](ByteReader& r) {
+            FieldReader io(r);
+            PartFields(p, io);
+        });
     BoundIndexes(p);
 }
 

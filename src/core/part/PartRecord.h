@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "io/FileResult.h"
-#include "io/FileWriter.h"
-#include "io/FixedText.h"
+#include "core/io/FileResult.h"
+#include "core/io/FileWriter.h"
+#include "core/io/FixedText.h"
 
 namespace zelpor {
 
@@ -42,7 +42,7 @@ struct BendRecord {
 // Entry k of a drawn profile: segment k and the bend that follows it; 24 bytes.
 struct ProfileSegment {
     float length = 0;
-    float angle = 0;  // included angle of the bend after the segment; 180 = straight
+    float angle = 0;         // included angle of the bend after the segment; 180 = straight
     std::int32_t index = 0;  // k; -1 marks the last segment
     std::uint8_t pivot = 0;
     std::array<std::uint8_t, 3> unused{};

@@ -1,13 +1,13 @@
-#include "profile/ProfileDrawing.h"
+#include "core/profile/ProfileDrawing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "text/Numbers.h"
-#include "tools/ToolRecords.h"
-#include "view/Angles.h"
-#include "view/Extent.h"
+#include "core/text/Numbers.h"
+#include "core/tools/ToolRecords.h"
+#include "core/view/Angles.h"
+#include "core/view/Extent.h"
 
 namespace zelpor {
 namespace {
@@ -29,16 +29,11 @@ SketchEntity Line(double x1, double y1, double x2, double y2, std::int32_t colou
 
 double VectorDirection(double dx, double dy) {
     double a;
-    if (dy == 0 && dx >= 0)
-        a = 0;
-    else if (dx == 0 && dy > 0)
-        a = 90;
-    else if (dy == 0)
-        a = 180;
-    else if (dx == 0)
-        a = -90;
-    else
-        a = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+    if (dy == 0 && dx >= 0) a = 0;
+    else if (dx == 0 && dy > 0) a = 90;
+    else if (dy == 0) a = 180;
+    else if (dx == 0) a = -90;
+    else a = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
     return a < 0 ? a + 360 : a;
 }
 
@@ -272,13 +267,9 @@ ProfileDrawing::Result ProfileDrawing::submitValue(double value) {
         m_part.thickness = static_cast<float>(value);
         startProfile();
         return Result::Accepted;
-    case Mode::Angle:
-        acceptAngle(value);
-        return Result::Accepted;
-    case Mode::Length:
-        return acceptLength(value);
-    case Mode::Idle:
-        break;
+    case Mode::Angle: acceptAngle(value); return Result::Accepted;
+    case Mode::Length: return acceptLength(value);
+    case Mode::Idle: break;
     }
     return Result::Ignored;
 }
@@ -295,10 +286,8 @@ void ProfileDrawing::finish() {
     int bend = std::clamp(m_part.profileBendCount, 0, kProfileEntries - 1);
     if (m_mode == Mode::Length) {
         // The bend typed before this pending length has no segment after it.
-        if (bend > 0)
-            --bend;
-        else
-            m_part.profile[0].length = 0;  // not even the first length was typed
+        if (bend > 0) --bend;
+        else m_part.profile[0].length = 0;  // not even the first length was typed
     }
     m_part.profileBendCount = bend;
     ProfileSegment& last = m_part.profile[static_cast<std::size_t>(bend)];
@@ -342,8 +331,7 @@ std::string NotANumberText(std::string_view text) {
 EntryKey FilterNumberKey(char key, std::string_view text, int caret, bool signedEntry) {
     if (key == ',') return {true, '.', false};
     if (key == '.') return {text.find('.') == std::string_view::npos, key, false};
-    if (IsDigit(key) || key == '\b' || (signedEntry && key == '-'))
-        return {true, key, signedEntry && caret == 0};
+    if (IsDigit(key) || key == '\b' || (signedEntry && key == '-')) return {true, key, signedEntry && caret == 0};
     return {false, key, false};
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "part/PartRecord.h"
-#include "view/ViewTransform.h"
+#include "core/part/PartRecord.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 

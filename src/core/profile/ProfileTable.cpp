@@ -1,4 +1,4 @@
-#include "profile/ProfileTable.h"
+#include "core/profile/ProfileTable.h"
 
 #include <algorithm>
 #include <string>

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "part/PartRecord.h"
-#include "profile/ProfileDrawing.h"
-#include "view/Scene.h"
-#include "view/ViewTransform.h"
+#include "core/part/PartRecord.h"
+#include "core/profile/ProfileDrawing.h"
+#include "core/view/Scene.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 

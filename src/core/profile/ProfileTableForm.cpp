@@ -1,8 +1,8 @@
-#include "profile/ProfileTableForm.h"
+#include "core/profile/ProfileTableForm.h"
 
 #include <cmath>
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 namespace {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "part/PartRecord.h"
-#include "profile/ProfileTable.h"
+#include "core/part/PartRecord.h"
+#include "core/profile/ProfileTable.h"
 
 namespace zelpor {
 

@@ -1,12 +1,12 @@
-#include "report/JobList.h"
+#include "core/report/JobList.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 
-#include "io/Files.h"
-#include "report/ReportText.h"
-#include "sequence/SequenceProgram.h"
+#include "core/io/Files.h"
+#include "core/report/ReportText.h"
+#include "core/sequence/SequenceProgram.h"
 
 namespace zelpor {
 
@@ -66,7 +66,8 @@ JobListRow JobListRowOf(const std::string& partName, const PartRecord& part) {
     row.bends = std::to_string(part.bendCount());
     row.punches = JoinNames(part, &BendRecord::punch);
     row.dies = JoinNames(part, &BendRecord::die);
-    if (part.graphicProfile && part.safeProfileBendCount() > 0) row.developedLength = ShownNumber(DevelopedLength(part), 2);
+    if (part.graphicProfile && part.safeProfileBendCount() > 0)
+        row.developedLength = ShownNumber(DevelopedLength(part), 2);
     return row;
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor {
 

@@ -1,10 +1,10 @@
-#include "report/ProfileSketch.h"
+#include "core/report/ProfileSketch.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "report/ReportText.h"
+#include "core/report/ReportText.h"
 
 namespace zelpor {
 
@@ -106,8 +106,7 @@ SequenceScene StepPictureScene(const PartRecord& part, const SheetStep& step, co
         if (k == step.profileBend || (e.order >= 0 && e.order < step.position)) e.order = -1;
     }
     copy.sketchLast = std::max(copy.sketchLast, 1);  // the part is drawn even without a kept sketch
-    return BuildSequenceScene(copy, punch, die, step.profileBend, width, height, 0,
-                              SequenceStartView(width, height));
+    return BuildSequenceScene(copy, punch, die, step.profileBend, width, height, 0, SequenceStartView(width, height));
 }
 
 }  // namespace zelpor

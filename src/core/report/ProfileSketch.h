@@ -1,11 +1,11 @@
 #pragma once
 
-#include "part/PartRecord.h"
-#include "report/SetupSheet.h"
-#include "sequence/SequenceScene.h"
-#include "tools/ToolRecords.h"
-#include "view/Scene.h"
-#include "view/ViewTransform.h"
+#include "core/part/PartRecord.h"
+#include "core/report/SetupSheet.h"
+#include "core/sequence/SequenceScene.h"
+#include "core/tools/ToolRecords.h"
+#include "core/view/Scene.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 

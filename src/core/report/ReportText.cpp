@@ -1,8 +1,8 @@
-#include "report/ReportText.h"
+#include "core/report/ReportText.h"
 
 #include <cmath>
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 

@@ -1,11 +1,11 @@
-#include "report/SetupSheet.h"
+#include "core/report/SetupSheet.h"
 
 #include <algorithm>
 
-#include "io/Files.h"
-#include "mainwindow/PartFiles.h"
-#include "report/ReportText.h"
-#include "sequence/SequenceProgram.h"
+#include "core/io/Files.h"
+#include "core/jobs/PartFiles.h"
+#include "core/report/ReportText.h"
+#include "core/sequence/SequenceProgram.h"
 
 namespace zelpor {
 
@@ -29,7 +29,8 @@ std::string Fixed2(double v) { return ShownNumber(v, 2); }
 
 void FillFigures(SheetTool& tool) {
     if (tool.kind == ToolKind::Punch) {
-        tool.figures = {{"Hauteur", Fixed2(tool.punch.height), "mm"}, {"Angle du poinçon", Fixed2(tool.punch.angle), "°"}};
+        tool.figures = {{"Hauteur", Fixed2(tool.punch.height), "mm"},
+                        {"Angle du poinçon", Fixed2(tool.punch.angle), "°"}};
         return;
     }
     const DieRecord& d = tool.die;
@@ -66,10 +67,8 @@ bool ReadToolForSheet(const std::string& toolsFolder, const std::string& rawName
             bytes = std::move(*read);
     tool.found = bytes.has_value();
     if (tool.found) {
-        if (punch)
-            DecodePunch(tool.punch, *bytes);
-        else
-            DecodeDie(tool.die, *bytes);
+        if (punch) DecodePunch(tool.punch, *bytes);
+        else DecodeDie(tool.die, *bytes);
     }
     FillFigures(tool);
     if (!tool.found)

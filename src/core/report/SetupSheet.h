@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "part/PartRecord.h"
-#include "tools/ToolRecords.h"
+#include "core/part/PartRecord.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 
@@ -54,7 +54,7 @@ struct SheetStep {
     int profileBend = 0;  // the profile entry that is bent
     std::string number;   // "2/3"
     std::string angle;
-    std::string stop;     // backgauge position, mm
+    std::string stop;  // backgauge position, mm
     bool pivoted = false;
     bool turned = false;
     std::string punch;  // UTF-8; raw names below find the tool files
@@ -82,7 +82,7 @@ struct SetupSheet {
 };
 
 struct SheetSource {
-    std::string job;        // Latin-1 / UTF-8 names as on disk
+    std::string job;  // Latin-1 / UTF-8 names as on disk
     std::string partName;
     std::string toolsFolder;  // ends with a separator
     std::optional<std::time_t> saved;

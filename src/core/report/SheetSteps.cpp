@@ -1,9 +1,9 @@
 // The bending order of a drawn profile as the setup sheet lists it.
 #include <cmath>
 
-#include "report/ReportText.h"
-#include "report/SetupSheet.h"
-#include "sequence/SequenceScene.h"
+#include "core/report/ReportText.h"
+#include "core/report/SetupSheet.h"
+#include "core/sequence/SequenceScene.h"
 
 namespace zelpor {
 

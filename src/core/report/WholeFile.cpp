@@ -1,4 +1,4 @@
-#include "report/WholeFile.h"
+#include "core/report/WholeFile.h"
 
 #include <cerrno>
 #include <cstdio>

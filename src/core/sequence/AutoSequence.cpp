@@ -1,4 +1,4 @@
-#include "sequence/AutoSequence.h"
+#include "core/sequence/AutoSequence.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 
@@ -37,8 +37,7 @@ public:
                 c.pivots = q;
                 c.shorterFlanges = FlangeB(part, j, q != 0) < FlangeA(part, j, q != 0) ? 1 : 0;
                 const double stop = StopPosition(part, j, q != 0);
-                if (travel && std::isfinite(stop))
-                    c.stopDeviation = std::llround(std::fabs(stop - *travel / 2) * 100);
+                if (travel && std::isfinite(stop)) c.stopDeviation = std::llround(std::fabs(stop - *travel / 2) * 100);
             }
             const auto& pair = m_fixed[static_cast<std::size_t>(j)];
             m_least[static_cast<std::size_t>(j)] = std::min(pair[0], pair[1]);
@@ -124,8 +123,8 @@ private:
     // A state of folded bends may be expanded again when a cheaper way to it
     // turns up; its steps are checked once.
     const BendCheck& check(int bend, bool pivot, FoldedBends folded) {
-        const std::uint64_t key = static_cast<std::uint64_t>(folded) << 6 | static_cast<std::uint64_t>(bend) << 1 |
-                                  (pivot ? 1u : 0u);
+        const std::uint64_t key =
+            static_cast<std::uint64_t>(folded) << 6 | static_cast<std::uint64_t>(bend) << 1 | (pivot ? 1u : 0u);
         auto it = m_checks.find(key);
         if (it == m_checks.end()) it = m_checks.emplace(key, m_checker.check(bend, pivot, folded)).first;
         return it->second;

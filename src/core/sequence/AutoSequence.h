@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "collision/CollisionCheck.h"
-#include "part/PartRecord.h"
-#include "sequence/SequenceProgram.h"
+#include "core/collision/CollisionCheck.h"
+#include "core/part/PartRecord.h"
+#include "core/sequence/SequenceProgram.h"
 
 namespace zelpor {
 
@@ -42,8 +42,8 @@ struct AutoSequence {
 };
 
 struct SearchLimits {
-    int exactUpTo = 12;                            // bends searched to the end whatever the time
-    std::chrono::milliseconds budget{1000};        // beyond that, the best found in this time
+    int exactUpTo = 12;                      // bends searched to the end whatever the time
+    std::chrono::milliseconds budget{1000};  // beyond that, the best found in this time
 };
 
 // The best program for all bends of the part's profile by the rules of

@@ -1,14 +1,14 @@
-#include "sequence/CollisionMarks.h"
+#include "core/sequence/CollisionMarks.h"
 
 namespace zelpor {
 namespace {
 
 const char* ObstacleLabel(Obstacle obstacle) {
     switch (obstacle) {
-        case Obstacle::Punch: return "Pun";
-        case Obstacle::Die: return "Die";
-        case Obstacle::Stop: return "butee";
-        default: return nullptr;
+    case Obstacle::Punch: return "Pun";
+    case Obstacle::Die: return "Die";
+    case Obstacle::Stop: return "butee";
+    default: return nullptr;
     }
 }
 

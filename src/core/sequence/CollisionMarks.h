@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "collision/CollisionCheck.h"
-#include "sequence/SequenceScene.h"
+#include "core/collision/CollisionCheck.h"
+#include "core/sequence/SequenceScene.h"
 
 namespace zelpor {
 

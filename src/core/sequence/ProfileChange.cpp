@@ -1,6 +1,6 @@
-#include "sequence/ProfileChange.h"
+#include "core/sequence/ProfileChange.h"
 
-#include "sequence/SequenceProgram.h"
+#include "core/sequence/SequenceProgram.h"
 
 namespace zelpor {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "part/PartRecord.h"
-#include "profile/ProfileTable.h"
+#include "core/part/PartRecord.h"
+#include "core/profile/ProfileTable.h"
 
 namespace zelpor {
 
@@ -18,8 +18,7 @@ namespace zelpor {
 //
 // Without it (segments inserted or deleted, or a new profile) the part is left
 // as a fresh drawing leaves it: no bend placed, the bend list empty.
-void ApplyProfileTable(PartRecord& part, const ProfileTable& table, bool keepProgram,
-                       std::optional<float> dieVOpening);
+void ApplyProfileTable(PartRecord& part, const ProfileTable& table, bool keepProgram, std::optional<float> dieVOpening);
 
 // The developed length the part will have once the table is applied: the
 // lengths, plus the corrections kept, or computed with the die in use for

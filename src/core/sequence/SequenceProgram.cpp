@@ -1,11 +1,11 @@
-#include "sequence/SequenceProgram.h"
+#include "core/sequence/SequenceProgram.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <vector>
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 
@@ -163,14 +163,10 @@ void SequenceProgram::undoValidation() {
 
 void SequenceProgram::updateMoveButtons() {
     const int n = bendCount();
-    if (m_step > 0)
-        m_buttons.previous = {true, true};
-    else
-        m_buttons.previous.enabled = false;
-    if (m_step < n - 1)
-        m_buttons.next = {true, true};
-    else
-        m_buttons.next.enabled = false;
+    if (m_step > 0) m_buttons.previous = {true, true};
+    else m_buttons.previous.enabled = false;
+    if (m_step < n - 1) m_buttons.next = {true, true};
+    else m_buttons.next.enabled = false;
 }
 
 void SequenceProgram::pivot() {

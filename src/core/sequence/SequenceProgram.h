@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "part/PartRecord.h"
-#include "sequence/SequenceScene.h"
-#include "sequence/ValidationHistory.h"
-#include "tools/ToolRecords.h"
+#include "core/part/PartRecord.h"
+#include "core/sequence/SequenceScene.h"
+#include "core/sequence/ValidationHistory.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 
@@ -46,9 +46,10 @@ struct ButtonState {
 
 // The buttons of the sequence window that the program drives.
 struct SequenceButtons {
-    ButtonState validate;          // Bouton1 "Validation pli"
-    ButtonState undo;              // Bouton2 "Annule validation": shown from the first opening, enabled while a validation can be taken back
-    ButtonState pivot;             // Bouton4 "Pivote Piece"
+    ButtonState validate;  // Bouton1 "Validation pli"
+    ButtonState undo;   // Bouton2 "Annule validation": shown from the first opening, enabled while a validation can be
+                        // taken back
+    ButtonState pivot;  // Bouton4 "Pivote Piece"
     ButtonState previous;          // Bouton6 "Angle précedant"
     ButtonState next;              // Bouton7 "Angle suivant"
     ButtonState back{true, true};  // Bouton8 "Retour"

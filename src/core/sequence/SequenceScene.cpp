@@ -1,12 +1,12 @@
-#include "sequence/SequenceScene.h"
+#include "core/sequence/SequenceScene.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/Formulas.h"
-#include "geometry/FoldedPart.h"
-#include "view/ToolElements.h"
-#include "view/Angles.h"
+#include "core/calc/Formulas.h"
+#include "core/geometry/FoldedPart.h"
+#include "core/view/ToolElements.h"
+#include "core/view/Angles.h"
 
 namespace zelpor {
 namespace {

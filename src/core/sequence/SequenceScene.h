@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "part/PartRecord.h"
-#include "tools/ToolRecords.h"
-#include "view/Scene.h"
-#include "view/ViewTransform.h"
+#include "core/part/PartRecord.h"
+#include "core/tools/ToolRecords.h"
+#include "core/view/Scene.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 
@@ -49,8 +49,7 @@ ViewTransform SequenceStartView(int areaWidth, int areaHeight);
 // window held before: a validated bend keeps the depth, a degenerate extent
 // keeps the view.
 SequenceScene BuildSequenceScene(const PartRecord& part, const PunchRecord& punch, const DieRecord& die, int step,
-                                 int areaWidth, int areaHeight, float previousDepth,
-                                 const ViewTransform& previousView);
+                                 int areaWidth, int areaHeight, float previousDepth, const ViewTransform& previousView);
 
 // "2/3": position in the program (1-based) over the number of bends in the list.
 std::string BendNumberText(std::int64_t order, std::int64_t lastBend);

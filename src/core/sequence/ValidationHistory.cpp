@@ -1,4 +1,4 @@
-#include "sequence/ValidationHistory.h"
+#include "core/sequence/ValidationHistory.h"
 
 namespace zelpor {
 

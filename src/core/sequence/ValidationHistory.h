@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor {
 

@@ -1,4 +1,4 @@
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -66,7 +66,8 @@ std::string FormatFixed(double value, int decimals) {
     std::string integer, fraction;
     for (int power = std::max(exponent, 0); power >= -decimals; --power) {
         const int index = exponent - power;
-        const char d = index >= 0 && index < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(index)] : '0';
+        const char d =
+            index >= 0 && index < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(index)] : '0';
         (power >= 0 ? integer : fraction) += d;
     }
     std::string text = integer + (decimals > 0 ? "." + fraction : "");

@@ -1,11 +1,11 @@
-#include "tools/ToolEditing.h"
+#include "core/tools/ToolEditing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 namespace {
@@ -18,7 +18,8 @@ bool Near(double a, double b) { return std::fabs(a - b) <= kOutlineTolerance + 1
 std::string Mm(double v) { return FormatFixed(v, 2); }
 
 bool HasPointNear(const std::vector<OutlinePoint>& points, double x, double y) {
-    return std::any_of(points.begin(), points.end(), [&](const OutlinePoint& p) { return Near(p.x, x) && Near(p.y, y); });
+    return std::any_of(points.begin(), points.end(),
+                       [&](const OutlinePoint& p) { return Near(p.x, x) && Near(p.y, y); });
 }
 
 // The checks every tool shares: figures given, outline closed and small enough.
@@ -126,7 +127,8 @@ template <typename Record>
 std::vector<OutlineElement> KeptElements(const Record& r) {
     std::vector<OutlineElement> kept;
     for (int i = 0; i < r.elementCount(); ++i)
-        if (r.outline[static_cast<std::size_t>(i)].type != kLine) kept.push_back(r.outline[static_cast<std::size_t>(i)]);
+        if (r.outline[static_cast<std::size_t>(i)].type != kLine)
+            kept.push_back(r.outline[static_cast<std::size_t>(i)]);
     return kept;
 }
 
@@ -188,7 +190,8 @@ ToolCheck CheckTool(const ToolDraft& d) {
         if (!Positive(d.entryRadius)) return {ToolProblem::EntryRadius, 0};
     }
     if (const ToolCheck c = CheckOutline(d.points); !c.ok()) return c;
-    const std::size_t kept = d.kind == ToolKind::Punch ? KeptElements(d.punchBase).size() : KeptElements(d.dieBase).size();
+    const std::size_t kept =
+        d.kind == ToolKind::Punch ? KeptElements(d.punchBase).size() : KeptElements(d.dieBase).size();
     if (d.points.size() + kept > static_cast<std::size_t>(kOutlineSlots)) return {ToolProblem::TooManyPoints, 0};
     return d.kind == ToolKind::Punch ? CheckPunchShape(d) : CheckDieShape(d);
 }
@@ -203,15 +206,26 @@ std::string ToolProblemText(const ToolDraft& d, const ToolCheck& c) {
         return std::string(punch ? "L'angle du poin\xC3\xA7on" : "L'angle du v\xC3\xA9") +
                " doit \xC3\xAAtre un nombre entre 0 et 180";
     case ToolProblem::VOpening: return "L'ouverture du v\xC3\xA9 doit \xC3\xAAtre un nombre positif";
-    case ToolProblem::EntryRadius: return "Le rayon d'entr\xC3\xA9" "e doit \xC3\xAAtre un nombre positif";
-    case ToolProblem::PointNotNumber: return "Point " + row + " : coordonn\xC3\xA9" "e non num\xC3\xA9rique";
+    case ToolProblem::EntryRadius:
+        return "Le rayon d'entr\xC3\xA9"
+               "e doit \xC3\xAAtre un nombre positif";
+    case ToolProblem::PointNotNumber:
+        return "Point " + row +
+               " : coordonn\xC3\xA9"
+               "e non num\xC3\xA9rique";
     case ToolProblem::TooFewPoints: return "Le contour doit \xC3\xAAtre ferm\xC3\xA9 : 3 points au moins";
     case ToolProblem::TooManyPoints: return "Le contour a plus de 25 \xC3\xA9l\xC3\xA9ments";
-    case ToolProblem::RepeatedPoint: return "Point " + row + " : confondu avec le point pr\xC3\xA9" "c\xC3\xA9" "dent";
+    case ToolProblem::RepeatedPoint:
+        return "Point " + row +
+               " : confondu avec le point pr\xC3\xA9"
+               "c\xC3\xA9"
+               "dent";
     case ToolProblem::PunchTip:
         return "La pointe du poin\xC3\xA7on doit \xC3\xAAtre sur l'axe en x = 0, y = " + Mm(-d.height);
-    case ToolProblem::PunchBelowTip: return "Point " + row + " : sous la pointe du poin\xC3\xA7on (y = " + Mm(-d.height) + ")";
-    case ToolProblem::DieTopFace: return "Le dessus de la matrice doit \xC3\xAAtre \xC3\xA0 sa hauteur, y = " + Mm(d.height);
+    case ToolProblem::PunchBelowTip:
+        return "Point " + row + " : sous la pointe du poin\xC3\xA7on (y = " + Mm(-d.height) + ")";
+    case ToolProblem::DieTopFace:
+        return "Le dessus de la matrice doit \xC3\xAAtre \xC3\xA0 sa hauteur, y = " + Mm(d.height);
     case ToolProblem::DieVOpening:
         return "L'ouverture du v\xC3\xA9 ne correspond pas au contour : ar\xC3\xAAtes attendues en x = \xC2\xB1" +
                Mm(d.vOpening / 2.0) + ", y = " + Mm(d.height);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 

@@ -1,11 +1,11 @@
-#include "tools/ToolFiles.h"
+#include "core/tools/ToolFiles.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
 
-#include "dialogs/JobsAndParts.h"
+#include "core/jobs/JobsAndParts.h"
 
 namespace zelpor {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "io/Files.h"
-#include "tools/ToolEditing.h"
+#include "core/io/Files.h"
+#include "core/tools/ToolEditing.h"
 
 namespace zelpor {
 

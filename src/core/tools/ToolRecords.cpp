@@ -1,10 +1,10 @@
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 #include <algorithm>
 
-#include "io/FieldCodec.h"
-#include "io/Files.h"
-#include "io/Names.h"
+#include "core/io/FieldCodec.h"
+#include "core/io/Files.h"
+#include "core/io/Names.h"
 
 namespace zelpor {
 
@@ -94,17 +94,21 @@ std::vector<std::uint8_t> EncodeDie(const DieRecord& d) {
 }
 
 void DecodePunch(PunchRecord& p, std::span<const std::uint8_t> bytes) {
-    ReadOverImage(bytes, PunchRecord::kFileSize, [&] { return EncodePunch(p); }, [&](ByteReader& r) {
-        FieldReader visit(r);
-        PunchFields(visit, p);
-    });
+    ReadOverImage(
+        bytes, PunchRecord::kFileSize, [&] { return EncodePunch(p); },
+        [&](ByteReader& r) {
+            FieldReader visit(r);
+            PunchFields(visit, p);
+        });
 }
 
 void DecodeDie(DieRecord& d, std::span<const std::uint8_t> bytes) {
-    ReadOverImage(bytes, DieRecord::kFileSize, [&] { return EncodeDie(d); }, [&](ByteReader& r) {
-        FieldReader visit(r);
-        DieFields(visit, d);
-    });
+    ReadOverImage(
+        bytes, DieRecord::kFileSize, [&] { return EncodeDie(d); },
+        [&](ByteReader& r) {
+            FieldReader visit(r);
+            DieFields(visit, d);
+        });
 }
 
 std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind kind) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "io/FixedText.h"
+#include "core/io/FixedText.h"
 
 namespace zelpor {
 
@@ -106,9 +106,8 @@ enum class ToolKind { Punch, Die };
 std::vector<std::string> ListToolNames(const std::string& toolsFolder, ToolKind kind);
 
 // The file of the tool `name` in the tools folder (with a trailing separator):
-// name + ".PUN" or ".DIE", spelt as in the folder when the file exists. Empty when the name, read from a part that may be
-// damaged, breaks the name rule and could reach outside the folder: loading
-// from it then fails like a missing tool.
+// name + ".PUN" or ".DIE", spelt as in the folder when the file exists. Empty when the name, read from a part that may
+// be damaged, breaks the name rule and could reach outside the folder: loading from it then fails like a missing tool.
 std::string ToolFilePath(const std::string& toolsFolder, const std::string& name, ToolKind kind);
 
 // Load a tool file into a holder's record; the name and selection flag are

@@ -1,4 +1,4 @@
-#include "tools/ToolShapes.h"
+#include "core/tools/ToolShapes.h"
 
 #include <algorithm>
 #include <cmath>

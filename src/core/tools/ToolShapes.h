@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/ToolEditing.h"
+#include "core/tools/ToolEditing.h"
 
 namespace zelpor {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/ToolRecords.h"
-#include "view/Extent.h"
+#include "core/tools/ToolRecords.h"
+#include "core/view/Extent.h"
 
 namespace zelpor {
 

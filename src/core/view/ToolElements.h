@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "tools/ToolRecords.h"
-#include "view/Scene.h"
+#include "core/tools/ToolRecords.h"
+#include "core/view/Scene.h"
 
 namespace zelpor {
 

@@ -1,9 +1,9 @@
-#include "view/ToolFit.h"
+#include "core/view/ToolFit.h"
 
 #include <cmath>
 #include <limits>
 
-#include "view/ToolElements.h"
+#include "core/view/ToolElements.h"
 
 namespace zelpor {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "tools/ToolRecords.h"
-#include "view/Scene.h"
-#include "view/ViewTransform.h"
+#include "core/tools/ToolRecords.h"
+#include "core/view/Scene.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 

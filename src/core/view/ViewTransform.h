@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "view/Extent.h"
+#include "core/view/Extent.h"
 
 namespace zelpor {
 

@@ -1,6 +1,6 @@
-#include "workspace/AppState.h"
+#include "core/workspace/AppState.h"
 
-#include "calc/Formulas.h"
+#include "core/calc/Formulas.h"
 
 namespace zelpor {
 

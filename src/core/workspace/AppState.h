@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "part/PartRecord.h"
-#include "tools/ToolRecords.h"
-#include "workspace/Workspace.h"
+#include "core/part/PartRecord.h"
+#include "core/tools/ToolRecords.h"
+#include "core/workspace/Workspace.h"
 
 namespace zelpor {
 
@@ -27,7 +27,9 @@ struct AppState {
     std::string punchFilePath(const std::string& name) const {
         return ToolFilePath(workspace.pathTools, name, ToolKind::Punch);
     }
-    std::string dieFilePath(const std::string& name) const { return ToolFilePath(workspace.pathTools, name, ToolKind::Die); }
+    std::string dieFilePath(const std::string& name) const {
+        return ToolFilePath(workspace.pathTools, name, ToolKind::Die);
+    }
     // The tools of the current bend, loaded by name: the holder then names
     // the tool in use, so that a validated bend stores it. A file that cannot
     // be read leaves the tool and its name as they were.

@@ -1,4 +1,4 @@
-#include "workspace/IniFile.h"
+#include "core/workspace/IniFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <span>
 #include <sstream>
 
-#include "io/Files.h"
+#include "core/io/Files.h"
 
 namespace zelpor {
 namespace {
@@ -77,7 +77,8 @@ std::optional<std::string> IniFile::value(const std::string& section, const std:
     std::string v = Trim(line.substr(line.find('=') + 1));
     // A value written between quotes is read without them, as the system's
     // profile reader does (a folder written as "/jobs/Atelier 2/" keeps its blank).
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
     return v;
 }
 

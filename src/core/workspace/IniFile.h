@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "io/FileResult.h"
+#include "core/io/FileResult.h"
 
 namespace zelpor {
 

@@ -1,10 +1,10 @@
-#include "workspace/Workspace.h"
+#include "core/workspace/Workspace.h"
 
 #include <filesystem>
 
-#include "io/Files.h"
-#include "part/PartRecord.h"
-#include "workspace/IniFile.h"
+#include "core/io/Files.h"
+#include "core/part/PartRecord.h"
+#include "core/workspace/IniFile.h"
 
 namespace zelpor {
 namespace {
@@ -70,8 +70,7 @@ std::string ToIniText(const std::string& value) {
 
 std::string Workspace::partFilePath() const { return PartFilePath(pathCustomers, customer, partFileName()); }
 
-Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory,
-                        WorkspaceLoadReport* report) {
+Workspace LoadWorkspace(const std::string& iniPath, const std::string& workingDirectory, WorkspaceLoadReport* report) {
     WorkspaceLoadReport made;
     const IniFile ini = IniFile::Load(iniPath);
     Workspace ws;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "io/FileResult.h"
+#include "core/io/FileResult.h"
 
 namespace zelpor {
 

@@ -1,4 +1,4 @@
-#include "app/Application.h"
+#include "ui/app/Application.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -6,19 +6,19 @@
 #include <QLocale>
 #include <clocale>
 
-#include "app/CloseKey.h"
-#include "app/FocusReturn.h"
-#include "app/KeyboardMenuStyle.h"
-#include "dialogs/AboutBox.h"
-#include "dialogs/NewCustomDialog.h"
-#include "dialogs/NewPartDialog.h"
-#include "dialogs/SelectCustomDialog.h"
-#include "dialogs/SelectPartDialog.h"
-#include "mainwindow/MainWindow.h"
-#include "params/ParameterWindow.h"
-#include "profile/ProfileWindow.h"
-#include "sequence/SequenceWindow.h"
-#include "tools/ToolLibraryWindow.h"
+#include "ui/app/CloseKey.h"
+#include "ui/app/FocusReturn.h"
+#include "ui/app/KeyboardMenuStyle.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/NewCustomDialog.h"
+#include "ui/dialogs/NewPartDialog.h"
+#include "ui/dialogs/SelectCustomDialog.h"
+#include "ui/dialogs/SelectPartDialog.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/params/ParameterWindow.h"
+#include "ui/profile/ProfileWindow.h"
+#include "ui/sequence/SequenceWindow.h"
+#include "ui/tools/ToolLibraryWindow.h"
 
 namespace zelpor {
 

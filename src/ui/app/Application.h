@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "common/MessageService.h"
-#include "common/WindowSet.h"
-#include "params/ParameterTable.h"
-#include "workspace/AppState.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/WindowSet.h"
+#include "core/params/ParameterTable.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 

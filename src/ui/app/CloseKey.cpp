@@ -1,4 +1,4 @@
-#include "app/CloseKey.h"
+#include "ui/app/CloseKey.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "app/FocusReturn.h"
+#include "ui/app/FocusReturn.h"
 
 #include <QApplication>
 #include <QDialog>

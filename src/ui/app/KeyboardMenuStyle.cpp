@@ -1,4 +1,4 @@
-#include "app/KeyboardMenuStyle.h"
+#include "ui/app/KeyboardMenuStyle.h"
 
 namespace zelpor {
 

@@ -1,13 +1,13 @@
-#include "bendview/BendViewWidget.h"
+#include "ui/bendview/BendViewWidget.h"
 
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
-#include "bendview/BendScene.h"
-#include "common/ScenePainter.h"
-#include "workspace/AppState.h"
+#include "core/bendview/BendScene.h"
+#include "ui/common/ScenePainter.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -39,7 +39,7 @@ void BendViewWidget::rebuild() {
 
 void BendViewWidget::resetView() { m_view = InitialBendView(); }
 
-void BendViewWidget::ZoomFenetre1Click() {
+void BendViewWidget::onZoomWindow() {
     m_zoomArmed = true;
     setCursor(ZoomCursor());
 }
@@ -47,13 +47,13 @@ void BendViewWidget::ZoomFenetre1Click() {
 // "Zoom Tout" goes back to the whole drawing: the same fit as when the bend
 // was drawn. (Scaling from the signed maxima alone showed only one corner of
 // the part, so the fit is used instead.)
-void BendViewWidget::ZoomTout1Click() {
+void BendViewWidget::onZoomAll() {
     FitBendView(m_scene.extent, kBendViewWidth, kBendViewHeight, m_view);
     invalidate();
     setZoomAllEnabled(false);
 }
 
-void BendViewWidget::Pan1Click() {
+void BendViewWidget::onPan() {
     // The pointing hand, from the command until the button is released.
     setCursor(Qt::PointingHandCursor);
     m_pan = true;
@@ -120,8 +120,8 @@ void BendViewWidget::PaintBox1MouseDown(Qt::MouseButtons held, QPoint at) {
     } else if (m_dragging && !m_pan) {
         m_dragging = false;
         unsetCursor();
-        const RectangleZoom zoom = ZoomToRectangle(m_view, {m_corner1.x(), m_corner1.y()}, {at.x(), at.y()},
-                                                   kBendViewWidth, kBendViewHeight);
+        const RectangleZoom zoom =
+            ZoomToRectangle(m_view, {m_corner1.x(), m_corner1.y()}, {at.x(), at.y()}, kBendViewWidth, kBendViewHeight);
         if (zoom != RectangleZoom::None) invalidate();
         update();  // also takes the rectangle away
         if (zoom == RectangleZoom::Zoomed) setZoomAllEnabled(true);

@@ -4,9 +4,9 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "bendview/BendViewZoom.h"
-#include "view/Scene.h"
-#include "view/ViewTransform.h"
+#include "core/bendview/BendViewZoom.h"
+#include "core/view/Scene.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 
@@ -29,9 +29,9 @@ public:
     void resetView();
 
     // The "Zoom" menu commands.
-    void ZoomFenetre1Click();
-    void ZoomTout1Click();
-    void Pan1Click();
+    void onZoomWindow();
+    void onZoomAll();
+    void onPan();
 
     // What is shown, for the main window and for tests.
     const Scene& scene() const { return m_scene; }

@@ -1,4 +1,4 @@
-#include "common/FunctionPanel.h"
+#include "ui/common/FunctionPanel.h"
 
 #include <QIconEngine>
 #include <QPainter>

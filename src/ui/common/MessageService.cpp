@@ -1,4 +1,4 @@
-#include "common/MessageService.h"
+#include "ui/common/MessageService.h"
 
 #include <QAbstractButton>
 
@@ -8,8 +8,13 @@ namespace {
 // The shop's systems are French: the standard buttons speak French too, as
 // the system's own message boxes do there.
 void FrenchButtonTexts(QMessageBox& box) {
-    const struct { QMessageBox::StandardButton button; const char* text; } texts[] = {
-        {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Annuler"}, {QMessageBox::Yes, "&Oui"}, {QMessageBox::No, "&Non"}};
+    const struct {
+        QMessageBox::StandardButton button;
+        const char* text;
+    } texts[] = {{QMessageBox::Ok, "OK"},
+                 {QMessageBox::Cancel, "Annuler"},
+                 {QMessageBox::Yes, "&Oui"},
+                 {QMessageBox::No, "&Non"}};
     for (const auto& t : texts)
         if (QAbstractButton* b = box.button(t.button)) b->setText(QString::fromUtf8(t.text));
 }

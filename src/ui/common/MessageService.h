@@ -19,16 +19,15 @@ public:
         show(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
     }
     bool ask(QWidget* parent, const QString& text, const QString& title = {}) {
-        return show(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
+        return show(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
 };
 
 // The real thing: a modal QMessageBox.
 class DialogMessageService final : public MessageService {
 public:
-    QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                     const QString& text, QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                     QMessageBox::StandardButtons buttons) override;
 };
 
 }  // namespace zelpor

@@ -1,7 +1,7 @@
-#include "common/SaveFailures.h"
+#include "ui/common/SaveFailures.h"
 
-#include "common/Latin1.h"
-#include "common/MessageService.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
 
 namespace zelpor {
 

@@ -1,4 +1,4 @@
-#include "common/ScenePainter.h"
+#include "ui/common/ScenePainter.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "common/Latin1.h"
-#include "view/Angles.h"
+#include "ui/common/Latin1.h"
+#include "core/view/Angles.h"
 
 namespace zelpor {
 namespace {
@@ -47,11 +47,13 @@ void ScenePainter::circle(float x, float y, float r, QColor colour) {
     QPainter p(&m_image);
     p.setPen(QPen(colour, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRect(QPoint(m_t.mapX(x - r), m_t.mapY(y + r)), QPoint(m_t.mapX(x + r), m_t.mapY(y - r))).normalized());
+    p.drawEllipse(
+        QRect(QPoint(m_t.mapX(x - r), m_t.mapY(y + r)), QPoint(m_t.mapX(x + r), m_t.mapY(y - r))).normalized());
 }
 
 void ScenePainter::arc(float x, float y, float r, float a1, float a2, QColor colour) {
-    const QRect box = QRect(QPoint(m_t.mapX(x - r), m_t.mapY(y + r)), QPoint(m_t.mapX(x + r), m_t.mapY(y - r))).normalized();
+    const QRect box =
+        QRect(QPoint(m_t.mapX(x - r), m_t.mapY(y + r)), QPoint(m_t.mapX(x + r), m_t.mapY(y - r))).normalized();
     const QPoint c = box.center();
     const int sx = m_t.mapX(x + r * std::cos(a1 * kDegToRad)), sy = m_t.mapY(y + r * std::sin(a1 * kDegToRad));
     const int ex = m_t.mapX(x + r * std::cos(a2 * kDegToRad)), ey = m_t.mapY(y + r * std::sin(a2 * kDegToRad));
@@ -136,7 +138,7 @@ void ScenePainter::drawSketch(const PartRecord& part) {
     for (int i = 0; i <= last; ++i) {
         const SketchEntity& e = part.sketch[static_cast<std::size_t>(i)];
         if (e.type == kFill) continue;  // a sketch holds no fills
-        Shape s{e.type,  ColourFromRef(e.colour), e.x1, e.y1, e.x2, e.y2, e.radius, e.startAngle, e.endAngle,
+        Shape s{e.type,      ColourFromRef(e.colour), e.x1, e.y1, e.x2, e.y2, e.radius, e.startAngle, e.endAngle,
                 e.textHeight};
         s.dotted = e.type == kLine && e.style.str() == "DOT";
         if (e.type == kText && e.textIndex >= 0 && e.textIndex < kSketchEntities)

@@ -6,9 +6,9 @@
 
 #include <span>
 
-#include "part/PartRecord.h"
-#include "view/Scene.h"
-#include "view/ViewTransform.h"
+#include "core/part/PartRecord.h"
+#include "core/view/Scene.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 

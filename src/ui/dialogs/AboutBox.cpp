@@ -1,4 +1,4 @@
-#include "dialogs/AboutBox.h"
+#include "ui/dialogs/AboutBox.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/MessageService.h"
-#include "common/WindowSet.h"
-#include "workspace/AppState.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/WindowSet.h"
+#include "core/workspace/AppState.h"
 
 // Q_INIT_RESOURCE has to be used outside any namespace.
 static void InitDialogResourcesImpl() { Q_INIT_RESOURCE(dialogs); }
@@ -50,8 +50,8 @@ AboutBox::AboutBox(AppState& state, WindowSet& windows, MessageService& messages
     big.setPointSizeF(big.pointSizeF() * 1.4);
     product->setFont(big);
     auto* version = AddLabel(panel, "Version", QStringLiteral("Version 1.0"));
-    auto* comments = AddLabel(panel, "Comments",
-                              QStringLiteral("Programme pr\u00e9paration au pliage de t\u00f4le avec une presse plieuse"));
+    auto* comments = AddLabel(
+        panel, "Comments", QStringLiteral("Programme pr\u00e9paration au pliage de t\u00f4le avec une presse plieuse"));
     comments->setWordWrap(true);
 
     auto* grid = new QGridLayout(panel);

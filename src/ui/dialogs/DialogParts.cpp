@@ -1,4 +1,4 @@
-#include "dialogs/DialogParts.h"
+#include "ui/dialogs/DialogParts.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -8,11 +8,11 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/SaveFailures.h"
-#include "dialogs/JobsAndParts.h"
-#include "workspace/AppState.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/SaveFailures.h"
+#include "core/jobs/JobsAndParts.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 

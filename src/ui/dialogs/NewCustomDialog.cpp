@@ -1,4 +1,4 @@
-#include "dialogs/NewCustomDialog.h"
+#include "ui/dialogs/NewCustomDialog.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -7,12 +7,12 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/WindowSet.h"
-#include "dialogs/JobsAndParts.h"
-#include "io/Files.h"
-#include "workspace/AppState.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/WindowSet.h"
+#include "core/jobs/JobsAndParts.h"
+#include "core/io/Files.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -83,9 +83,10 @@ bool NewCustomDialog::createJobFolder(const std::string& name) {
     const std::string folder = root + name;
     CreateFolder(folder);
     if (FolderExists(folder)) return true;
-    m_messages.show(this, QMessageBox::Warning, QStringLiteral("Zelpor_2"),
-                    QStringLiteral("Le dossier de l'affaire n'a pas pu \u00eatre cr\u00e9\u00e9 : ") + FromLocal(folder),
-                    QMessageBox::Ok);
+    m_messages.show(
+        this, QMessageBox::Warning, QStringLiteral("Zelpor_2"),
+        QStringLiteral("Le dossier de l'affaire n'a pas pu \u00eatre cr\u00e9\u00e9 : ") + FromLocal(folder),
+        QMessageBox::Ok);
     return false;
 }
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "dialogs/DialogParts.h"
+#include "ui/dialogs/DialogParts.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "dialogs/NewPartDialog.h"
+#include "ui/dialogs/NewPartDialog.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -11,11 +11,11 @@
 #include <QVBoxLayout>
 #include <ctime>
 
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/WindowSet.h"
-#include "dialogs/NewCustomDialog.h"
-#include "workspace/AppState.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/WindowSet.h"
+#include "ui/dialogs/NewCustomDialog.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -187,25 +187,22 @@ void NewPartDialog::OKBtnClick() {
     const NewPartResult r = NewPartOk(m_state, m_flags, input, prompts);
     if (!r.failedPath.empty()) ReportPartNotWritten(m_messages, this, r.failedPath);
     switch (r.outcome) {
-        case NewPartOutcome::BadName:
-            m_messages.show(this, QMessageBox::Warning, QString(),
-                            QString::fromStdString(NameProblemText(r.nameProblem, false)), QMessageBox::Ok);
-            m_edit1->setFocus();
-            break;
-        case NewPartOutcome::NoJob:
-        case NewPartOutcome::KeptExisting:
-            m_edit1->setFocus();
-            break;
-        case NewPartOutcome::CommentShown:
-            m_edit2->setText(FromLatin1(r.comment));
-            m_edit2->setFocus();
-            break;
-        case NewPartOutcome::NoProgramType:
-            break;
-        case NewPartOutcome::Created:
-            m_opened = false;
-            done(r.code);
-            break;
+    case NewPartOutcome::BadName:
+        m_messages.show(this, QMessageBox::Warning, QString(),
+                        QString::fromStdString(NameProblemText(r.nameProblem, false)), QMessageBox::Ok);
+        m_edit1->setFocus();
+        break;
+    case NewPartOutcome::NoJob:
+    case NewPartOutcome::KeptExisting: m_edit1->setFocus(); break;
+    case NewPartOutcome::CommentShown:
+        m_edit2->setText(FromLatin1(r.comment));
+        m_edit2->setFocus();
+        break;
+    case NewPartOutcome::NoProgramType: break;
+    case NewPartOutcome::Created:
+        m_opened = false;
+        done(r.code);
+        break;
     }
 }
 

@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <string>
 
-#include "dialogs/DialogParts.h"
-#include "dialogs/NewPart.h"
-#include "part/PartRecord.h"
+#include "ui/dialogs/DialogParts.h"
+#include "core/jobs/NewPart.h"
+#include "core/part/PartRecord.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -73,12 +73,12 @@ private:
     bool m_opened = false;
 
     DialogFrame m_frame;
-    QLineEdit* m_edit1 = nullptr;        // name, group "Piece"
-    QCheckBox* m_checkBox1 = nullptr;    // "Affaire en cours"
-    QRadioButton* m_graphic = nullptr;   // "profil de piece graphique"
-    QRadioButton* m_table = nullptr;     // "Profil de piece en tableau"
-    QRadioButton* m_numeric = nullptr;   // "sequence de pliage numérique"
-    QLineEdit* m_edit2 = nullptr;        // comment, group "Commentaire"
+    QLineEdit* m_edit1 = nullptr;       // name, group "Piece"
+    QCheckBox* m_checkBox1 = nullptr;   // "Affaire en cours"
+    QRadioButton* m_graphic = nullptr;  // "profil de piece graphique"
+    QRadioButton* m_table = nullptr;    // "Profil de piece en tableau"
+    QRadioButton* m_numeric = nullptr;  // "sequence de pliage numérique"
+    QLineEdit* m_edit2 = nullptr;       // comment, group "Commentaire"
 };
 
 }  // namespace zelpor

@@ -1,7 +1,7 @@
-#include "dialogs/SelectCustomDialog.h"
+#include "ui/dialogs/SelectCustomDialog.h"
 
-#include "dialogs/JobsAndParts.h"
-#include "workspace/AppState.h"
+#include "core/jobs/JobsAndParts.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 

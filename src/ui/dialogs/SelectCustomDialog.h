@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/SelectionDialog.h"
+#include "ui/dialogs/SelectionDialog.h"
 
 namespace zelpor {
 

@@ -1,7 +1,7 @@
-#include "dialogs/SelectPartDialog.h"
+#include "ui/dialogs/SelectPartDialog.h"
 
-#include "dialogs/JobsAndParts.h"
-#include "workspace/AppState.h"
+#include "core/jobs/JobsAndParts.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 

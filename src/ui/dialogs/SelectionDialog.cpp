@@ -1,4 +1,4 @@
-#include "dialogs/SelectionDialog.h"
+#include "ui/dialogs/SelectionDialog.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -6,9 +6,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "common/Latin1.h"
-#include "dialogs/JobsAndParts.h"
-#include "workspace/AppState.h"
+#include "ui/common/Latin1.h"
+#include "core/jobs/JobsAndParts.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DialogParts.h"
+#include "ui/dialogs/DialogParts.h"
 
 class QListWidget;
 class QListWidgetItem;

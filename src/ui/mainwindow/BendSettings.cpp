@@ -8,14 +8,14 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "bendview/BendViewWidget.h"
-#include "common/Latin1.h"
-#include "mainwindow/BendChain.h"
-#include "mainwindow/BendCursor.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/SettingFields.h"
-#include "text/Numbers.h"
-#include "workspace/AppState.h"
+#include "ui/bendview/BendViewWidget.h"
+#include "ui/common/Latin1.h"
+#include "core/bendentry/BendChain.h"
+#include "core/bendentry/BendCursor.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "core/bendentry/SettingFields.h"
+#include "core/text/Numbers.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -31,8 +31,8 @@ void WriteQuietly(QLineEdit* e, const QString& text) {
 
 // The order in which a bend's settings are shown: "Y" after "Angle", whose
 // change brings Y in line with the angle first.
-constexpr Setting kShowOrder[] = {Setting::Angle,  Setting::Y,          Setting::Opening,   Setting::X,
-                                  Setting::Retract, Setting::Delay,   Setting::Force,     Setting::Speed,
+constexpr Setting kShowOrder[] = {Setting::Angle,      Setting::Y,         Setting::Opening,        Setting::X,
+                                  Setting::Retract,    Setting::Delay,     Setting::Force,          Setting::Speed,
                                   Setting::Decompress, Setting::PressTime, Setting::DecompressSpeed};
 
 }  // namespace
@@ -51,7 +51,8 @@ void MainWindow::writeSetting(Setting s, const QString& text, bool changeHandlin
 }
 
 void MainWindow::showForce() {
-    if (const BendRecord* bend = m_state.part.currentBendRecord()) writeSetting(Setting::Force, Fixed2(bend->force), false);
+    if (const BendRecord* bend = m_state.part.currentBendRecord())
+        writeSetting(Setting::Force, Fixed2(bend->force), false);
 }
 
 // ---- the fields' handlers -------------------------------------------------------

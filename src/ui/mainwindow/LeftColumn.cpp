@@ -5,15 +5,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "calc/MaterialTable.h"
-#include "common/Latin1.h"
-#include "common/WindowSet.h"
-#include "dialogs/NewCustomDialog.h"
-#include "mainwindow/BendChain.h"
-#include "mainwindow/BendCursor.h"
-#include "mainwindow/MainWindow.h"
-#include "text/Numbers.h"
-#include "workspace/AppState.h"
+#include "core/calc/MaterialTable.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/WindowSet.h"
+#include "ui/dialogs/NewCustomDialog.h"
+#include "core/bendentry/BendChain.h"
+#include "core/bendentry/BendCursor.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "core/text/Numbers.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -132,10 +132,11 @@ void MainWindow::onMaterialEntered() {
     setFocusLevel(FocusLevel::Material);
     const QSignalBlocker block(m_materialList);
     m_materialList->clear();
-    for (const std::string& name : MaterialChoices(m_state.workspace.pathTools)) m_materialList->addItem(FromLatin1(name));
+    for (const std::string& name : MaterialChoices(m_state.workspace.pathTools))
+        m_materialList->addItem(FromLatin1(name));
     // Showing the part's material is not choosing it: the part stays as it is.
-    const int found = m_materialList->findText(FromLatin1(m_state.part.material.str()),
-                                               Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int found =
+        m_materialList->findText(FromLatin1(m_state.part.material.str()), Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_materialList->setCurrentIndex(found >= 0 ? found : 0);
     paintFocused(m_materialList, true);
 }
@@ -148,18 +149,12 @@ void MainWindow::onMaterialChosen() {
 MainWindow::KeyUse MainWindow::onMaterialKey(QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        onMaterialChosen();
-        return KeyUse::Used;
-    case Qt::Key_PageDown:
-        m_materialList->showPopup();
-        return KeyUse::Used;
+    case Qt::Key_Enter: onMaterialChosen(); return KeyUse::Used;
+    case Qt::Key_PageDown: m_materialList->showPopup(); return KeyUse::Used;
     case Qt::Key_PageUp:
     case Qt::Key_Home:
-    case Qt::Key_End:
-        return KeyUse::Used;  // would change the shown material without choosing it
-    default:
-        return KeyUse::Navigation;
+    case Qt::Key_End: return KeyUse::Used;  // would change the shown material without choosing it
+    default: return KeyUse::Navigation;
     }
 }
 

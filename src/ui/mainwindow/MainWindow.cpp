@@ -1,4 +1,4 @@
-#include "mainwindow/MainWindow.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,13 +11,13 @@
 #include <QPushButton>
 
 #include "SampleLibrary.h"
-#include "bendview/BendViewWidget.h"
-#include "common/FunctionPanel.h"
-#include "common/Latin1.h"
-#include "io/Files.h"
-#include "mainwindow/BendCursor.h"
-#include "mainwindow/PartFiles.h"
-#include "workspace/AppState.h"
+#include "ui/bendview/BendViewWidget.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/Latin1.h"
+#include "core/io/Files.h"
+#include "core/bendentry/BendCursor.h"
+#include "core/jobs/PartFiles.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -62,10 +62,10 @@ void MainWindow::buildRoutes() {
     route(Field::Job) = {m_jobField, [this] { onJobEntered(); }, {}, {}, true};
     route(Field::Part) = {m_partField, [this] { onPartEntered(); }, [this] { onPartLeft(); }, {}, true};
     route(Field::Bend) = {m_bendField, [this] { onBendEntered(); }, {}, {}, true};
-    route(Field::Thickness) = {m_thicknessField, [this] { onThicknessEntered(); },
-                               [this] { onTypedFieldLeft(m_thicknessField); }, {}, false};
-    route(Field::Length) = {m_lengthField, [this] { onLengthEntered(); }, [this] { onTypedFieldLeft(m_lengthField); },
-                            {}, false};
+    route(Field::Thickness) = {
+        m_thicknessField, [this] { onThicknessEntered(); }, [this] { onTypedFieldLeft(m_thicknessField); }, {}, false};
+    route(Field::Length) = {
+        m_lengthField, [this] { onLengthEntered(); }, [this] { onTypedFieldLeft(m_lengthField); }, {}, false};
     route(Field::Material) = {m_materialList, [this] { onMaterialEntered(); }, [this] { onMaterialLeft(); },
                               [this](QKeyEvent* e) { return onMaterialKey(e); }, false};
     route(Field::Punch) = {m_punchList, [this] { onPunchEntered(); }, [this] { onPunchLeft(); },
@@ -75,8 +75,8 @@ void MainWindow::buildRoutes() {
                          [this](QKeyEvent* e) { return onToolListKey(m_dieList, &MainWindow::onDieChosen, e); }, false};
     for (const SettingField& f : kSettingFields) {
         const Setting s = f.setting;
-        route(FieldOf(s)) = {settingField(s), [this, s] { onSettingEntered(s); }, [this, s] { onSettingLeft(s); }, {},
-                             false};
+        route(FieldOf(s)) = {
+            settingField(s), [this, s] { onSettingEntered(s); }, [this, s] { onSettingLeft(s); }, {}, false};
     }
 }
 
@@ -224,8 +224,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         if (!k->text().isEmpty() && k->text().at(0).isPrint()) return true;
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QMainWindow::eventFilter(watched, e);
 }
@@ -256,8 +255,7 @@ bool MainWindow::onFunctionKey(QKeyEvent* e) {
         if (m_level < FocusLevel::Bend) return false;
         switchView();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

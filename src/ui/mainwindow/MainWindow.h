@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "mainwindow/FieldNavigation.h"
-#include "mainwindow/FunctionButtons.h"
+#include "core/bendentry/FieldNavigation.h"
+#include "core/bendentry/FunctionButtons.h"
 
 class QAction;
 class QCheckBox;
@@ -180,12 +180,12 @@ private:
     bool m_activated = false;
     std::array<FieldRoute, kFieldCount> m_routes{};
 
-    QLineEdit* m_jobField = nullptr;              // "Affaire :"
-    QLineEdit* m_partField = nullptr;             // "Piece :"
-    QLineEdit* m_bendField = nullptr;             // "Pli :"
-    QLineEdit* m_thicknessField = nullptr;        // "Epaiss. :"
-    QLineEdit* m_lengthField = nullptr;           // "Longueur :"
-    QLineEdit* m_drawnThicknessField = nullptr;   // read-only thickness of a graphic-profile part
+    QLineEdit* m_jobField = nullptr;             // "Affaire :"
+    QLineEdit* m_partField = nullptr;            // "Piece :"
+    QLineEdit* m_bendField = nullptr;            // "Pli :"
+    QLineEdit* m_thicknessField = nullptr;       // "Epaiss. :"
+    QLineEdit* m_lengthField = nullptr;          // "Longueur :"
+    QLineEdit* m_drawnThicknessField = nullptr;  // read-only thickness of a graphic-profile part
     QComboBox* m_materialList = nullptr;
     QComboBox* m_punchList = nullptr;
     QComboBox* m_dieList = nullptr;

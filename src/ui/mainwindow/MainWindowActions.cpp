@@ -6,26 +6,26 @@
 #include <cstdio>
 #include <utility>
 
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/SaveFailures.h"
-#include "common/WindowSet.h"
-#include "dialogs/AboutBox.h"
-#include "dialogs/NewCustomDialog.h"
-#include "dialogs/NewPartDialog.h"
-#include "dialogs/SelectCustomDialog.h"
-#include "dialogs/SelectPartDialog.h"
-#include "io/Files.h"
-#include "mainwindow/BendCursor.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/PartFiles.h"
-#include "params/ParameterWindow.h"
-#include "platform/TerminationSignals.h"
-#include "profile/ProfileWindow.h"
-#include "profiletable/ProfileTableWindow.h"
-#include "sequence/SequenceWindow.h"
-#include "tools/ToolLibraryWindow.h"
-#include "workspace/AppState.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/SaveFailures.h"
+#include "ui/common/WindowSet.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/NewCustomDialog.h"
+#include "ui/dialogs/NewPartDialog.h"
+#include "ui/dialogs/SelectCustomDialog.h"
+#include "ui/dialogs/SelectPartDialog.h"
+#include "core/io/Files.h"
+#include "core/bendentry/BendCursor.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "core/jobs/PartFiles.h"
+#include "ui/params/ParameterWindow.h"
+#include "ui/platform/TerminationSignals.h"
+#include "ui/profile/ProfileWindow.h"
+#include "ui/profiletable/ProfileTableWindow.h"
+#include "ui/sequence/SequenceWindow.h"
+#include "ui/tools/ToolLibraryWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -55,11 +55,8 @@ void MainWindow::onFunctionButton(int position) {
     case 4:
         if (m_level == FocusLevel::Bend) bendMove(&InsertBend, true);
         break;
-    case 8:
-        switchView();
-        break;
-    default:
-        break;
+    case 8: switchView(); break;
+    default: break;
     }
 }
 
@@ -116,9 +113,9 @@ void MainWindow::newPart(bool graphicOnly) {
     if (code == NewPartDialog::GraphicProfile || code == NewPartDialog::TableProfile) {
         m_state.part.currentBend = -1;
         m_state.part.lastBend = -1;
-        const int drawn = code == NewPartDialog::TableProfile
-                              ? RunProfileTable(m_state, m_windows, m_messages, this, ProfileTableWindow::Start::NewProfile)
-                              : m_windows.profile->exec();
+        const int drawn = code == NewPartDialog::TableProfile ? RunProfileTable(m_state, m_windows, m_messages, this,
+                                                                                ProfileTableWindow::Start::NewProfile)
+                                                              : m_windows.profile->exec();
         activate();
         if (drawn == QDialog::Accepted) {
             applyViewMode();
@@ -144,9 +141,9 @@ void MainWindow::deletePart() {
     if (const std::optional<Field> left = std::exchange(m_current, std::nullopt)) leaveField(*left);
     for (std::size_t i = 0; i < 3; ++i) m_functionButtons[i]->hide();
     const QString name = m_partField->text();
-    const auto answer = m_messages.show(this, QMessageBox::NoIcon, FromLocal(m_state.workspace.part),
-                                        QStringLiteral("Confirmer la suppression "),
-                                        QMessageBox::Ok | QMessageBox::Cancel);
+    const auto answer =
+        m_messages.show(this, QMessageBox::NoIcon, FromLocal(m_state.workspace.part),
+                        QStringLiteral("Confirmer la suppression "), QMessageBox::Ok | QMessageBox::Cancel);
     if (answer == QMessageBox::Ok) {
         // Only a plain part name inside the job folder is ever deleted.
         if (const auto path = PartFileToDelete(m_state.workspace, ToLocal(name))) DeleteFile(*path);

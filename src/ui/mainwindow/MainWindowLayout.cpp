@@ -13,13 +13,13 @@
 #include <QStylePainter>
 #include <QToolButton>
 
-#include "bendview/BendViewWidget.h"
-#include "mainwindow/MainWindow.h"
-#include "profiletable/ProfileTableWindow.h"
-#include "common/FunctionPanel.h"
-#include "print/PrintMenus.h"
-#include "materials/MaterialWindow.h"
-#include "tooleditor/ToolEditorWindow.h"
+#include "ui/bendview/BendViewWidget.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/profiletable/ProfileTableWindow.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/print/PrintMenus.h"
+#include "ui/materials/MaterialWindow.h"
+#include "ui/tooleditor/ToolEditorWindow.h"
 
 namespace zelpor {
 
@@ -97,8 +97,8 @@ QLabel* MainWindow::makeCaption(QWidget* parent, const QString& text, int x, int
 }
 
 void MainWindow::buildLeftColumn(QWidget* area) {
-    const char* captions[] = {"Affaire :", "Piece :", "Pli :", "Epaiss. :", "Longueur :", "Matiere :", "Poinçon :",
-                              "Matrice :"};
+    const char* captions[] = {
+        "Affaire :", "Piece :", "Pli :", "Epaiss. :", "Longueur :", "Matiere :", "Poinçon :", "Matrice :"};
     for (int row = 0; row < 8; ++row)
         makeCaption(area, QString::fromUtf8(captions[row]), 4, ColumnRowTop(row), kColumnCaptionWidth);
     auto makeColumnEdit = [&](Field field, int row) {
@@ -210,12 +210,12 @@ void MainWindow::buildMenus() {
     QMenu* pieces = bar->addMenu(QStringLiteral("&Piéces"));
     pieces->setObjectName(QStringLiteral("Pieces1"));
     makeAction(pieces, QStringLiteral("visualise Numérique"), "VisualiseNumerique1", false);
-    connect(makeAction(pieces, QStringLiteral("visualise Graphique"), "VisualiseGraphique1"), &QAction::triggered,
-            this, [this] { openSequence(); });
-    connect(makeAction(pieces, QStringLiteral("nouvelle Numérique"), "NouvelleNumerique1", false),
-            &QAction::triggered, this, [this] { startNumericPart(); });
-    connect(makeAction(pieces, QStringLiteral("nouvelle &Graphique"), "NouvelleGraphique1"), &QAction::triggered,
-            this, [this] { drawNewProfile(); });
+    connect(makeAction(pieces, QStringLiteral("visualise Graphique"), "VisualiseGraphique1"), &QAction::triggered, this,
+            [this] { openSequence(); });
+    connect(makeAction(pieces, QStringLiteral("nouvelle Numérique"), "NouvelleNumerique1", false), &QAction::triggered,
+            this, [this] { startNumericPart(); });
+    connect(makeAction(pieces, QStringLiteral("nouvelle &Graphique"), "NouvelleGraphique1"), &QAction::triggered, this,
+            [this] { drawNewProfile(); });
     connect(makeAction(pieces, QStringLiteral("modifie Profil en &Tableau"), "ModifieProfilTableau1"),
             &QAction::triggered, this, [this] {
                 ChangeProfileInTable(m_state, m_windows, m_messages, this);
@@ -237,11 +237,11 @@ void MainWindow::buildMenus() {
     m_zoomMenu->setObjectName(QStringLiteral("Zoom1"));
     m_zoomMenu->menuAction()->setVisible(false);
     connect(makeAction(m_zoomMenu, QStringLiteral("Zoom Fenetre"), "ZoomFenetre1"), &QAction::triggered, this,
-            [this] { m_bendView->ZoomFenetre1Click(); });
+            [this] { m_bendView->onZoomWindow(); });
     m_zoomAllAction = makeAction(m_zoomMenu, QStringLiteral("Zoom Tout"), "ZoomTout1", false);
-    connect(m_zoomAllAction, &QAction::triggered, this, [this] { m_bendView->ZoomTout1Click(); });
+    connect(m_zoomAllAction, &QAction::triggered, this, [this] { m_bendView->onZoomAll(); });
     connect(makeAction(m_zoomMenu, QStringLiteral("Pan"), "Pan1"), &QAction::triggered, this,
-            [this] { m_bendView->Pan1Click(); });
+            [this] { m_bendView->onPan(); });
     connect(m_bendView, &BendViewWidget::zoomAllEnabledChanged, m_zoomAllAction, &QAction::setEnabled);
     connect(m_bendView, &BendViewWidget::statusMessage, this, [this](const QString& t) { setStatus(t); });
 
@@ -251,10 +251,16 @@ void MainWindow::buildMenus() {
             [this] { openPunchLibrary(); });
     connect(makeAction(outils, QStringLiteral("Liste Matrices"), "ListeMatrices1"), &QAction::triggered, this,
             [this] { openDieLibrary(); });
-    connect(makeAction(outils, QStringLiteral("Programmation Poinçons"), "ProgrammationPoincons1"),
-            &QAction::triggered, this, [this] { OpenToolEditor(m_state, m_messages, ToolKind::Punch, this); activate(); });
-    connect(makeAction(outils, QStringLiteral("Programmation Matrices"), "ProgrammationMatrices1"),
-            &QAction::triggered, this, [this] { OpenToolEditor(m_state, m_messages, ToolKind::Die, this); activate(); });
+    connect(makeAction(outils, QStringLiteral("Programmation Poinçons"), "ProgrammationPoincons1"), &QAction::triggered,
+            this, [this] {
+                OpenToolEditor(m_state, m_messages, ToolKind::Punch, this);
+                activate();
+            });
+    connect(makeAction(outils, QStringLiteral("Programmation Matrices"), "ProgrammationMatrices1"), &QAction::triggered,
+            this, [this] {
+                OpenToolEditor(m_state, m_messages, ToolKind::Die, this);
+                activate();
+            });
     connect(makeAction(outils, QStringLiteral("Matières"), "Matieres1"), &QAction::triggered, this, [this] {
         if (OpenMaterialEditor(m_state, m_messages, this)) updateBendForce();  // the new coefficient, at once
         activate();
@@ -264,7 +270,7 @@ void MainWindow::buildMenus() {
     aide->setObjectName(QStringLiteral("Aide1"));
     connect(makeAction(aide, QStringLiteral("A propos..."), "APropos1"), &QAction::triggered, this,
             [this] { openAbout(); });
-    makeAction(aide, QStringLiteral("Fin"), "Fin1");  // the program ends by closing its window
+    makeAction(aide, QStringLiteral("Fin"), "Fin1");              // the program ends by closing its window
     new PrintMenus(*this, m_state, m_messages, jobList, pieces);  // setup sheet, job list, "Print|"
 }
 

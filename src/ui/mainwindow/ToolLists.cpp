@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "bendview/BendViewWidget.h"
-#include "common/Latin1.h"
-#include "mainwindow/MainWindow.h"
-#include "text/Numbers.h"
-#include "workspace/AppState.h"
+#include "ui/bendview/BendViewWidget.h"
+#include "ui/common/Latin1.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "core/text/Numbers.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -92,17 +92,11 @@ void MainWindow::onDieChosen() {
 MainWindow::KeyUse MainWindow::onToolListKey(QComboBox* list, void (MainWindow::*choose)(), QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Up:
-    case Qt::Key_Down:
-        return PopupOpen(list) ? KeyUse::PassedOn : KeyUse::Navigation;
+    case Qt::Key_Down: return PopupOpen(list) ? KeyUse::PassedOn : KeyUse::Navigation;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        (this->*choose)();
-        return KeyUse::Used;
-    case Qt::Key_PageDown:
-        list->showPopup();
-        return KeyUse::Used;
-    default:
-        return SilentSelectionKey(e) ? KeyUse::Used : KeyUse::Navigation;
+    case Qt::Key_Enter: (this->*choose)(); return KeyUse::Used;
+    case Qt::Key_PageDown: list->showPopup(); return KeyUse::Used;
+    default: return SilentSelectionKey(e) ? KeyUse::Used : KeyUse::Navigation;
     }
 }
 
@@ -112,8 +106,7 @@ void MainWindow::onPunchLeft() {
     m_punchList->hidePopup();
     paintFocused(m_punchList, false);
     setStatus(QString());
-    if (const BendRecord* bend = m_state.part.currentBendRecord())
-        m_state.loadPunch(bend->punch.str());
+    if (const BendRecord* bend = m_state.part.currentBendRecord()) m_state.loadPunch(bend->punch.str());
     if (m_viewMode == ViewMode::Graphic) m_bendView->rebuild();
 }
 

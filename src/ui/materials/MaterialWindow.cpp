@@ -1,4 +1,4 @@
-#include "materials/MaterialWindow.h"
+#include "ui/materials/MaterialWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,15 +8,15 @@
 
 #include <cmath>
 
-#include "common/FunctionPanel.h"
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/SaveFailures.h"
-#include "common/WindowPlacement.h"
-#include "part/PartRecord.h"
-#include "text/Numbers.h"
-#include "tooleditor/PointGrid.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/SaveFailures.h"
+#include "ui/common/WindowPlacement.h"
+#include "core/part/PartRecord.h"
+#include "core/text/Numbers.h"
+#include "ui/tooleditor/PointGrid.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -205,9 +205,10 @@ bool MaterialWindow::nameEntered() {
     MaterialRecord& r = m_list.records[static_cast<std::size_t>(i)];
     const std::string old = r.name.str();
     const bool usedByPart = m_state.part.material.str() == old;
-    if (usedByPart &&
-        !m_messages.ask(this, QStringLiteral("La pi\u00E8ce ouverte est en ") + FromLatin1(old) +
-                                  QStringLiteral(". La renommer aussi dans la pi\u00E8ce ?"), kTitle)) {
+    if (usedByPart && !m_messages.ask(this,
+                                      QStringLiteral("La pi\u00E8ce ouverte est en ") + FromLatin1(old) +
+                                          QStringLiteral(". La renommer aussi dans la pi\u00E8ce ?"),
+                                      kTitle)) {
         m_name->setText(FromLatin1(old));
         return false;
     }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "calc/MaterialTable.h"
+#include "core/calc/MaterialTable.h"
 
 class QLineEdit;
 class QListWidget;
@@ -25,9 +25,9 @@ public:
     MaterialWindow(AppState& state, MessageService& messages, QWidget* parent = nullptr);
 
     void FormActivate();
-    void addMaterial();      // F1
-    void deleteMaterial();   // F4
-    bool saveAndClose();     // F8
+    void addMaterial();     // F1
+    void deleteMaterial();  // F4
+    bool saveAndClose();    // F8
     const MaterialList& list() const { return m_list; }
 
 public Q_SLOTS:

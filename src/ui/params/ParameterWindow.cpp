@@ -1,4 +1,4 @@
-#include "params/ParameterWindow.h"
+#include "ui/params/ParameterWindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -7,14 +7,14 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "common/FunctionPanel.h"
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/SaveFailures.h"
-#include "common/WindowSet.h"
-#include "io/Files.h"
-#include "params/ParameterEntry.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/SaveFailures.h"
+#include "ui/common/WindowSet.h"
+#include "core/io/Files.h"
+#include "core/params/ParameterEntry.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -82,9 +82,9 @@ ParameterWindow::ParameterWindow(AppState& state, WindowSet& windows, MessageSer
     m_status->setGeometry(0, 477, 795, 19);
     m_buttons = new FunctionButtonPanel(this);
     m_buttons->setGeometry(0, 498, 795, 74);
-    connect(m_buttons->button(1), &QToolButton::clicked, this, &ParameterWindow::Bouton1Click);
-    connect(m_buttons->button(2), &QToolButton::clicked, this, &ParameterWindow::Bouton2Click);
-    connect(m_buttons->button(8), &QToolButton::clicked, this, &ParameterWindow::Bouton8Click);
+    connect(m_buttons->button(1), &QToolButton::clicked, this, &ParameterWindow::onNextPage);
+    connect(m_buttons->button(2), &QToolButton::clicked, this, &ParameterWindow::onPreviousPage);
+    connect(m_buttons->button(8), &QToolButton::clicked, this, &ParameterWindow::onReturn);
     // The table is loaded once, when the window is created at start-up; the
     // tools folder is known by then.
     loadTable();
@@ -132,18 +132,18 @@ void ParameterWindow::showPage(int page) {
     else field->setFocus();
 }
 
-void ParameterWindow::Bouton1Click() {
+void ParameterWindow::onNextPage() {
     if (const int next = NextPage(m_table, m_page); next >= 0) showPage(next);
 }
 
-void ParameterWindow::Bouton2Click() {
+void ParameterWindow::onPreviousPage() {
     if (const int previous = PreviousPage(m_table, m_page); previous >= 0) showPage(previous);
 }
 
 bool ParameterWindow::pageKey(int key) {
     switch (key) {
-    case Qt::Key_F1: Bouton1Click(); return true;
-    case Qt::Key_F2: Bouton2Click(); return true;
+    case Qt::Key_F1: onNextPage(); return true;
+    case Qt::Key_F2: onPreviousPage(); return true;
     case Qt::Key_F8: done(QDialog::Rejected); return true;
     default: return false;
     }
@@ -230,7 +230,8 @@ bool ParameterWindow::fieldKeyPress(int row, QKeyEvent* key) {
     }
     if (!isCharacter) return false;
     const char32_t c = backspace ? U'\b' : text[0].unicode();
-    const bool caretAtStart = field->cursorPosition() == 0 || (field->hasSelectedText() && field->selectionStart() == 0);
+    const bool caretAtStart =
+        field->cursorPosition() == 0 || (field->hasSelectedText() && field->selectionStart() == 0);
     if (!AcceptsParameterCharacter(c, caretAtStart)) {
         QApplication::beep();
         return true;
@@ -268,7 +269,7 @@ void ParameterWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void ParameterWindow::Bouton8Click() { done(QDialog::Rejected); }
+void ParameterWindow::onReturn() { done(QDialog::Rejected); }
 
 void ParameterWindow::done(int result) {
     saveTable();

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "params/ParameterPages.h"
-#include "params/ParameterTable.h"
+#include "core/params/ParameterPages.h"
+#include "core/params/ParameterTable.h"
 
 class QLabel;
 class QLineEdit;
@@ -34,9 +34,9 @@ public:
     ParameterTable& table() { return m_table; }
 
     void FormActivate();
-    void Bouton1Click();  // "Page suivante"
-    void Bouton2Click();  // "Page precedante"
-    void Bouton8Click();
+    void onNextPage();      // "Page suivante"
+    void onPreviousPage();  // "Page precedante"
+    void onReturn();
     int page() const { return m_page; }  // 0 for entries 1-12, up to 3 for 37-48
 
     static constexpr int kRows = 12;

@@ -1,4 +1,4 @@
-#include "platform/TerminationSignals.h"
+#include "ui/platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/X11Events.h"
-#include "workspace/AppState.h"
+#include "ui/platform/X11Events.h"
+#include "core/workspace/AppState.h"
 
 #ifndef _WIN32
 #include <QSocketNotifier>

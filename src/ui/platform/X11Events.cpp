@@ -1,4 +1,4 @@
-#include "platform/X11Events.h"
+#include "ui/platform/X11Events.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "print/DocumentPages.h"
+#include "ui/print/DocumentPages.h"
 
 #include <QBuffer>
 #include <QPageLayout>

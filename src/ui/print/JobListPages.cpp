@@ -1,4 +1,4 @@
-#include "print/JobListPages.h"
+#include "ui/print/JobListPages.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "print/DocumentPages.h"
+#include "ui/print/DocumentPages.h"
 
 namespace zelpor {
 
@@ -37,8 +37,8 @@ using Cells = std::array<QString, kColumnCount>;
 
 Cells CellsOf(const JobListRow& r) {
     const auto q = [](const std::string& s) { return QString::fromStdString(s); };
-    return {q(r.part), q(r.comment), q(r.thickness), q(r.material), q(r.bends), q(r.punches), q(r.dies),
-            q(r.developedLength)};
+    return {q(r.part),  q(r.comment), q(r.thickness), q(r.material),
+            q(r.bends), q(r.punches), q(r.dies),      q(r.developedLength)};
 }
 
 Cells HeaderCells() {
@@ -76,7 +76,7 @@ public:
             p.setPen(QColor(128, 128, 128));
             p.drawRect(cell);
             p.setPen(Qt::black);
-            const Qt::Alignment align = header           ? Qt::AlignHCenter | Qt::AlignTop
+            const Qt::Alignment align = header               ? Qt::AlignHCenter | Qt::AlignTop
                                         : kColumns[c].number ? Qt::AlignRight | Qt::AlignTop
                                                              : Qt::AlignLeft | Qt::AlignTop;
             const int flags = static_cast<int>(align.toInt()) | Qt::TextWordWrap;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "report/JobList.h"
+#include "core/report/JobList.h"
 
 class QPagedPaintDevice;
 

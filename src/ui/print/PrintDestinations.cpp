@@ -1,4 +1,4 @@
-#include "print/PrintDestinations.h"
+#include "ui/print/PrintDestinations.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "print/DocumentPages.h"
+#include "ui/print/DocumentPages.h"
 
 namespace zelpor {
 
@@ -25,9 +25,9 @@ PrintDestination DialogPrintDestinations::choose(QWidget* parent, const QString&
     if (clicked != pdf && clicked != csv) return {};
     const bool isPdf = clicked == pdf;
     const QString suffix = isPdf ? QStringLiteral(".pdf") : QStringLiteral(".csv");
-    const QString path = QFileDialog::getSaveFileName(
-        parent, title, QDir::home().filePath(suggestedName + suffix),
-        isPdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)"));
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedName + suffix),
+                                     isPdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) return {};
     return {isPdf ? PrintDestination::Kind::Pdf : PrintDestination::Kind::Csv,
             path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix};

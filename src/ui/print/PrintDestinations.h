@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "print/DocumentPages.h"
+#include "ui/print/DocumentPages.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "print/PrintMenus.h"
+#include "ui/print/PrintMenus.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -10,18 +10,18 @@
 #include <filesystem>
 #include <optional>
 
-#include "common/FunctionPanel.h"
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "dialogs/JobsAndParts.h"
-#include "print/DocumentPages.h"
-#include "print/JobListPages.h"
-#include "print/PrintDestinations.h"
-#include "print/SheetDocuments.h"
-#include "print/SheetOutput.h"
-#include "report/ReportText.h"
-#include "report/WholeFile.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "core/jobs/JobsAndParts.h"
+#include "ui/print/DocumentPages.h"
+#include "ui/print/JobListPages.h"
+#include "ui/print/PrintDestinations.h"
+#include "ui/print/SheetDocuments.h"
+#include "ui/print/SheetOutput.h"
+#include "core/report/ReportText.h"
+#include "core/report/WholeFile.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -94,12 +94,14 @@ void PrintMenus::printSetupSheet() {
     source.now = std::time(nullptr);
     const SetupSheet sheet = BuildSetupSheet(m_state.part, source);
     const QString title = SetupSheetTitle(sheet);
-    const PrintDestination where = m_destinations->choose(&m_window, QStringLiteral("Fiche de réglage"), FromLocal(ws.part));
+    const PrintDestination where =
+        m_destinations->choose(&m_window, QStringLiteral("Fiche de réglage"), FromLocal(ws.part));
     switch (where.kind) {
     case PrintDestination::Kind::Cancel: return;
     case PrintDestination::Kind::Printer: {
         const auto doc = SetupSheetDocument(sheet, m_state.part);
-        if (m_destinations->print(&m_window, [&](QPagedPaintDevice& device) { return PaintDocument(*doc, device, title); }))
+        if (m_destinations->print(&m_window,
+                                  [&](QPagedPaintDevice& device) { return PaintDocument(*doc, device, title); }))
             status(QStringLiteral("Fiche de réglage imprimée"));
         return;
     }
@@ -131,8 +133,8 @@ void PrintMenus::printJobList() {
     case PrintDestination::Kind::Printer: {
         const QString printed = QString::fromStdString(ShownDate(std::time(nullptr)));
         const QString title = JobListTitle(list);
-        if (m_destinations->print(&m_window,
-                                  [&](QPagedPaintDevice& device) { return PaintJobList(list, printed, device, title); }))
+        if (m_destinations->print(
+                &m_window, [&](QPagedPaintDevice& device) { return PaintJobList(list, printed, device, title); }))
             status(QStringLiteral("Liste imprimée"));
         return;
     }

@@ -1,13 +1,13 @@
 // The printed documents as rich text: the layout of the page is left to Qt's
 // text engine (tables split across pages with their header rows repeated).
-#include "print/SheetDocuments.h"
+#include "ui/print/SheetDocuments.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 #include <map>
 
-#include "print/SheetPictures.h"
+#include "ui/print/SheetPictures.h"
 
 namespace zelpor {
 
@@ -69,7 +69,8 @@ QString HeaderHtml(const SetupSheet& s) {
         return QStringLiteral("<td><b>%1</b></td><td>%2</td>").arg(QString::fromUtf8(label), value);
     };
     QString h = QStringLiteral("<p class=\"title\">Fiche de réglage</p><table cellspacing=\"0\" cellpadding=\"2\">");
-    h += QStringLiteral("<tr>") + row("Affaire :", Html(s.job)) + row("Piece :", Html(s.part)) + QStringLiteral("</tr>");
+    h +=
+        QStringLiteral("<tr>") + row("Affaire :", Html(s.job)) + row("Piece :", Html(s.part)) + QStringLiteral("</tr>");
     h += QStringLiteral("<tr>") + row("Commentaire :", Html(s.comment)) + row("Date :", Html(s.date)) +
          QStringLiteral("</tr>");
     h += QStringLiteral("<tr>") + row("Epaisseur :", Unit(s.thickness, "mm")) + row("Matiere :", Html(s.material)) +
@@ -109,7 +110,8 @@ QString BendsHtml(const SetupSheet& s) {
     if (s.bends.empty()) return h + QStringLiteral("<p>pas de pli</p>");
     h += QStringLiteral("<table class=\"grid\" width=\"100%\" cellspacing=\"0\"><thead><tr><th>Pli</th>");
     for (const SheetColumn& c : kSheetColumns)
-        h += QStringLiteral("<th>%1<br>(%2)</th>").arg(QString::fromUtf8(c.caption).toHtmlEscaped(), QString::fromUtf8(c.unit));
+        h += QStringLiteral("<th>%1<br>(%2)</th>")
+                 .arg(QString::fromUtf8(c.caption).toHtmlEscaped(), QString::fromUtf8(c.unit));
     h += QStringLiteral("<th>Longueur<br>(mm)</th><th>Poinçon</th><th>Matrice</th></tr></thead>");
     for (const SheetBendRow& r : s.bends) {
         h += QStringLiteral("<tr><td class=\"num\">%1</td>").arg(Html(r.number));
@@ -122,14 +124,16 @@ QString BendsHtml(const SetupSheet& s) {
 
 QString StepsHtml(QTextDocument& doc, const SetupSheet& s, const PartRecord& part) {
     QString h = QStringLiteral("<p class=\"section\">Profil</p><p>") +
-                AddPicture(doc, QStringLiteral("profile"), ProfilePicture(part, kProfileWidth * kSharp, kProfileHeight * kSharp),
-                           kProfileWidth, kProfileHeight) +
+                AddPicture(doc, QStringLiteral("profile"),
+                           ProfilePicture(part, kProfileWidth * kSharp, kProfileHeight * kSharp), kProfileWidth,
+                           kProfileHeight) +
                 QStringLiteral("</p>");
     h += QStringLiteral("<p class=\"section\">Séquence de pliage</p>");
     if (s.steps.empty()) return h + QStringLiteral("<p>Séquence non définie.</p>");
     // The tools of each step, read once per name.
     std::map<std::string, SheetTool> punches, dies;
-    auto tool = [&](std::map<std::string, SheetTool>& cache, const std::string& name, ToolKind kind) -> const SheetTool& {
+    auto tool = [&](std::map<std::string, SheetTool>& cache, const std::string& name,
+                    ToolKind kind) -> const SheetTool& {
         auto it = cache.find(name);
         if (it != cache.end()) return it->second;
         SheetTool t;
@@ -146,7 +150,8 @@ QString StepsHtml(QTextDocument& doc, const SetupSheet& s, const PartRecord& par
         const QImage picture = StepPicture(part, st, p.punch, d.die, kStepWidth * kSharp, kStepHeight * kSharp);
         h += QStringLiteral("<td valign=\"top\">") +
              AddPicture(doc, QStringLiteral("step%1").arg(i), picture, kStepWidth, kStepHeight) +
-             QStringLiteral("<br><b>Pli %1</b> : %2°, butée X = %3 mm").arg(Html(st.number), Html(st.angle), Html(st.stop));
+             QStringLiteral("<br><b>Pli %1</b> : %2°, butée X = %3 mm")
+                 .arg(Html(st.number), Html(st.angle), Html(st.stop));
         if (!st.note().empty()) h += QStringLiteral(", ") + Html(st.note());
         h += QStringLiteral("<br>%1 / %2</td>").arg(Html(st.punch), Html(st.die));
     }

@@ -3,8 +3,8 @@
 #include <QString>
 #include <memory>
 
-#include "part/PartRecord.h"
-#include "report/SetupSheet.h"
+#include "core/part/PartRecord.h"
+#include "core/report/SetupSheet.h"
 
 class QTextDocument;
 

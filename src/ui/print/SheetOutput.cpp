@@ -1,11 +1,11 @@
-#include "print/SheetOutput.h"
+#include "ui/print/SheetOutput.h"
 
 #include <QTextDocument>
 
-#include "print/DocumentPages.h"
-#include "print/JobListPages.h"
-#include "print/SheetDocuments.h"
-#include "report/ReportText.h"
+#include "ui/print/DocumentPages.h"
+#include "ui/print/JobListPages.h"
+#include "ui/print/SheetDocuments.h"
+#include "core/report/ReportText.h"
 
 namespace zelpor {
 

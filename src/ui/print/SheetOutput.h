@@ -4,8 +4,8 @@
 #include <ctime>
 #include <string>
 
-#include "report/JobList.h"
-#include "report/SetupSheet.h"
+#include "core/report/JobList.h"
+#include "core/report/SetupSheet.h"
 
 namespace zelpor {
 

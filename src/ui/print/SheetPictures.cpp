@@ -1,9 +1,9 @@
-#include "print/SheetPictures.h"
+#include "ui/print/SheetPictures.h"
 
-#include "common/ScenePainter.h"
-#include "report/ProfileSketch.h"
-#include "sequence/SequenceScene.h"
-#include "view/ToolFit.h"
+#include "ui/common/ScenePainter.h"
+#include "core/report/ProfileSketch.h"
+#include "core/sequence/SequenceScene.h"
+#include "core/view/ToolFit.h"
 
 namespace zelpor {
 
@@ -36,7 +36,8 @@ QImage ToolPicture(const SheetTool& tool, int width, int height) {
     FitToolView(view, outline, tool.kind, width, height);
     ScenePainter painter(image, view);
     painter.fillBackground(kPaper);
-    painter.drawElements(std::span<const OutlineElement>(outline.elements.data(), static_cast<std::size_t>(outline.count)));
+    painter.drawElements(
+        std::span<const OutlineElement>(outline.elements.data(), static_cast<std::size_t>(outline.count)));
     return image;
 }
 

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "report/SetupSheet.h"
+#include "core/report/SetupSheet.h"
 
 namespace zelpor {
 

@@ -1,4 +1,4 @@
-#include "profile/ProfileCursors.h"
+#include "ui/profile/ProfileCursors.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "profile/ProfileWindow.h"
+#include "ui/profile/ProfileWindow.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,15 +10,15 @@
 #include <QAbstractButton>
 #include <QStatusBar>
 
-#include "common/FunctionPanel.h"
-#include "common/MessageService.h"
-#include "common/ScenePainter.h"
-#include "common/WindowPlacement.h"
-#include "common/WindowSet.h"
-#include "profile/ProfileCursors.h"
-#include "sequence/SequenceWindow.h"
-#include "tools/ToolRecords.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/ScenePainter.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/common/WindowSet.h"
+#include "ui/profile/ProfileCursors.h"
+#include "ui/sequence/SequenceWindow.h"
+#include "core/tools/ToolRecords.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -118,8 +118,8 @@ void ProfileWindow::buildLayout() {
     m_bouton8->setText(QStringLiteral("Retour"));
     m_bouton8->setEnabled(true);
     m_bouton8->show();
-    connect(m_bouton1, &QAbstractButton::clicked, this, &ProfileWindow::Bouton1Click);
-    connect(m_bouton8, &QAbstractButton::clicked, this, &ProfileWindow::Bouton8Click);
+    connect(m_bouton1, &QAbstractButton::clicked, this, &ProfileWindow::onMinus90);
+    connect(m_bouton8, &QAbstractButton::clicked, this, &ProfileWindow::onFinish);
 
     m_statusBar = new QStatusBar(panel30);
     m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
@@ -171,18 +171,18 @@ void ProfileWindow::FormMouseMove(int x, int y) {
     FormPaint();
 }
 
-void ProfileWindow::Bouton1Click() {
+void ProfileWindow::onMinus90() {
     if (!m_drawing.acceptMinus90()) return;
     showEntryBar();
     FormPaint();
 }
 
-void ProfileWindow::Bouton8Click() { finishProfile(); }
+void ProfileWindow::onFinish() { finishProfile(); }
 
 // F1 in an angle step is "-90°", F8 finishes from anywhere.
 bool ProfileWindow::FormShortCut(int key) {
     if (key == Qt::Key_F1) {
-        Bouton1Click();
+        onMinus90();
         return true;
     }
     if (key == Qt::Key_F8) {
@@ -203,13 +203,13 @@ bool ProfileWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_edit1 && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (FormShortCut(key->key())) return true;
-        return Edit1KeyPress(key);
+        return onEntryKeyPress(key);
     }
     return QDialog::eventFilter(watched, event);
 }
 
 // Returns true when the key is swallowed.
-bool ProfileWindow::Edit1KeyPress(QKeyEvent* event) {
+bool ProfileWindow::onEntryKeyPress(QKeyEvent* event) {
     if (m_drawing.mode() == ProfileDrawing::Mode::Idle) return false;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         acceptEntry();
@@ -229,7 +229,7 @@ bool ProfileWindow::Edit1KeyPress(QKeyEvent* event) {
     // quiet, unlike the main window and the parameter editor.
     if (!decision.accept) return true;
     if (decision.clearFirst) m_edit1->clear();
-    if (decision.key == key) return false;  // the field inserts or erases as usual
+    if (decision.key == key) return false;                      // the field inserts or erases as usual
     m_edit1->insert(QString(QChar::fromLatin1(decision.key)));  // a comma typed as a point
     return true;
 }

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QImage>
 
-#include "profile/ProfileDrawing.h"
+#include "core/profile/ProfileDrawing.h"
 
 class QLabel;
 class QLineEdit;
@@ -39,10 +39,10 @@ public:
     void FormActivate();
     void FormPaint();
     void FormMouseMove(int x, int y);
-    void Bouton1Click();
-    void Bouton8Click();
+    void onMinus90();
+    void onFinish();
     bool FormShortCut(int key);
-    bool Edit1KeyPress(QKeyEvent* event);
+    bool onEntryKeyPress(QKeyEvent* event);
 
     void setVisible(bool visible) override;
 

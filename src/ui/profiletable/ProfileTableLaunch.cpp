@@ -1,7 +1,7 @@
-#include "common/MessageService.h"
-#include "common/SaveFailures.h"
-#include "profiletable/ProfileTableWindow.h"
-#include "workspace/AppState.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/SaveFailures.h"
+#include "ui/profiletable/ProfileTableWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 

@@ -1,4 +1,4 @@
-#include "profiletable/ProfileTableWindow.h"
+#include "ui/profiletable/ProfileTableWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,16 +7,16 @@
 #include <QScrollArea>
 #include <QToolButton>
 
-#include "common/FunctionPanel.h"
-#include "common/MessageService.h"
-#include "common/ScenePainter.h"
-#include "common/WindowPlacement.h"
-#include "common/WindowSet.h"
-#include "profile/ProfileTable.h"
-#include "sequence/ProfileChange.h"
-#include "sequence/SequenceProgram.h"
-#include "sequence/SequenceWindow.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/ScenePainter.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/common/WindowSet.h"
+#include "core/profile/ProfileTable.h"
+#include "core/sequence/ProfileChange.h"
+#include "core/sequence/SequenceProgram.h"
+#include "ui/sequence/SequenceWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -52,8 +52,7 @@ const QColor kRestColour(191, 205, 219);
 
 QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width,
-                  Qt::Alignment align = Qt::AlignLeft) {
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width, Qt::Alignment align = Qt::AlignLeft) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(x, y, width, 21);
     label->setAlignment(align | Qt::AlignVCenter);
@@ -199,8 +198,8 @@ void ProfileTableWindow::showRows() {
         const bool used = r < m_form.rowCount();
         row.length->setText(used ? Text(m_form.text({Field::Length, r})) : QString());
         row.angle->setText(used ? Text(m_form.text({Field::Angle, r})) : QString());
-        for (QWidget* w : {static_cast<QWidget*>(row.number), static_cast<QWidget*>(row.length),
-                           static_cast<QWidget*>(row.angle)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(row.number), static_cast<QWidget*>(row.length), static_cast<QWidget*>(row.angle)})
             w->setVisible(used);
     }
     // The scroll bar appears only when the rows no longer fit.
@@ -331,11 +330,10 @@ bool ProfileTableWindow::fieldKeyPress(const TableCell& cell, QLineEdit* edit, Q
         key = text[0].unicode() < 0x80 ? static_cast<char>(text[0].unicode()) : '\x7f';
     }
     const bool signedEntry = cell.field != Field::Length;
-    const EntryKey decision =
-        FilterNumberKey(key, edit->text().toStdString(), edit->cursorPosition(), signedEntry);
+    const EntryKey decision = FilterNumberKey(key, edit->text().toStdString(), edit->cursorPosition(), signedEntry);
     if (!decision.accept) return true;
     if (decision.clearFirst && !edit->hasSelectedText()) edit->clear();
-    if (decision.key == key) return false;  // the field inserts or erases as usual
+    if (decision.key == key) return false;                   // the field inserts or erases as usual
     edit->insert(QString(QChar::fromLatin1(decision.key)));  // a comma typed as a point
     m_form.setText(cell, edit->text().toStdString());
     refresh();
@@ -383,8 +381,7 @@ void ProfileTableWindow::finishProfile() {
     TableCell bad;
     const std::optional<ProfileTable> table = m_form.finished(&bad);
     if (!table) {
-        m_messages.show(this, QMessageBox::Critical, QStringLiteral("Erreur"), Text(m_form.message()),
-                        QMessageBox::Ok);
+        m_messages.show(this, QMessageBox::Critical, QStringLiteral("Erreur"), Text(m_form.message()), QMessageBox::Ok);
         focusCell(bad);
         return;
     }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "profile/ProfileTableForm.h"
+#include "core/profile/ProfileTableForm.h"
 
 class QKeyEvent;
 class QLabel;
@@ -48,7 +48,7 @@ public:
     QString statusText() const;
 
     // Actions of the function buttons and their keys.
-    void minus90();       // F1
+    void minus90();        // F1
     void insertSegment();  // F4
     void deleteSegment();  // F5
     void finishProfile();  // F8

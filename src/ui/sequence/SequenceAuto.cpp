@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include "common/MessageService.h"
-#include "params/ParameterTable.h"
-#include "sequence/AutoSequence.h"
-#include "sequence/CollisionMarks.h"
-#include "sequence/SequenceWindow.h"
-#include "workspace/AppState.h"
+#include "ui/common/MessageService.h"
+#include "core/params/ParameterTable.h"
+#include "core/sequence/AutoSequence.h"
+#include "core/sequence/CollisionMarks.h"
+#include "ui/sequence/SequenceWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 
@@ -52,12 +52,12 @@ ButtonState SequenceWindow::autoButtonState() const {
 bool SequenceWindow::confirmValidation() {
     const ButtonState& b = m_program.buttons().validate;
     if (!m_stepCheck.collides() || !b.visible || !b.enabled) return true;
-    const QString text = QString::fromStdString(CollisionText(m_stepCheck)) +
-                         QStringLiteral(".\nValider ce pli malgré la collision ?");
+    const QString text =
+        QString::fromStdString(CollisionText(m_stepCheck)) + QStringLiteral(".\nValider ce pli malgré la collision ?");
     return m_messages.ask(this, text, QStringLiteral("Validation pli"));
 }
 
-void SequenceWindow::Bouton3Click() {
+void SequenceWindow::onAutoSequence() {
     PartRecord& part = m_state.part;
     // Beyond twelve bends the search may take its full second.
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -76,8 +76,7 @@ void SequenceWindow::Bouton3Click() {
     // goes wrong in it.
     QString text = QStringLiteral("Aucune séquence sans collision\n");
     for (std::size_t i = 0; i < found.steps.size(); ++i)
-        text += QLatin1Char('\n') +
-                QString::fromStdString(ProgramStepLine(static_cast<int>(i), part, found.steps[i]));
+        text += QLatin1Char('\n') + QString::fromStdString(ProgramStepLine(static_cast<int>(i), part, found.steps[i]));
     m_statusBar->showMessage(QStringLiteral("Aucune séquence sans collision"));
     m_messages.warn(this, text, QStringLiteral("Séquence auto"));
 }

@@ -1,17 +1,17 @@
-#include "sequence/SequenceWindow.h"
+#include "ui/sequence/SequenceWindow.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "common/FunctionPanel.h"
-#include "common/MessageService.h"
-#include "common/ScenePainter.h"
-#include "common/WindowPlacement.h"
-#include "common/WindowSet.h"
-#include "tools/ToolLibraryWindow.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/ScenePainter.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/common/WindowSet.h"
+#include "ui/tools/ToolLibraryWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -62,13 +62,13 @@ SequenceWindow::SequenceWindow(AppState& state, WindowSet& windows, MessageServi
     m_buttons[5]->setText(QStringLiteral("Angle précedant"));
     m_buttons[6]->setText(QStringLiteral("Angle suivant"));
     m_buttons[7]->setText(QStringLiteral("Retour"));
-    connect(m_buttons[0], &QPushButton::clicked, this, &SequenceWindow::Bouton1Click);
-    connect(m_buttons[1], &QPushButton::clicked, this, &SequenceWindow::Bouton2Click);
-    connect(m_buttons[2], &QPushButton::clicked, this, &SequenceWindow::Bouton3Click);
-    connect(m_buttons[3], &QPushButton::clicked, this, &SequenceWindow::Bouton4Click);
-    connect(m_buttons[5], &QPushButton::clicked, this, &SequenceWindow::Bouton6Click);
-    connect(m_buttons[6], &QPushButton::clicked, this, &SequenceWindow::Bouton7Click);
-    connect(m_buttons[7], &QPushButton::clicked, this, &SequenceWindow::Bouton8Click);
+    connect(m_buttons[0], &QPushButton::clicked, this, &SequenceWindow::onValidateBend);
+    connect(m_buttons[1], &QPushButton::clicked, this, &SequenceWindow::onUndoValidation);
+    connect(m_buttons[2], &QPushButton::clicked, this, &SequenceWindow::onAutoSequence);
+    connect(m_buttons[3], &QPushButton::clicked, this, &SequenceWindow::onPivotPart);
+    connect(m_buttons[5], &QPushButton::clicked, this, &SequenceWindow::onPreviousBend);
+    connect(m_buttons[6], &QPushButton::clicked, this, &SequenceWindow::onNextBend);
+    connect(m_buttons[7], &QPushButton::clicked, this, &SequenceWindow::onReturn);
 
     m_statusBar = new QStatusBar(panel30);
     m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
@@ -107,33 +107,33 @@ void SequenceWindow::choosePunch() {
     LoadPunchFile(m_state.punch, m_state.punchFilePath(m_state.punch.name));
 }
 
-void SequenceWindow::Bouton1Click() {
+void SequenceWindow::onValidateBend() {
     if (!confirmValidation()) return;
     m_program.validate();
     showState();
 }
 
-void SequenceWindow::Bouton2Click() {
+void SequenceWindow::onUndoValidation() {
     m_program.undoValidation();
     showState();
 }
 
-void SequenceWindow::Bouton4Click() {
+void SequenceWindow::onPivotPart() {
     m_program.pivot();
     showState();
 }
 
-void SequenceWindow::Bouton6Click() {
+void SequenceWindow::onPreviousBend() {
     m_program.previous();
     showState();
 }
 
-void SequenceWindow::Bouton7Click() {
+void SequenceWindow::onNextBend() {
     m_program.next();
     showState();
 }
 
-void SequenceWindow::Bouton8Click() { done(QDialog::Accepted); }
+void SequenceWindow::onReturn() { done(QDialog::Accepted); }
 
 // Buttons, status bar and picture from the program's state.
 void SequenceWindow::showState() {
@@ -144,9 +144,9 @@ void SequenceWindow::showState() {
 
 void SequenceWindow::showButtons() {
     const SequenceButtons& b = m_program.buttons();
-    const std::pair<int, ButtonState> states[] = {
-        {0, b.validate}, {1, b.undo},     {2, autoButtonState()}, {3, b.pivot},
-        {4, {}},         {5, b.previous}, {6, b.next},           {7, b.back}};
+    const std::pair<int, ButtonState> states[] = {{0, b.validate}, {1, b.undo}, {2, autoButtonState()},
+                                                  {3, b.pivot},    {4, {}},     {5, b.previous},
+                                                  {6, b.next},     {7, b.back}};
     for (const auto& [index, state] : states) {
         m_buttons[index]->setVisible(state.visible);
         m_buttons[index]->setEnabled(state.enabled);

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QImage>
 
-#include "collision/CollisionCheck.h"
-#include "sequence/SequenceProgram.h"
+#include "core/collision/CollisionCheck.h"
+#include "core/sequence/SequenceProgram.h"
 
 class QAbstractButton;
 class QLabel;
@@ -35,13 +35,13 @@ public:
     int exec() override;
 
     void FormActivate();
-    void Bouton1Click();  // "Validation pli"
-    void Bouton2Click();  // "Annule validation"
-    void Bouton3Click();  // "Séquence auto"
-    void Bouton4Click();  // "Pivote Piece"
-    void Bouton6Click();  // "Angle précedant"
-    void Bouton7Click();  // "Angle suivant"
-    void Bouton8Click();  // "Retour"
+    void onValidateBend();    // "Validation pli"
+    void onUndoValidation();  // "Annule validation"
+    void onAutoSequence();    // "Séquence auto"
+    void onPivotPart();       // "Pivote Piece"
+    void onPreviousBend();    // "Angle précedant"
+    void onNextBend();        // "Angle suivant"
+    void onReturn();          // "Retour"
 
     const SequenceProgram& program() const { return m_program; }
     const QImage& bitmap() const { return m_bitmap; }

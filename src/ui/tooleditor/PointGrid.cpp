@@ -1,4 +1,4 @@
-#include "tooleditor/PointGrid.h"
+#include "ui/tooleditor/PointGrid.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -11,8 +11,8 @@
 #include <cmath>
 #include <limits>
 
-#include "common/Latin1.h"
-#include "text/Numbers.h"
+#include "ui/common/Latin1.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "tools/ToolEditing.h"
+#include "core/tools/ToolEditing.h"
 
 class QLabel;
 class QLineEdit;

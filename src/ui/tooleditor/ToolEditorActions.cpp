@@ -7,15 +7,15 @@
 
 #include <algorithm>
 
-#include "common/FunctionPanel.h"
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/SaveFailures.h"
-#include "text/Numbers.h"
-#include "tooleditor/PointGrid.h"
-#include "tooleditor/ToolEditorWindow.h"
-#include "tools/ToolShapes.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/SaveFailures.h"
+#include "core/text/Numbers.h"
+#include "ui/tooleditor/PointGrid.h"
+#include "ui/tooleditor/ToolEditorWindow.h"
+#include "core/tools/ToolShapes.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -23,7 +23,9 @@ namespace {
 const QString kTitle = QStringLiteral("Zelpor_2");
 
 QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QString Quoted(const std::string& name) { return QStringLiteral("\u00AB ") + FromLocal(name) + QStringLiteral(" \u00BB"); }
+QString Quoted(const std::string& name) {
+    return QStringLiteral("\u00AB ") + FromLocal(name) + QStringLiteral(" \u00BB");
+}
 
 }  // namespace
 
@@ -111,7 +113,8 @@ void ToolEditorWindow::listChosen(int row) {
     }
     ToolDraft loaded;
     if (!LoadToolDraft(toolsFolder(), m_kind, name, loaded)) {
-        m_status->setText(QStringLiteral("Fichier illisible : ") + FromLocal(ToolFilePath(toolsFolder(), name, m_kind)));
+        m_status->setText(QStringLiteral("Fichier illisible : ") +
+                          FromLocal(ToolFilePath(toolsFolder(), name, m_kind)));
         return;
     }
     m_draft = loaded;
@@ -126,9 +129,10 @@ void ToolEditorWindow::listChosen(int row) {
 bool ToolEditorWindow::leaveCurrent() {
     if (!m_modified) return true;
     const std::string name = m_nameMode == NameMode::NewTool ? ToLocal(m_name->text()) : m_loadedName;
-    const auto answer = m_messages.show(this, QMessageBox::Question, kTitle,
-                                        QStringLiteral("Enregistrer les modifications de ") + Quoted(name) + QStringLiteral(" ?"),
-                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer =
+        m_messages.show(this, QMessageBox::Question, kTitle,
+                        QStringLiteral("Enregistrer les modifications de ") + Quoted(name) + QStringLiteral(" ?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes) return save();
     if (answer == QMessageBox::No) {
         m_modified = false;
@@ -157,13 +161,18 @@ void ToolEditorWindow::nameEntered() {
     // Renaming acts on the file at once.
     ToolFileResult result = RenameToolFile(toolsFolder(), m_kind, m_loadedName, typed, false);
     if (result == ToolFileResult::Exists) {
-        if (!m_messages.ask(this, QStringLiteral("L'outil ") + Quoted(typed) + QStringLiteral(" existe d\u00E9j\u00E0. Le remplacer ?"), kTitle))
+        if (!m_messages.ask(
+                this,
+                QStringLiteral("L'outil ") + Quoted(typed) + QStringLiteral(" existe d\u00E9j\u00E0. Le remplacer ?"),
+                kTitle))
             return;
         result = RenameToolFile(toolsFolder(), m_kind, m_loadedName, typed, true);
     }
     if (result != ToolFileResult::Done) {
-        m_messages.warn(this, QStringLiteral("L'outil n'a pas pu \u00EAtre renomm\u00E9 : ") +
-                                  FromLocal(ToolFilePath(toolsFolder(), m_loadedName, m_kind)), kTitle);
+        m_messages.warn(this,
+                        QStringLiteral("L'outil n'a pas pu \u00EAtre renomm\u00E9 : ") +
+                            FromLocal(ToolFilePath(toolsFolder(), m_loadedName, m_kind)),
+                        kTitle);
         return;
     }
     setNameMode(NameMode::Shown);
@@ -192,7 +201,10 @@ bool ToolEditorWindow::save() {
     FileError error = FileError::None;
     ToolFileResult result = SaveToolDraft(toolsFolder(), m_draft, false, m_loadedName, &error);
     if (result == ToolFileResult::Exists) {
-        if (!m_messages.ask(this, QStringLiteral("L'outil ") + Quoted(m_draft.name) + QStringLiteral(" existe d\u00E9j\u00E0. Le remplacer ?"), kTitle))
+        if (!m_messages.ask(this,
+                            QStringLiteral("L'outil ") + Quoted(m_draft.name) +
+                                QStringLiteral(" existe d\u00E9j\u00E0. Le remplacer ?"),
+                            kTitle))
             return false;
         result = SaveToolDraft(toolsFolder(), m_draft, true, m_loadedName, &error);
     }
@@ -223,7 +235,8 @@ void ToolEditorWindow::newTool() {
     setNameMode(NameMode::NewTool);
     showDraft();
     m_name->setFocus(Qt::TabFocusReason);
-    m_status->setText(QStringLiteral("Nouveau ") + toolTitle().toLower() + QStringLiteral(" : son nom, puis Entr\u00E9e"));
+    m_status->setText(QStringLiteral("Nouveau ") + toolTitle().toLower() +
+                      QStringLiteral(" : son nom, puis Entr\u00E9e"));
 }
 
 void ToolEditorWindow::copyTool() {
@@ -249,7 +262,8 @@ void ToolEditorWindow::renameTool() {
     setNameMode(NameMode::Rename);
     m_name->setFocus(Qt::TabFocusReason);
     m_name->selectAll();
-    m_status->setText(QStringLiteral("Nouveau nom de ") + FromLocal(m_loadedName) + QStringLiteral(", puis Entr\u00E9e"));
+    m_status->setText(QStringLiteral("Nouveau nom de ") + FromLocal(m_loadedName) +
+                      QStringLiteral(", puis Entr\u00E9e"));
 }
 
 void ToolEditorWindow::deleteTool() {
@@ -260,13 +274,16 @@ void ToolEditorWindow::deleteTool() {
         FormActivate();
         return;
     }
-    const auto answer = m_messages.show(this, QMessageBox::Question, FromLocal(m_loadedName),
-                                        QStringLiteral("Confirmer la suppression "), QMessageBox::Ok | QMessageBox::Cancel);
+    const auto answer =
+        m_messages.show(this, QMessageBox::Question, FromLocal(m_loadedName),
+                        QStringLiteral("Confirmer la suppression "), QMessageBox::Ok | QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) return;
     const int row = m_list->currentRow();
     if (DeleteToolFile(toolsFolder(), m_kind, m_loadedName) != ToolFileResult::Done) {
-        m_messages.warn(this, QStringLiteral("L'outil n'a pas pu \u00EAtre supprim\u00E9 : ") +
-                                  FromLocal(ToolFilePath(toolsFolder(), m_loadedName, m_kind)), kTitle);
+        m_messages.warn(this,
+                        QStringLiteral("L'outil n'a pas pu \u00EAtre supprim\u00E9 : ") +
+                            FromLocal(ToolFilePath(toolsFolder(), m_loadedName, m_kind)),
+                        kTitle);
         return;
     }
     m_status->setText(QStringLiteral("Outil supprim\u00E9 : ") + FromLocal(m_loadedName));
@@ -329,7 +346,8 @@ bool ToolEditorWindow::saveAndClose() {
 void ToolEditorWindow::reject() {
     if (m_modified) {
         const std::string name = m_nameMode == NameMode::NewTool ? ToLocal(m_name->text()) : m_loadedName;
-        if (!m_messages.ask(this, QStringLiteral("Abandonner les modifications de ") + Quoted(name) + QStringLiteral(" ?"), kTitle))
+        if (!m_messages.ask(
+                this, QStringLiteral("Abandonner les modifications de ") + Quoted(name) + QStringLiteral(" ?"), kTitle))
             return;
     }
     m_modified = false;

@@ -1,4 +1,4 @@
-#include "tooleditor/ToolEditorWindow.h"
+#include "ui/tooleditor/ToolEditorWindow.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -11,15 +11,15 @@
 #include <cmath>
 #include <limits>
 
-#include "common/FunctionPanel.h"
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/ScenePainter.h"
-#include "common/WindowPlacement.h"
-#include "text/Numbers.h"
-#include "tooleditor/PointGrid.h"
-#include "tools/ToolShapes.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/ScenePainter.h"
+#include "ui/common/WindowPlacement.h"
+#include "core/text/Numbers.h"
+#include "ui/tooleditor/PointGrid.h"
+#include "core/tools/ToolShapes.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -43,7 +43,11 @@ std::int32_t FieldInteger(const QLineEdit* field, std::int32_t fallback) {
 }  // namespace
 
 ToolEditorWindow::ToolEditorWindow(AppState& state, ToolKind kind, MessageService& messages, QWidget* parent)
-    : QDialog(parent), m_state(state), m_kind(kind), m_messages(messages), m_draft(EmptyDraft(kind)),
+    : QDialog(parent),
+      m_state(state),
+      m_kind(kind),
+      m_messages(messages),
+      m_draft(EmptyDraft(kind)),
       m_transform(LibraryStartTransform(kDrawingWidth, kDrawingHeight)) {
     const bool punch = kind == ToolKind::Punch;
     setObjectName(punch ? QStringLiteral("TFormProgPoincon") : QStringLiteral("TFormProgMatrice"));
@@ -66,10 +70,14 @@ ToolEditorWindow::ToolEditorWindow(AppState& state, ToolKind kind, MessageServic
     const struct {
         const char* caption;
         QStyle::StandardPixmap glyph;
-    } faces[] = {{"Nouveau", QStyle::SP_FileIcon},         {"Copier", QStyle::SP_FileDialogNewFolder},
-                 {"Renommer", QStyle::SP_FileDialogDetailedView}, {"Supprimer", QStyle::SP_TrashIcon},
-                 {"G\xC3\xA9n\xC3\xA9rer", QStyle::SP_BrowserReload}, {"Ins\xC3\xA9rer ligne", QStyle::SP_ArrowDown},
-                 {"Supprimer ligne", QStyle::SP_DialogDiscardButton}, {"Enregistrer", QStyle::SP_DialogSaveButton}};
+    } faces[] = {{"Nouveau", QStyle::SP_FileIcon},
+                 {"Copier", QStyle::SP_FileDialogNewFolder},
+                 {"Renommer", QStyle::SP_FileDialogDetailedView},
+                 {"Supprimer", QStyle::SP_TrashIcon},
+                 {"G\xC3\xA9n\xC3\xA9rer", QStyle::SP_BrowserReload},
+                 {"Ins\xC3\xA9rer ligne", QStyle::SP_ArrowDown},
+                 {"Supprimer ligne", QStyle::SP_DialogDiscardButton},
+                 {"Enregistrer", QStyle::SP_DialogSaveButton}};
     for (int n = 1; n <= 8; ++n) {
         m_buttons->setButton(n, QString::fromUtf8(faces[n - 1].caption), faces[n - 1].glyph);
         connect(m_buttons->button(n), &QToolButton::clicked, this, [this, n] { functionKey(Qt::Key_F1 + n - 1); });
@@ -108,18 +116,20 @@ void ToolEditorWindow::buildFigures() {
     m_version = makeField(QStringLiteral("Version"), "EditVersion", row++, {});
     m_versionIndex = makeField(QStringLiteral("Indice de version"), "EditIndice", row++, {});
     m_height = makeField(QStringLiteral("Hauteur"), "EditHauteur", row++, QStringLiteral("mm"));
-    m_angle = makeField(punch ? QStringLiteral("Angle du poin\u00E7on") : QStringLiteral("Angle du V\u00E9"), "EditAngle",
-                        row++, QStringLiteral("\u00B0"));
+    m_angle = makeField(punch ? QStringLiteral("Angle du poin\u00E7on") : QStringLiteral("Angle du V\u00E9"),
+                        "EditAngle", row++, QStringLiteral("\u00B0"));
     if (!punch) {
         m_vOpening = makeField(QStringLiteral("Ouverture du v\u00E9"), "EditOuverture", row++, QStringLiteral("mm"));
-        m_entryRadius = makeField(QStringLiteral("Rayon entr\u00E9e matrice"), "EditRayon", row++, QStringLiteral("mm"));
+        m_entryRadius =
+            makeField(QStringLiteral("Rayon entr\u00E9e matrice"), "EditRayon", row++, QStringLiteral("mm"));
     }
     auto* shapeLabel = new QLabel(QStringLiteral("Forme"), this);
     shapeLabel->setGeometry(kCaptionLeft, kFirstRowTop + row * kRowPitch, 146, 24);
     m_shape = new QComboBox(this);
     m_shape->setObjectName(QStringLiteral("CBforme"));
     m_shape->setGeometry(kFieldLeft, kFirstRowTop + row * kRowPitch, 140, 24);
-    for (ToolShape s : ShapesFor(m_kind)) m_shape->addItem(QString::fromUtf8(ShapeName(s).c_str()), static_cast<int>(s));
+    for (ToolShape s : ShapesFor(m_kind))
+        m_shape->addItem(QString::fromUtf8(ShapeName(s).c_str()), static_cast<int>(s));
     m_shape->installEventFilter(this);
     ++row;
     m_width = makeField(QStringLiteral("Largeur"), "EditLargeur", row++, QStringLiteral("mm"));
@@ -215,7 +225,8 @@ void ToolEditorWindow::redraw() {
                        shown.points.end());
     if (!std::isfinite(shown.height)) shown.height = 0;
     if (shown.points.size() > static_cast<std::size_t>(kMaxOutlinePoints)) shown.points.resize(kMaxOutlinePoints);
-    m_outline = m_kind == ToolKind::Punch ? PrepareToolOutline(PunchFromDraft(shown)) : PrepareToolOutline(DieFromDraft(shown));
+    m_outline =
+        m_kind == ToolKind::Punch ? PrepareToolOutline(PunchFromDraft(shown)) : PrepareToolOutline(DieFromDraft(shown));
     m_transform = LibraryStartTransform(kDrawingWidth, kDrawingHeight);
     FitToolView(m_transform, m_outline, m_kind, kDrawingWidth, kDrawingHeight);
     update();

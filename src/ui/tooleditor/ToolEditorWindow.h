@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "tools/ToolEditing.h"
-#include "tools/ToolFiles.h"
-#include "view/ToolFit.h"
-#include "view/ViewTransform.h"
+#include "core/tools/ToolEditing.h"
+#include "core/tools/ToolFiles.h"
+#include "core/view/ToolFit.h"
+#include "core/view/ViewTransform.h"
 
 class QComboBox;
 class QLabel;
@@ -35,13 +35,13 @@ public:
     ToolEditorWindow(AppState& state, ToolKind kind, MessageService& messages, QWidget* parent = nullptr);
 
     void FormActivate();
-    void newTool();     // F1
-    void copyTool();    // F2
-    void renameTool();  // F3
-    void deleteTool();  // F4
-    void generate();    // F5
-    void insertPoint(); // F6
-    void deletePoint(); // F7
+    void newTool();       // F1
+    void copyTool();      // F2
+    void renameTool();    // F3
+    void deleteTool();    // F4
+    void generate();      // F5
+    void insertPoint();   // F6
+    void deletePoint();   // F7
     bool saveAndClose();  // F8
 
     const ToolDraft& draft() const { return m_draft; }

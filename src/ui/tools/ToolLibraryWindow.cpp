@@ -1,4 +1,4 @@
-#include "tools/ToolLibraryWindow.h"
+#include "ui/tools/ToolLibraryWindow.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -11,13 +11,13 @@
 
 #include <span>
 
-#include "common/FunctionPanel.h"
-#include "common/Latin1.h"
-#include "common/MessageService.h"
-#include "common/ScenePainter.h"
-#include "tools/ToolTabBar.h"
-#include "text/Numbers.h"
-#include "workspace/AppState.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/Latin1.h"
+#include "ui/common/MessageService.h"
+#include "ui/common/ScenePainter.h"
+#include "ui/tools/ToolTabBar.h"
+#include "core/text/Numbers.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -29,9 +29,14 @@ struct RowText {
 
 constexpr RowText kPunchRows[] = {
     {"Version", ""}, {"Indice de version", ""}, {"Hauteur", "mm"}, {"Angle du poin\xC3\xA7on", "\xC2\xB0"}};
-constexpr RowText kDieRows[] = {{"Version", ""},           {"Indice de version", ""},
-                                {"Hauteur", "mm"},         {"Angle du V\xC3\xA9", "\xC2\xB0"},
-                                {"Ouverture du v\xC3\xA9", "mm"}, {"Rayon entr\xC3\xA9" "e matrice", "mm"}};
+constexpr RowText kDieRows[] = {{"Version", ""},
+                                {"Indice de version", ""},
+                                {"Hauteur", "mm"},
+                                {"Angle du V\xC3\xA9", "\xC2\xB0"},
+                                {"Ouverture du v\xC3\xA9", "mm"},
+                                {"Rayon entr\xC3\xA9"
+                                 "e matrice",
+                                 "mm"}};
 
 constexpr int kTabLeft = 16, kTabTop = 16, kTabWidth = 561, kTabHeight = 449;
 constexpr int kColNumber = 16, kColDesignation = 100, kColValue = 330, kColUnit = 450;
@@ -44,11 +49,15 @@ QString Length(float v) { return QString::fromStdString(FormatFixed(v, 2)); }
 }  // namespace
 
 ToolLibraryWindow::ToolLibraryWindow(AppState& state, ToolKind kind, MessageService& messages, QWidget* parent)
-    : QDialog(parent), m_state(state), m_kind(kind), m_messages(messages),
+    : QDialog(parent),
+      m_state(state),
+      m_kind(kind),
+      m_messages(messages),
       m_transform(LibraryStartTransform(kDrawingWidth, kDrawingHeight)) {
     const bool punch = kind == ToolKind::Punch;
     setObjectName(punch ? QStringLiteral("TFormListPoincon") : QStringLiteral("TFormListMatrice"));
-    setWindowTitle(punch ? QStringLiteral("Zelpor_2       Liste Poincon") : QStringLiteral("Zelpor_2       Liste Matice"));
+    setWindowTitle(punch ? QStringLiteral("Zelpor_2       Liste Poincon")
+                         : QStringLiteral("Zelpor_2       Liste Matice"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(795, 572);
@@ -84,9 +93,9 @@ ToolLibraryWindow::ToolLibraryWindow(AppState& state, ToolKind kind, MessageServ
     m_buttons->setButton(1, QStringLiteral("Outil precedante"), QStyle::SP_ArrowLeft, false);
     m_buttons->setButton(2, QStringLiteral("Outil suivante"), QStyle::SP_ArrowRight, false);
     m_buttons->setButton(8, QStringLiteral("Retour"), QStyle::SP_DialogCloseButton);
-    connect(m_buttons->button(1), &QToolButton::clicked, this, &ToolLibraryWindow::Bouton1Click);
-    connect(m_buttons->button(2), &QToolButton::clicked, this, &ToolLibraryWindow::Bouton2Click);
-    connect(m_buttons->button(8), &QToolButton::clicked, this, &ToolLibraryWindow::Bouton8Click);
+    connect(m_buttons->button(1), &QToolButton::clicked, this, &ToolLibraryWindow::onPreviousTool);
+    connect(m_buttons->button(2), &QToolButton::clicked, this, &ToolLibraryWindow::onNextTool);
+    connect(m_buttons->button(8), &QToolButton::clicked, this, &ToolLibraryWindow::onValidOrReturn);
 
     m_status = new StatusPanel(this);
     m_status->setGeometry(0, 553, 795, 19);
@@ -179,8 +188,8 @@ void ToolLibraryWindow::fillTabs(std::vector<std::string> names) {
 bool ToolLibraryWindow::loadSelected() {
     const int index = m_tabs->currentIndex();
     if (index < 0) return false;
-    const std::string path = toolsFolder() + ToLocal(m_tabs->tabText(index)) +
-                             (m_kind == ToolKind::Punch ? ".pun" : ".die");
+    const std::string path =
+        toolsFolder() + ToLocal(m_tabs->tabText(index)) + (m_kind == ToolKind::Punch ? ".pun" : ".die");
     const bool loaded = m_kind == ToolKind::Punch ? LoadPunchRecord(m_punch, path) : LoadDieRecord(m_die, path);
     if (loaded) {
         m_haveTool = true;
@@ -224,15 +233,15 @@ void ToolLibraryWindow::updateNavigation() {
     m_buttons->button(2)->setEnabled(index >= 0 && index < m_tabs->count() - 1);
 }
 
-void ToolLibraryWindow::Bouton1Click() {
+void ToolLibraryWindow::onPreviousTool() {
     if (m_tabs->currentIndex() > 0) m_tabs->setCurrentIndex(m_tabs->currentIndex() - 1);
 }
 
-void ToolLibraryWindow::Bouton2Click() {
+void ToolLibraryWindow::onNextTool() {
     if (m_tabs->currentIndex() < m_tabs->count() - 1) m_tabs->setCurrentIndex(m_tabs->currentIndex() + 1);
 }
 
-void ToolLibraryWindow::Bouton8Click() {
+void ToolLibraryWindow::onValidOrReturn() {
     if (selectionRequest()) {
         const int index = m_tabs->currentIndex();
         if (index < 0) {
@@ -253,11 +262,11 @@ void ToolLibraryWindow::Bouton8Click() {
 // tabs step as well.
 bool ToolLibraryWindow::functionKey(int key) {
     switch (key) {
-    case Qt::Key_F1: Bouton1Click(); return true;
-    case Qt::Key_F2: Bouton2Click(); return true;
+    case Qt::Key_F1: onPreviousTool(); return true;
+    case Qt::Key_F2: onNextTool(); return true;
     case Qt::Key_F8:
     case Qt::Key_Return:
-    case Qt::Key_Enter: Bouton8Click(); return true;
+    case Qt::Key_Enter: onValidOrReturn(); return true;
     default: return false;
     }
 }
@@ -283,8 +292,8 @@ QImage ToolLibraryWindow::renderDrawing() {
         m_bitmap = QImage(kDrawingWidth, kDrawingHeight, QImage::Format_RGB32);
     ScenePainter painter(m_bitmap, m_transform);
     painter.fillBackground(QColor(128, 128, 128));
-    painter.drawElements(std::span<const OutlineElement>(m_outline.elements.data(),
-                                                         static_cast<std::size_t>(m_outline.count)));
+    painter.drawElements(
+        std::span<const OutlineElement>(m_outline.elements.data(), static_cast<std::size_t>(m_outline.count)));
     return m_bitmap;
 }
 

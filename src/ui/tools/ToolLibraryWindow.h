@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/ToolRecords.h"
-#include "view/ToolFit.h"
-#include "view/ViewTransform.h"
+#include "core/tools/ToolRecords.h"
+#include "core/view/ToolFit.h"
+#include "core/view/ViewTransform.h"
 
 class QLabel;
 class QLineEdit;
@@ -35,9 +35,9 @@ public:
     // Handlers, named after the components they serve.
     void FormActivate();
     void ShowTool();
-    void Bouton1Click();
-    void Bouton2Click();
-    void Bouton8Click();
+    void onPreviousTool();
+    void onNextTool();
+    void onValidOrReturn();
 
     // What the drawing area shows, rendered on demand (tests and paint).
     QImage renderDrawing();

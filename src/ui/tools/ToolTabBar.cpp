@@ -1,4 +1,4 @@
-#include "tools/ToolTabBar.h"
+#include "ui/tools/ToolTabBar.h"
 
 #include <QEvent>
 

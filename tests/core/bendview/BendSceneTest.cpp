@@ -6,9 +6,9 @@
 #include <tuple>
 #include <vector>
 
-#include "bendview/BendScene.h"
-#include "bendview/BendViewZoom.h"
-#include "calc/Formulas.h"
+#include "core/bendview/BendScene.h"
+#include "core/bendview/BendViewZoom.h"
+#include "core/calc/Formulas.h"
 #include "support/SampleTools.h"
 
 namespace zelpor {
@@ -136,10 +136,10 @@ TEST(FitBendView, CentresTheVertexAndScalesWithin32Times) {
         const char* view;
     };
     const Row rows[] = {
-        {Box(-100, -50, 100, 80), "0,0 | 279,204 | 1000,1000 | 2487,-2487"},  // 199 / 80: the height decides
+        {Box(-100, -50, 100, 80), "0,0 | 279,204 | 1000,1000 | 2487,-2487"},           // 199 / 80: the height decides
         {Box(-0.5f, -0.5f, 0.5f, 0.25f), "0,0 | 279,204 | 1000,1000 | 32000,-32000"},  // enlarged at most 32x
         {Box(-100000, -5, 100000, 5), "0,0 | 279,204 | 32000,32000 | 1000,-1000"},     // shrunk at most 32x
-        {Box(-10, 0, 10, 0), "0,0 | 279,204 | 1000,1000 | 27400,-27400"},  // on the x axis: the width alone
+        {Box(-10, 0, 10, 0), "0,0 | 279,204 | 1000,1000 | 27400,-27400"},              // on the x axis: the width alone
     };
     for (const Row& row : rows) {
         ViewTransform v = Panned();

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "calc/Formulas.h"
-#include "calc/MaterialTable.h"
+#include "core/calc/Formulas.h"
+#include "core/calc/MaterialTable.h"
 #include "support/TempDir.h"
 
 namespace zelpor {
@@ -39,10 +39,17 @@ TEST(MaterialTable, ListEndsAtTheFirstEmptyNameAndIsWrittenAs900BytesWithNothing
 TEST(MaterialTable, NamesAndCoefficientsAreChecked) {
     MaterialList list;
     list.records = {Material("Acier", 225), Material("Alu", 125)};
-    const struct { std::string name; int except; MaterialProblem problem; } cases[] = {
-        {"Inox", -1, MaterialProblem::None}, {"  ", -1, MaterialProblem::EmptyName}, {"A\tB", -1, MaterialProblem::NotLatin1},
-        {std::string(32, 'a'), -1, MaterialProblem::NameTooLong}, {std::string(31, 'a'), -1, MaterialProblem::None},
-        {"Alu", -1, MaterialProblem::Duplicate}, {"Alu", 1, MaterialProblem::None}};  // renaming a material to itself
+    const struct {
+        std::string name;
+        int except;
+        MaterialProblem problem;
+    } cases[] = {{"Inox", -1, MaterialProblem::None},
+                 {"  ", -1, MaterialProblem::EmptyName},
+                 {"A\tB", -1, MaterialProblem::NotLatin1},
+                 {std::string(32, 'a'), -1, MaterialProblem::NameTooLong},
+                 {std::string(31, 'a'), -1, MaterialProblem::None},
+                 {"Alu", -1, MaterialProblem::Duplicate},
+                 {"Alu", 1, MaterialProblem::None}};  // renaming a material to itself
     for (const auto& c : cases) EXPECT_EQ(CheckMaterialName(list, c.name, c.except), c.problem) << c.name;
     list.records.resize(25, Material("X", 1));
     EXPECT_EQ(CheckMaterialName(list, "Inox", -1), MaterialProblem::TableFull);
@@ -69,7 +76,6 @@ TEST(MaterialTable, MainWindowOffersTheTableOrTheThreeUsualNames) {
     EXPECT_EQ(MaterialChoices(dir.folder()), (std::vector<std::string>{"S355"}));
 }
 
-
 Bytes MakeTable(const Rows& rows) {
     std::array<MaterialRecord, kMaterialRecords> t{};
     for (std::size_t i = 0; i < rows.size(); ++i) t[i].name.assign(rows[i].first), t[i].coefficient = rows[i].second;
@@ -88,12 +94,19 @@ TEST(MaterialTable, RecordLayoutAndRandomRoundTrip) {
 
 // The coefficient starts at 7 in every row: a lookup that finds nothing leaves it.
 TEST(MaterialTable, LookupRules) {
-    struct Row { Rows table; const char* name; float coefficient; };
+    struct Row {
+        Rows table;
+        const char* name;
+        float coefficient;
+    };
     const Rows twice = {{"Acier", 200}, {"Alu", 125}, {"Acier", 225}};
     const Row rows[] = {
-        {twice, "Acier", 225}, {twice, "Alu", 125},  // the last record of a name wins
+        {twice, "Acier", 225},
+        {twice, "Alu", 125},                                                  // the last record of a name wins
         {{{"Acier", 225}, {"Alu", 125}, {"", 1}, {"Inox", 350}}, "Inox", 7},  // an empty name ends the table
-        {{{"Acier", 225}}, "acier", 7}, {{{"Acier", 225}}, "Acier ", 7}, {{{"Acier", 225}}, "", 7},  // exact names
+        {{{"Acier", 225}}, "acier", 7},
+        {{{"Acier", 225}}, "Acier ", 7},
+        {{{"Acier", 225}}, "", 7},  // exact names
     };
     for (const Row& r : rows) {
         test::TempDir dir;

@@ -4,7 +4,7 @@
 #include <numeric>
 
 #include "core/collision/CollisionFixtures.h"
-#include "sequence/AutoSequence.h"
+#include "core/sequence/AutoSequence.h"
 #include "support/ByteDiff.h"
 
 namespace zelpor {
@@ -55,14 +55,21 @@ TEST(AutoSequence, KnownProfiles) {
         // order; a gooseneck takes it when the channel is turned for its
         // first bend so that the flange bent first lies in the neck.
         {"U, straight", TypedProfile(2, {30, 40, 30}, {90, 90}), straight, {{1, false}, {0, false}}, false},
-        {"U, gooseneck", TypedProfile(2, {30, 40, 30}, {90, 90}), test::GooseneckPunch(), {{1, false}, {0, true}}, true},
+        {"U, gooseneck",
+         TypedProfile(2, {30, 40, 30}, {90, 90}),
+         test::GooseneckPunch(),
+         {{1, false}, {0, true}},
+         true},
         {"hat", test::Hat(), straight, {{3, false}, {0, true}, {2, false}, {1, false}}, true},
         // 6 mm cannot reach the stop: the long side goes against it, which
         // needs the other bend done first.
         {"short flange", TypedProfile(2, {6, 100, 50}, {90, 90}), straight, {{1, false}, {0, false}}, true},
         // A hook whose return flange hits the die if the hook is bent last.
-        {"return flange", TypedProfile(2, {40, 20, 60, 100}, {-90, -90, 90}), straight,
-         {{0, true}, {2, false}, {1, false}}, false},
+        {"return flange",
+         TypedProfile(2, {40, 20, 60, 100}, {-90, -90, 90}),
+         straight,
+         {{0, true}, {2, false}, {1, false}},
+         false},
         {"longer than the travel", TypedProfile(2, {700, 800}, {90}), straight, {{0, false}}, false},
         // A joggle 20 mm deep on a die 50 mm wide: one flange or the other always ends in the die.
         {"no order", TypedProfile(2, {20, 20, 100}, {-90, 90}), straight, {{1, false}, {0, false}}, false},

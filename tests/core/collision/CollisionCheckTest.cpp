@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/collision/CollisionFixtures.h"
-#include "geometry/FoldedPart.h"
+#include "core/geometry/FoldedPart.h"
 
 namespace zelpor {
 namespace {

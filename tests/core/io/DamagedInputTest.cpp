@@ -10,13 +10,13 @@
 #include <functional>
 #include <limits>
 
-#include "bendview/BendScene.h"
-#include "bendview/BendViewZoom.h"
-#include "part/PartRecord.h"
-#include "sequence/SequenceProgram.h"
+#include "core/bendview/BendScene.h"
+#include "core/bendview/BendViewZoom.h"
+#include "core/part/PartRecord.h"
+#include "core/sequence/SequenceProgram.h"
 #include "support/SampleTools.h"
 #include "support/TempDir.h"
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 using namespace zelpor;
 using namespace zelpor::test;
@@ -37,8 +37,8 @@ TPoincon GoodPunch() { return Lettered<TPoincon>(SamplePunchP88_67()); }
 TMatrice GoodDie() { return Lettered<TMatrice>(SampleDieV16()); }
 
 bool FiniteView(const ViewTransform& v) {
-    for (double d : {v.worldOriginX, v.worldOriginY, v.worldExtentX, v.worldExtentY, v.viewportExtentX,
-                     v.viewportExtentY})
+    for (double d :
+         {v.worldOriginX, v.worldOriginY, v.worldExtentX, v.worldExtentY, v.viewportExtentX, v.viewportExtentY})
         if (!std::isfinite(d)) return false;
     return v.worldExtentX != 0 && v.worldExtentY != 0 && v.viewportExtentX != 0 && v.viewportExtentY != 0;
 }
@@ -106,10 +106,22 @@ TEST(DamagedPart, HostileValueInEveryIndexField) {
         {"lastBend", [](PartRecord& p, std::int32_t v) { p.lastBend = v; }},
         {"profileBendCount", [](PartRecord& p, std::int32_t v) { p.profileBendCount = v; }},
         {"sketchLast", [](PartRecord& p, std::int32_t v) { p.sketchLast = v; }},
-        {"profile.index", [](PartRecord& p, std::int32_t v) { for (auto& s : p.profile) s.index = v; }},
-        {"profile.order", [](PartRecord& p, std::int32_t v) { for (auto& s : p.profile) s.order = v; }},
-        {"sketch.textIndex", [](PartRecord& p, std::int32_t v) { for (auto& e : p.sketch) e.textIndex = v; }},
-        {"sketch.type", [](PartRecord& p, std::int32_t v) { for (auto& e : p.sketch) e.type = v; }},
+        {"profile.index",
+         [](PartRecord& p, std::int32_t v) {
+             for (auto& s : p.profile) s.index = v;
+         }},
+        {"profile.order",
+         [](PartRecord& p, std::int32_t v) {
+             for (auto& s : p.profile) s.order = v;
+         }},
+        {"sketch.textIndex",
+         [](PartRecord& p, std::int32_t v) {
+             for (auto& e : p.sketch) e.textIndex = v;
+         }},
+        {"sketch.type",
+         [](PartRecord& p, std::int32_t v) {
+             for (auto& e : p.sketch) e.type = v;
+         }},
     };
     for (const auto& [name, edit] : fields) {
         for (std::int32_t value : kHostileIndexes) {

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "io/Files.h"
-#include "io/FolderIndex.h"
-#include "mainwindow/PartFiles.h"
+#include "core/io/Files.h"
+#include "core/io/FolderIndex.h"
+#include "core/jobs/PartFiles.h"
 #include "support/TempDir.h"
-#include "tools/ToolRecords.h"
-#include "workspace/AppState.h"
+#include "core/tools/ToolRecords.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -21,9 +21,12 @@ TEST(NameRule, DeletionAndToolFilesRefuseWhatTheDialogsRefuse) {
     Workspace ws;
     ws.pathCustomers = dir.folder();
     ws.customer = "Affaire";
-    const struct { const char* name; bool plain; } cases[] = {
-        {"P1", true}, {"piece.v2", true}, {" lead", true},  {"a*b", false}, {"a?b", false}, {"a<b", false},
-        {"a|b", false}, {".cache", false}, {"a..b", false}, {"../x", false}, {"   ", false}, {"a\tb", false},
+    const struct {
+        const char* name;
+        bool plain;
+    } cases[] = {
+        {"P1", true},   {"piece.v2", true}, {" lead", true}, {"a*b", false},  {"a?b", false}, {"a<b", false},
+        {"a|b", false}, {".cache", false},  {"a..b", false}, {"../x", false}, {"   ", false}, {"a\tb", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsPlainName(c.name), c.plain) << c.name;
@@ -48,7 +51,6 @@ TEST(NameRule, APartNamingAToolOutsideTheToolsFolderLoadsNothing) {
     EXPECT_EQ(state.dieFilePath("V16"), state.workspace.pathTools + "V16.DIE");
 }
 
-
 // The name map follows the folder: files added, removed or renamed while the
 // program runs are found (or no longer found) at the next look.
 TEST(FolderIndex, NameMapFollowsFilesAddedRemovedAndRenamed) {
@@ -65,7 +67,7 @@ TEST(FolderIndex, NameMapFollowsFilesAddedRemovedAndRenamed) {
     fs::remove(dir.file("V16.DIE"));
     EXPECT_EQ(FindNameNoCase(folder, "v16.die").value_or("-"), "-");
     EXPECT_EQ(ResolveCaseInsensitive(dir.file("v16.die")), dir.file("v16.die"));  // unchanged when missing
-    EXPECT_TRUE(FolderHasFile(folder));  // V24 is still there
+    EXPECT_TRUE(FolderHasFile(folder));                                           // V24 is still there
     fs::rename(dir.file("V24.Die"), dir.file("v24.DIE"));
     EXPECT_EQ(FindNameNoCase(folder, "V24.die").value_or("-"), "v24.DIE");
     fs::remove(dir.file("v24.DIE"));

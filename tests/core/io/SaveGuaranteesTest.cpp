@@ -10,13 +10,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "io/Files.h"
-#include "params/ParameterTable.h"
-#include "part/PartRecord.h"
+#include "core/io/Files.h"
+#include "core/params/ParameterTable.h"
+#include "core/part/PartRecord.h"
 #include "support/FailingWriter.h"
 #include "support/TempDir.h"
-#include "workspace/IniFile.h"
-#include "workspace/Workspace.h"
+#include "core/workspace/IniFile.h"
+#include "core/workspace/Workspace.h"
 
 using namespace zelpor;
 using namespace zelpor::test;
@@ -139,7 +139,8 @@ TEST(SaveGuarantees, PartSaveMemoryIsBoundedWhateverTheTail) {
 TEST(SaveGuarantees, ConfigurationSaveOverTheFileSizeLimitLeavesTheIni) {
     TempDir dir;
     const std::string ini = dir.file("zelpor.INI");
-    const std::string text = "[Data]\r\nPath Customers=/jobs/\r\nCustomer=ALPHA\r\nPart=BRIDE\r\nPath Tools=/tools/\r\n";
+    const std::string text =
+        "[Data]\r\nPath Customers=/jobs/\r\nCustomer=ALPHA\r\nPart=BRIDE\r\nPath Tools=/tools/\r\n";
     WriteAll(ini, std::vector<std::uint8_t>(text.begin(), text.end()));
     const auto before = ReadAll(ini);
     Workspace ws;
@@ -250,8 +251,8 @@ TEST(SaveGuarantees, ReadOnlyFolderWithAWritableFile) {
     const std::string path = (folder / "P.pie").string();
     const auto old = RandomBytes(PartRecord::kFileSize, 6);
     WriteAll(path, old);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                fs::perms::group_exec);
+    fs::permissions(folder,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec);
     FailingWriter disk(4000);
     EXPECT_EQ(WriteOverFileStart(path, kRecord, disk).code(), FileError::WriteFailed);
     EXPECT_EQ(ReadAll(path), old);
@@ -285,8 +286,8 @@ TEST(SafeSave, FailureAtAnyByteLeavesTheOldFileByteForByte) {
     const std::string path = dir.file("PIECE.pie");
     const auto old = RandomBytes(12000, 7);  // longer than a part: has a tail
     const auto record = RandomBytes(PartRecord::kFileSize, 8);
-    for (std::size_t failAfter : {std::size_t{0}, std::size_t{4096}, PartRecord::kFileSize - 1, PartRecord::kFileSize,
-                                  std::size_t{11999}}) {
+    for (std::size_t failAfter :
+         {std::size_t{0}, std::size_t{4096}, PartRecord::kFileSize - 1, PartRecord::kFileSize, std::size_t{11999}}) {
         SCOPED_TRACE(failAfter);
         WriteAll(path, old);
         FailingWriter disk(failAfter);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "io/Files.h"
-#include "params/ParameterEntry.h"
-#include "params/ParameterPages.h"
-#include "params/ParameterTable.h"
+#include "core/io/Files.h"
+#include "core/params/ParameterEntry.h"
+#include "core/params/ParameterPages.h"
+#include "core/params/ParameterTable.h"
 #include "support/TempDir.h"
 
 namespace zelpor {
@@ -33,11 +33,11 @@ TEST(ParameterTable, RandomRoundTripAndFieldOffsets) {
     };
     using E = MachineParameter&;
     const std::pair<std::ptrdiff_t, std::ptrdiff_t> offsets[] = {
-        {at([](E e) { e.number = 3; }), 0}, {at([](E e) { e.designation.assign("Course axe Y"); }), 4},
-        {at([](E e) { e.yesNo = 1; }), 124}, {at([](E e) { e.padding[0] = 1; }), 125},
-        {at([](E e) { e.decimals = 1; }), 128}, {at([](E e) { e.value = 200.1f; }), 132},
+        {at([](E e) { e.number = 3; }), 0},          {at([](E e) { e.designation.assign("Course axe Y"); }), 4},
+        {at([](E e) { e.yesNo = 1; }), 124},         {at([](E e) { e.padding[0] = 1; }), 125},
+        {at([](E e) { e.decimals = 1; }), 128},      {at([](E e) { e.value = 200.1f; }), 132},
         {at([](E e) { e.unit.assign("mm"); }), 136}, {at([](E e) { e.modifiable = 1; }), 148},
-        {at([](E e) { e.lower = 50.1f; }), 152}, {at([](E e) { e.reserved[0] = 1; }), 156},
+        {at([](E e) { e.lower = 50.1f; }), 152},     {at([](E e) { e.reserved[0] = 1; }), 156},
         {at([](E e) { e.upper = 500.1f; }), 160}};
     for (const auto& [found, expected] : offsets) EXPECT_EQ(found, expected);
 }
@@ -67,7 +67,8 @@ TEST(ParameterTable, ShortOrReadOnlyFiles) {
     EXPECT_EQ(test::ReadAll(dir.file("Param.dat")), original);
 }
 
-MachineParameter Entry(float lower, float upper, int decimals = 3, bool yesNo = false, int modifiable = 1, int number = 4) {
+MachineParameter Entry(float lower, float upper, int decimals = 3, bool yesNo = false, int modifiable = 1,
+                       int number = 4) {
     MachineParameter e;
     e.number = number;
     e.lower = lower;
@@ -82,9 +83,15 @@ MachineParameter Entry(float lower, float upper, int decimals = 3, bool yesNo = 
 TEST(ParameterEntry, FocusMessageAndShownDecimalsPerRow) {
     const MachineParameter limits = Entry(-2.5f, 1000, 3), readOnly = Entry(0, 1000, 3, false, 0);
     const MachineParameter yesNo = Entry(0, 1, 0, true);
-    const struct { int row; MachineParameter e; const char* text; } rows[] = {
-        {1, readOnly, "\tlecture seulement"}, {4, readOnly, "Mini : 0\t\tMaxi : 1000"},
-        {3, limits, "Mini : -2.500\t\tMaxi : 1000.000"}, {7, limits, "Mini : -2.5\t\tMaxi : 1000"},
+    const struct {
+        int row;
+        MachineParameter e;
+        const char* text;
+    } rows[] = {
+        {1, readOnly, "\tlecture seulement"},
+        {4, readOnly, "Mini : 0\t\tMaxi : 1000"},
+        {3, limits, "Mini : -2.500\t\tMaxi : 1000.000"},
+        {7, limits, "Mini : -2.5\t\tMaxi : 1000"},
         {5, yesNo, "0 pour Non \t\t1 pour Oui"},
     };
     for (const auto& r : rows) {
@@ -105,16 +112,28 @@ TEST(ParameterEntry, ValidationRuleRowByRow) {
     const MachineParameter wide = Entry(-10, 10, 4), yesNo = Entry(0, 9, 0, true), fixed = Entry(0, 10, 2, false, 0);
     const MachineParameter hundred = Entry(-100, 100);
     const std::string huge(60, '9');
-    const struct { int row; MachineParameter e; std::string text; std::optional<float> store;
-                   std::optional<std::string> rewrite; M message; } rows[] = {
-        {4, to1000, "150", 150.0f, {}, M::Clear}, {4, to1000, "1500", {}, "1000.00", M::AboveUpper},
+    const struct {
+        int row;
+        MachineParameter e;
+        std::string text;
+        std::optional<float> store;
+        std::optional<std::string> rewrite;
+        M message;
+    } rows[] = {
+        {4, to1000, "150", 150.0f, {}, M::Clear},
+        {4, to1000, "1500", {}, "1000.00", M::AboveUpper},
         {7, to1000, "1500", {}, "1000.000", M::AboveUpper},  // row 7 uses the entry's decimals
-        {2, from10, "-5", {}, "10.00", M::BelowLower}, {7, from10, "5", {}, "10.0", M::BelowLower},
+        {2, from10, "-5", {}, "10.00", M::BelowLower},
+        {7, from10, "5", {}, "10.0", M::BelowLower},
         {1, tight, "999.90001", 999.9f, {}, M::Clear},  // single precision: reads as the limit
-        {1, tight, "999.91", {}, "999.90", M::AboveUpper}, {1, tight, "0.09", {}, "0.10", M::BelowLower},
-        {3, wide, "1.2.3", 0.0f, "0.00", M::ConversionError}, {7, wide, ".", 0.0f, "0.0000", M::ConversionError},
-        {1, wide, "", {}, {}, M::Unchanged}, {7, wide, "-", {}, {}, M::Unchanged},
-        {7, yesNo, "5", 0.0f, "0", M::Clear}, {6, yesNo, "5", 5.0f, {}, M::Clear},  // yes/no only in row 7
+        {1, tight, "999.91", {}, "999.90", M::AboveUpper},
+        {1, tight, "0.09", {}, "0.10", M::BelowLower},
+        {3, wide, "1.2.3", 0.0f, "0.00", M::ConversionError},
+        {7, wide, ".", 0.0f, "0.0000", M::ConversionError},
+        {1, wide, "", {}, {}, M::Unchanged},
+        {7, wide, "-", {}, {}, M::Unchanged},
+        {7, yesNo, "5", 0.0f, "0", M::Clear},
+        {6, yesNo, "5", 5.0f, {}, M::Clear},  // yes/no only in row 7
         {7, fixed, "5", {}, {}, M::Unchanged},
         {5, hundred, "-" + huge, {}, "-100.00", M::BelowLower},  // too big for a float: meets the limit
     };
@@ -126,7 +145,9 @@ TEST(ParameterEntry, ValidationRuleRowByRow) {
         EXPECT_EQ(out.rewrite, r.rewrite);
     }
     EXPECT_EQ(EntryMessageText(M::BelowLower), "valeur limite basse ");
-    EXPECT_EQ(EntryMessageText(M::ConversionError), "d\xC3\xA9" "faut de convertion EConvertError ");
+    EXPECT_EQ(EntryMessageText(M::ConversionError),
+              "d\xC3\xA9"
+              "faut de convertion EConvertError ");
 }
 
 TEST(ParameterPages, PagingLeadsOnlyToPagesWithEntries) {
@@ -149,8 +170,13 @@ TEST(ParameterPages, LaterEntriesFollowRowsFourToSixWithTheirOwnDecimals) {
     const MachineParameter speed = Entry(50, 1000, 1, false, 1, 13);
     const MachineParameter yesNo = Entry(0, 1, 0, true, 1, 14);
     const MachineParameter fixed = Entry(0, 1000, 0, false, 0, 15);
-    const struct { const MachineParameter& entry; const char* typed; std::optional<float> store;
-                   std::optional<std::string> rewrite; EntryMessage message; } cases[] = {
+    const struct {
+        const MachineParameter& entry;
+        const char* typed;
+        std::optional<float> store;
+        std::optional<std::string> rewrite;
+        EntryMessage message;
+    } cases[] = {
         {speed, "5", std::nullopt, "50.0", EntryMessage::BelowLower},
         {speed, ".", 0.0f, "0.0", EntryMessage::ConversionError},
         {yesNo, "0", 0.0f, std::nullopt, EntryMessage::Clear},  // no rewrite: the caret stays

@@ -4,11 +4,11 @@
 #include <ctime>
 #include <filesystem>
 
-#include "calc/Formulas.h"
-#include "params/ParameterTable.h"
-#include "part/PartRecord.h"
+#include "core/calc/Formulas.h"
+#include "core/params/ParameterTable.h"
+#include "core/part/PartRecord.h"
 #include "support/TempDir.h"
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {
@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 void PutI32(Bytes& image, std::size_t offset, std::int32_t v) {
-    for (std::size_t i = 0; i < 4; ++i) image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i)
+        image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
 }
 
 // A random file image whose indexes are in range, so nothing is bounded.
@@ -36,20 +37,29 @@ Bytes RandomPartImage(unsigned seed) {
 TEST(PartFile, FieldsSitAtTheirOffsets) {
     using Set = void (*)(PartRecord&);
     const std::pair<std::size_t, Set> rows[] = {
-        {0, [](auto& p) { p.comment.assign("A"); }},        {255, [](auto& p) { p.thickness = 1.1f; }},
-        {259, [](auto& p) { p.material.assign("Inox"); }},  {290, [](auto& p) { p.currentBend = 3; }},
-        {294, [](auto& p) { p.lastBend = 4; }},             {298, [](auto& p) { p.graphicProfile = 1; }},
-        {299, [](auto& p) { p.bends[0].length = 1000.1f; }}, {299 + 148 + 8, [](auto& p) { p.bends[1].punch.assign("P"); }},
+        {0, [](auto& p) { p.comment.assign("A"); }},
+        {255, [](auto& p) { p.thickness = 1.1f; }},
+        {259, [](auto& p) { p.material.assign("Inox"); }},
+        {290, [](auto& p) { p.currentBend = 3; }},
+        {294, [](auto& p) { p.lastBend = 4; }},
+        {298, [](auto& p) { p.graphicProfile = 1; }},
+        {299, [](auto& p) { p.bends[0].length = 1000.1f; }},
+        {299 + 148 + 8, [](auto& p) { p.bends[1].punch.assign("P"); }},
         {299 + 2 * 148 + 108, [](auto& p) { p.bends[2].angle = 90.3f; }},
         {299 + 24 * 148 + 144, [](auto& p) { p.bends[24].decompSpeed = 2.2f; }},
-        {3999, [](auto& p) { p.startOrientation = 90.3f; }}, {4003, [](auto& p) { p.profileBendCount = 2; }},
-        {4007, [](auto& p) { p.profile[0].length = 50.1f; }}, {4007 + 24 + 12, [](auto& p) { p.profile[1].pivot = 1; }},
+        {3999, [](auto& p) { p.startOrientation = 90.3f; }},
+        {4003, [](auto& p) { p.profileBendCount = 2; }},
+        {4007, [](auto& p) { p.profile[0].length = 50.1f; }},
+        {4007 + 24 + 12, [](auto& p) { p.profile[1].pivot = 1; }},
         {4007 + 24 * 24 + 20, [](auto& p) { p.profile[24].correction = 1.1f; }},
-        {4607, [](auto& p) { p.sketchLast = 5; }},          {4611, [](auto& p) { p.sketchSpare = 1; }},
-        {4615 + 12, [](auto& p) { p.sketchExtent[3] = 10.1f; }}, {4631, [](auto& p) { p.sketch[0].type = 7; }},
+        {4607, [](auto& p) { p.sketchLast = 5; }},
+        {4611, [](auto& p) { p.sketchSpare = 1; }},
+        {4615 + 12, [](auto& p) { p.sketchExtent[3] = 10.1f; }},
+        {4631, [](auto& p) { p.sketch[0].type = 7; }},
         {4631 + 108 + 40, [](auto& p) { p.sketch[1].style.assign("DOT"); }},
         {4631 + 25 * 108 + 104, [](auto& p) { p.sketch[25].textIndex = 3; }},
-        {7439, [](auto& p) { p.sketchTexts[0].assign("T"); }}, {7439 + 25 * 127, [](auto& p) { p.sketchTexts[25].assign("Z"); }},
+        {7439, [](auto& p) { p.sketchTexts[0].assign("T"); }},
+        {7439 + 25 * 127, [](auto& p) { p.sketchTexts[25].assign("Z"); }},
     };
     const Bytes blank = EncodePart(PartRecord{});
     for (const auto& [offset, set] : rows) {
@@ -95,7 +105,13 @@ TEST(PartFile, MissingReadOnlyOrShortFileKeepsTheRestOfTheHeldPart) {
     Bytes image = EncodePart(source);
     image.resize(299);  // the header only: the bends start at 299
     test::WriteAll(JobFile(dir, "Short.pie"), image);
-    struct Row { const char* file; bool read; const char* texts; float thickness, graphic; int bend; };
+    struct Row {
+        const char* file;
+        bool read;
+        const char* texts;
+        float thickness, graphic;
+        int bend;
+    };
     for (const Row& r : {Row{"Absent.pie", false, "|", 0.1f, 1, 0}, Row{"Locked.pie", false, "|", 0.1f, 1, 0},
                          Row{"Short.pie", true, "from file|Alu", 3, 0, 1}}) {
         SCOPED_TRACE(r.file);
@@ -183,7 +199,9 @@ TEST(PartFile, NewPartCommentIsTheDateOrTheTypedTextCut) {
 }
 
 TEST(PartFileHardening, BoundingKeepsWhatIsValid) {
-    struct Row { int current, last, boundedCurrent, boundedLast; };
+    struct Row {
+        int current, last, boundedCurrent, boundedLast;
+    };
     for (const Row& r : {Row{30, 3, 3, 3}, Row{2, 1000, 2, 24}, Row{2, -5, -1, -1}, Row{-1, -1, -1, -1}}) {
         PartRecord p;
         p.currentBend = r.current, p.lastBend = r.last;
@@ -211,15 +229,16 @@ TEST(PartFileHardening, TextsWithoutTerminatorStayInTheirField) {
     }
     PartRecord p;
     DecodePart(p, image);
-    EXPECT_EQ((std::vector{p.comment.str(), p.material.str(), p.bends[0].punch.str(), p.sketchTexts[0].str()}), expected);
+    EXPECT_EQ((std::vector{p.comment.str(), p.material.str(), p.bends[0].punch.str(), p.sketchTexts[0].str()}),
+              expected);
     EXPECT_EQ(EncodePart(p), image);
 }
 
 // Opening and closing a part unchanged writes every byte back, however far
 // outside their tables the profile and sketch indexes point.
 TEST(PartKeptAsRead, HostileProfileAndSketchIndexesSurviveOpenAndClose) {
-    const std::pair<std::int32_t, std::int32_t> cases[] = {
-        {1000, 99}, {-5, -7}, {-1, 26}, {INT_MAX, INT_MIN}, {25, 99}, {INT_MIN, INT_MAX}, {24, 25}};
+    const std::pair<std::int32_t, std::int32_t> cases[] = {{1000, 99}, {-5, -7},           {-1, 26}, {INT_MAX, INT_MIN},
+                                                           {25, 99},   {INT_MIN, INT_MAX}, {24, 25}};
     unsigned seed = 1;
     for (const auto& [count, last] : cases) {
         SCOPED_TRACE(testing::Message() << count << " / " << last);

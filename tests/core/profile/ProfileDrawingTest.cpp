@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
-#include "profile/ProfileDrawing.h"
-#include "text/Numbers.h"
-#include "tools/ToolRecords.h"
+#include "core/profile/ProfileDrawing.h"
+#include "core/text/Numbers.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {
@@ -88,7 +88,8 @@ TEST(ProfileDrawing, OrientationAndBendAngleSetTheDirections) {
         const char* value;
         float direction, endX, endY;
     };
-    for (Row r : {Row{"90", 90, 0, 10}, Row{"-90", -90, 0, -10}, Row{"180", 0, 10, 0}, Row{"45", 45, 7.0710678f, 7.0710678f}}) {
+    for (Row r :
+         {Row{"90", 90, 0, 10}, Row{"-90", -90, 0, -10}, Row{"180", 0, 10, 0}, Row{"45", 45, 7.0710678f, 7.0710678f}}) {
         SCOPED_TRACE(r.value);
         Drawing t({"1", r.value});
         EXPECT_FLOAT_EQ(t.part.startOrientation, std::stof(r.value));
@@ -98,7 +99,8 @@ TEST(ProfileDrawing, OrientationAndBendAngleSetTheDirections) {
         ExpectSegment(t.entity(0), 0, 0, r.endX, r.endY);
     }
     // 180 goes straight on, 90 turns left, -90 right.
-    for (Row r : {Row{"180", 0, 20, 0}, Row{"90", 0, 10, 10}, Row{"-90", 0, 10, -10}, Row{"135", 0, 17.071068f, 7.071068f}}) {
+    for (Row r :
+         {Row{"180", 0, 20, 0}, Row{"90", 0, 10, 10}, Row{"-90", 0, 10, -10}, Row{"135", 0, 17.071068f, 7.071068f}}) {
         SCOPED_TRACE(r.value);
         Drawing t({"1", "0", "10", r.value, "10"});
         ExpectSegment(t.entity(1), 10, 0, r.endX, r.endY);
@@ -151,7 +153,8 @@ TEST(FitSketchView, FillsThreeQuartersCentredWithScalesWithin32AndOnlyGrowsTheEx
     ViewTransform v;
     FitSketchView(part, DrawingArea{}, v);
     EXPECT_EQ(part.sketchExtent, (std::array<float, 4>{0, 0, 100, 50}));
-    EXPECT_EQ((std::array{v.mapX(0), v.mapX(100), v.mapY(25)}), (std::array{99, 702, 229}));  // 803 * 0.75 wide, centred
+    EXPECT_EQ((std::array{v.mapX(0), v.mapX(100), v.mapY(25)}),
+              (std::array{99, 702, 229}));  // 803 * 0.75 wide, centred
 
     // Large sketches shrink the world side, tiny ones grow the screen side, both capped at 32.
     const double rows[][3] = {{4000, 1000 / (803.0 / 4000 * 0.75), 1000}, {1e6, 32000, 1000}, {0.5, 1000, 32000}};

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "part/PartRecord.h"
-#include "profile/ProfileDrawing.h"
-#include "profile/ProfileTable.h"
-#include "profile/ProfileTableForm.h"
+#include "core/part/PartRecord.h"
+#include "core/profile/ProfileDrawing.h"
+#include "core/profile/ProfileTable.h"
+#include "core/profile/ProfileTableForm.h"
 #include "support/ByteDiff.h"
 #include "support/TempDir.h"
 
@@ -50,7 +50,7 @@ TEST(ProfileTable, TwentyFiveSegmentsFillTheTableAndReadBackTheSame) {
     PartRecord part = UsedPart();
     const ViewTransform view = WriteProfileTable(part, {1, 0, std::vector<ProfileRow>(27, ProfileRow{20, 170})});
     EXPECT_EQ(part.profileBendCount, 24);  // rows past the 25th are not taken
-    EXPECT_EQ(part.sketchLast, 24);  // the 25th length ends the input: no angle step after it
+    EXPECT_EQ(part.sketchLast, 24);        // the 25th length ends the input: no angle step after it
     PartRecord again = UsedPart();
     WriteProfileTable(again, TableFromPart(part));
     EXPECT_TRUE(test::SameBytes(EncodePart(again), EncodePart(part)));
@@ -82,7 +82,7 @@ TEST(ProfileTableForm, EnterGoesThroughTheRowsAndFinishingPointsAtAWrongField) {
     ASSERT_TRUE(form.insertRow(1));
     cell = {Field::Length, 1};
     EXPECT_EQ(type("-50"), R::Moved);  // a length has no minus
-    ASSERT_TRUE(form.insertRow(2));  // left blank: not a segment
+    ASSERT_TRUE(form.insertRow(2));    // left blank: not a segment
     EXPECT_EQ(form.finished(nullptr), (ProfileTable{2, 0, {{100, 90}, {50, 180}}}));
 
     form.setText({Field::Angle, 0}, "");
@@ -95,8 +95,7 @@ TEST(ProfileTableForm, EnterGoesThroughTheRowsAndFinishingPointsAtAWrongField) {
     EXPECT_EQ(bad, (TableCell{Field::Length, 1}));
     EXPECT_FALSE(form.keepsProgram());  // a new profile has no program to keep
 
-    while (form.insertRow(0)) {
-    }
+    while (form.insertRow(0)) {}
     EXPECT_EQ(form.rowCount(), 25);
     for (int i = 0; i < 30; ++i) form.deleteRow(0);
     EXPECT_EQ(form.rowCount(), 1);  // the last row stays

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/report/ReportFixtures.h"
-#include "report/JobList.h"
-#include "report/ReportText.h"
+#include "core/report/JobList.h"
+#include "core/report/ReportText.h"
 #include "support/TempDir.h"
 
 namespace zelpor {

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor::test {
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <limits>
 
-#include "report/ReportText.h"
-#include "report/WholeFile.h"
+#include "core/report/ReportText.h"
+#include "core/report/WholeFile.h"
 #include "support/TempDir.h"
 
 namespace zelpor {
@@ -12,8 +12,13 @@ namespace {
 
 TEST(ReportText, CsvFieldsQuotedOnlyWhereNeededAndParsedBack) {
     const std::pair<std::string, std::string> cases[] = {
-        {"4.12", "4.12"}, {"a;b", "\"a;b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""}, {"two\nlines", "\"two\nlines\""},
-        {" lead", "\" lead\""}, {"", ""}, {"côté", "côté"},
+        {"4.12", "4.12"},
+        {"a;b", "\"a;b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {" lead", "\" lead\""},
+        {"", ""},
+        {"côté", "côté"},
     };
     std::vector<std::string> fields;
     for (const auto& [text, quoted] : cases) {

@@ -7,11 +7,11 @@
 
 #include "SampleLibrary.h"
 #include "core/report/ReportFixtures.h"
-#include "report/ProfileSketch.h"
-#include "report/ReportText.h"
-#include "report/SetupSheet.h"
+#include "core/report/ProfileSketch.h"
+#include "core/report/ReportText.h"
+#include "core/report/SetupSheet.h"
 #include "support/TempDir.h"
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 namespace {
@@ -31,7 +31,8 @@ TEST_F(SetupSheetTest, CsvHasOneRowPerBendThatParsesBackToTheShownPrecision) {
     for (std::size_t i = 0; i < 2; ++i) {
         const std::vector<S>& row = rows[i + 1];
         ASSERT_EQ(row.size(), rows[0].size());
-        EXPECT_EQ(std::tuple(row[0], row[12], row[13], row[14]), std::tuple(std::to_string(i + 1), "1000", "P88-67", "V16"));
+        EXPECT_EQ(std::tuple(row[0], row[12], row[13], row[14]),
+                  std::tuple(std::to_string(i + 1), "1000", "P88-67", "V16"));
         for (std::size_t c = 0; c < kSheetColumns.size(); ++c)
             EXPECT_NEAR(ParseNumber(row[c + 1]).value_or(NAN), part.bends[i].*kSheetColumns[c].member, 0.005)
                 << kSheetColumns[c].caption << ": " << row[c + 1];
@@ -51,7 +52,8 @@ TEST_F(SetupSheetTest, HeaderToolsAndStepsOfADrawnPart) {
     // Program order: profile bend 1 first (pivoted and turned), then bend 0.
     ASSERT_EQ(s.steps.size(), 2u);
     const auto step = [&](std::size_t i) {
-        return std::tuple(s.steps[i].profileBend, s.steps[i].number, s.steps[i].angle, s.steps[i].stop, s.steps[i].note());
+        return std::tuple(s.steps[i].profileBend, s.steps[i].number, s.steps[i].angle, s.steps[i].stop,
+                          s.steps[i].note());
     };
     EXPECT_EQ(step(0), std::tuple(1, S("1/2"), S("-90.00"), S("47.99"), S("pièce pivotée et retournée")));
     EXPECT_EQ(step(1), std::tuple(0, S("2/2"), S("90.00"), S("49.00"), S()));
@@ -76,7 +78,7 @@ TEST_F(SetupSheetTest, MissingToolsAndNamesLeadingOutOfTheFolder) {
 TEST_F(SetupSheetTest, DamagedOrRandomPartsStillGiveASheetAndPictures) {
     std::vector<std::uint8_t> image = EncodePart(test::SheetPart());
     const auto put = [&](std::size_t offset, auto value) { std::memcpy(&image[offset], &value, sizeof value); };
-    std::fill_n(image.begin(), 255, std::uint8_t{'A'});  // comment without terminator
+    std::fill_n(image.begin(), 255, std::uint8_t{'A'});       // comment without terminator
     put(299 + 108, std::numeric_limits<float>::quiet_NaN());  // angle of the first bend
     put(299 + 4, std::numeric_limits<float>::infinity());     // force of the first bend
     put(294, std::int32_t{99});                               // last bend index
@@ -96,7 +98,8 @@ TEST_F(SetupSheetTest, DamagedOrRandomPartsStillGiveASheetAndPictures) {
         const SetupSheet r = sheet(part);
         EXPECT_EQ(r.bends.size(), static_cast<std::size_t>(part.bendCount())) << seed;
         EXPECT_EQ(ProfileSketchScene(part, 400, 200, 10).scene.texts.size(),
-                  static_cast<std::size_t>(2 * part.safeProfileBendCount() + 1)) << seed;
+                  static_cast<std::size_t>(2 * part.safeProfileBendCount() + 1))
+            << seed;
         for (const SheetStep& step : r.steps)
             EXPECT_FALSE(StepPictureScene(part, step, {}, {}, 220, 130).scene.elements.empty()) << seed;
     }
@@ -115,10 +118,12 @@ TEST_F(SetupSheetTest, ProfileSketchAndStepPictures) {
     for (std::size_t i = 0; i < 2; ++i) {
         const auto scene = StepPictureScene(part, s.steps[i], s.tools[0].punch, s.tools[1].die, 440, 260).scene;
         const auto has = [&](std::int32_t c) {
-            return std::any_of(scene.elements.begin(), scene.elements.end(), [c](const auto& e) { return e.colour == c; });
+            return std::any_of(scene.elements.begin(), scene.elements.end(),
+                               [c](const auto& e) { return e.colour == c; });
         };
         EXPECT_EQ(std::tuple(has(kSequenceFlatColour), has(kSequenceToolColour), scene.texts),
-                  std::tuple(true, true, i == 0 ? std::vector<S>{"2/2"} : std::vector<S>{})) << i;
+                  std::tuple(true, true, i == 0 ? std::vector<S>{"2/2"} : std::vector<S>{}))
+            << i;
     }
 }
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "SampleLibrary.h"
-#include "calc/Formulas.h"
-#include "params/ParameterTable.h"
+#include "core/calc/Formulas.h"
+#include "core/params/ParameterTable.h"
 #include "support/TempDir.h"
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {

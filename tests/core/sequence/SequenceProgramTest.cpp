@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "core/sequence/SequenceFixtures.h"
-#include "sequence/ProfileChange.h"
-#include "sequence/SequenceProgram.h"
+#include "core/sequence/ProfileChange.h"
+#include "core/sequence/SequenceProgram.h"
 #include "support/ByteDiff.h"
 #include "support/TempDir.h"
-#include "workspace/AppState.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -45,11 +45,11 @@ TEST_F(ProgramTest, ValidatingABThenCGivesTheProgramCBAWithEachRecordKeepingItsA
     test::SetProfile(part, 2, {40, 100, 60, 30}, {90, 135, 45});
     punch.name = "PUNCH-WITH-A-VERY-LONG-NAME-30";
     activate();
-    program.validate();  // A
+    program.validate();     // A
     part.bends[0].x = 111;  // the operator's settings for the bend done last
     part.bends[0].force = 7;
     program.next();
-    program.validate();  // B
+    program.validate();                                                                       // B
     EXPECT_EQ((std::array{part.bends[1].x, part.bends[1].force}), (std::array{111.f, 7.f}));  // shifted, kept
     program.next();
     program.validate();  // C
@@ -88,7 +88,7 @@ TEST_F(ProgramTest, ButtonsFollowTheBendOnScreen) {
     program.validate();  // a disabled button does nothing
     program.pivot();
     EXPECT_EQ((std::array{part.lastBend, int(part.profile[1].pivot)}), (std::array{0, 0}));
-    activate();  // opening again starts over at the first bend
+    activate();                    // opening again starts over at the first bend
     expectButtons(0, on, on, on);  // "Angle précedant" stays as it was left
     program.previous();            // and only disables itself there
     expectButtons(0, on, off, on);
@@ -192,7 +192,8 @@ TEST(ProfileChange, NewValuesKeepTheProgramAndAChangedAngleGetsItsCorrection) {
     ApplyProfileTable(part, table, true, 16.0f);
     for (std::size_t k = 0; k < 3; ++k)
         EXPECT_EQ(std::pair(part.profile[k].order, part.profile[k].pivot),
-                  std::pair(before.profile[k].order, before.profile[k].pivot)) << k;
+                  std::pair(before.profile[k].order, before.profile[k].pivot))
+            << k;
     EXPECT_NEAR(part.profile[0].correction, correction, 1e-4);
     // Bend 0 is second in the program; the others keep their records.
     EXPECT_EQ(std::tuple(part.bends[1].angle, part.bends[0], part.bends[2], part.currentBend, part.lastBend),

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/sequence/SequenceFixtures.h"
-#include "sequence/SequenceScene.h"
+#include "core/sequence/SequenceScene.h"
 
 namespace zelpor {
 namespace {

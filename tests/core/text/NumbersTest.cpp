@@ -2,32 +2,63 @@
 
 #include <string>
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 namespace {
 
 TEST(Numbers, FixedNotation) {
-    struct Row { double value; int decimals; const char* text; };
+    struct Row {
+        double value;
+        int decimals;
+        const char* text;
+    };
     const Row rows[] = {
-        {4.1175, 2, "4.12"}, {90, 2, "90.00"}, {1000, 0, "1000"}, {0.5, 2, "0.50"}, {-1.923, 2, "-1.92"},
+        {4.1175, 2, "4.12"},
+        {90, 2, "90.00"},
+        {1000, 0, "1000"},
+        {0.5, 2, "0.50"},
+        {-1.923, 2, "-1.92"},
         // Exact halves round away from zero; a binary value just below a half rounds down.
-        {2.675, 2, "2.67"}, {10.7249999, 2, "10.72"}, {0.125, 2, "0.13"}, {2.5, 0, "3"}, {-2.5, 0, "-3"},
-        {9.996, 2, "10.00"}, {0.006, 2, "0.01"}, {0.004, 2, "0.00"}, {0.0001234, 6, "0.000123"},
+        {2.675, 2, "2.67"},
+        {10.7249999, 2, "10.72"},
+        {0.125, 2, "0.13"},
+        {2.5, 0, "3"},
+        {-2.5, 0, "-3"},
+        {9.996, 2, "10.00"},
+        {0.006, 2, "0.01"},
+        {0.004, 2, "0.00"},
+        {0.0001234, 6, "0.000123"},
         {0.1f, 3, "0.100"},
         // Seven significant digits.
-        {1234567.8, 2, "1234568.00"}, {123.456789, 5, "123.45680"}, {9999999, 0, "9999999"},
+        {1234567.8, 2, "1234568.00"},
+        {123.456789, 5, "123.45680"},
+        {9999999, 0, "9999999"},
         // No negative zero.
-        {-0.0, 2, "0.00"}, {-0.001, 2, "0.00"}, {-0.0, 0, "0"}, {-0.005, 2, "-0.01"},
+        {-0.0, 2, "0.00"},
+        {-0.001, 2, "0.00"},
+        {-0.0, 0, "0"},
+        {-0.005, 2, "-0.01"},
     };
     for (const Row& r : rows) EXPECT_EQ(FormatFixed(r.value, r.decimals), r.text) << r.value << " / " << r.decimals;
-    const std::pair<float, const char*> general[] = {
-        {0.1f, "0.1"}, {-2.5f, "-2.5"}, {88, "88"}, {0, "0"}, {-0.0f, "0"}, {1000, "1000"},
-        // Fixed layout for every everyday size: never "1e+05".
-        {100000, "100000"}, {1000000, "1000000"}, {-250000, "-250000"}, {0.0001f, "0.0001"},
-        {0.00025f, "0.00025"}, {123.456f, "123.456"}, {16777216, "16777216"},
-        // Only the extremes keep an exponent.
-        {1e15f, "1E15"}, {2.5e20f, "2.5E20"}, {1e-6f, "1E-6"}};
+    const std::pair<float, const char*> general[] = {{0.1f, "0.1"},
+                                                     {-2.5f, "-2.5"},
+                                                     {88, "88"},
+                                                     {0, "0"},
+                                                     {-0.0f, "0"},
+                                                     {1000, "1000"},
+                                                     // Fixed layout for every everyday size: never "1e+05".
+                                                     {100000, "100000"},
+                                                     {1000000, "1000000"},
+                                                     {-250000, "-250000"},
+                                                     {0.0001f, "0.0001"},
+                                                     {0.00025f, "0.00025"},
+                                                     {123.456f, "123.456"},
+                                                     {16777216, "16777216"},
+                                                     // Only the extremes keep an exponent.
+                                                     {1e15f, "1E15"},
+                                                     {2.5e20f, "2.5E20"},
+                                                     {1e-6f, "1E-6"}};
     for (const auto& [value, text] : general) EXPECT_EQ(FormatGeneral(value), text) << value;
     EXPECT_EQ(ParseNumber("12.5"), 12.5);
     // Past seven integer digits the value is shown in scientific notation.
@@ -42,8 +73,8 @@ TEST(Numbers, ParseAcceptsWhatAUserTypesAndRefusesTheRest) {
                                                        {".5", 0.5}, {"5.", 5},    {"1e3", 1000},    {"1.5E-2", 0.015}};
     for (const auto& [text, value] : accepted) EXPECT_EQ(ParseNumber(text), value) << '"' << text << '"';
     EXPECT_EQ(ParseFloat("0.1"), 0.1f);
-    for (const char* text : {"", " ", ".", "-", "+", "1.2.3", "1,5", "12a", "a12", "e5", "1e", "1e+", "--1",
-                             "1 2", "0x10", "inf", "nan", "1e400"}) {
+    for (const char* text : {"", " ", ".", "-", "+", "1.2.3", "1,5", "12a", "a12", "e5", "1e", "1e+", "--1", "1 2",
+                             "0x10", "inf", "nan", "1e400"}) {
         EXPECT_EQ(ParseNumber(text), std::nullopt) << '"' << text << '"';
     }
     EXPECT_EQ(ParseFloat("1e39"), std::nullopt);  // beyond a stored single-precision value

@@ -7,9 +7,9 @@
 
 #include "support/SampleTools.h"
 #include "support/TempDir.h"
-#include "tools/ToolFiles.h"
-#include "tools/ToolRecords.h"
-#include "tools/ToolShapes.h"
+#include "core/tools/ToolFiles.h"
+#include "core/tools/ToolRecords.h"
+#include "core/tools/ToolShapes.h"
 
 namespace zelpor {
 namespace {
@@ -50,18 +50,24 @@ void ExpectOffsets(const std::vector<std::pair<std::size_t, void (*)(Record&)>>&
 // Each field is found at its stored offset: the image of a record with that one
 // field changed differs from a blank image starting exactly there.
 TEST(ToolFile, FieldsSitAtTheirOffsets) {
-    ExpectOffsets<PunchRecord>({{12, [](auto& p) { p.angle = 88.1f; }}, {16, [](auto& p) { p.lastElement = 4; }},
+    ExpectOffsets<PunchRecord>({{12, [](auto& p) { p.angle = 88.1f; }},
+                                {16, [](auto& p) { p.lastElement = 4; }},
                                 {20, [](auto& p) { p.outline[0].type = kLine; }},
                                 {20 + 76 + 40, [](auto& p) { p.outline[1].x1 = 13.1f; }},
                                 {20 + 24 * 76 + 72, [](auto& p) { p.outline[24].textIndex = 4; }},
-                                {1920, [](auto& p) { p.reserved[0] = 1; }}, {2000, [](auto& p) { p.textSlots[0] = 1; }}},
+                                {1920, [](auto& p) { p.reserved[0] = 1; }},
+                                {2000, [](auto& p) { p.textSlots[0] = 1; }}},
                                [](const PunchRecord& p) { return EncodePunch(p); });
-    ExpectOffsets<DieRecord>({{12, [](auto& d) { d.vAngle = 88.1f; }}, {16, [](auto& d) { d.vOpening = 16.1f; }},
-                              {20, [](auto& d) { d.entryRadius = 2.2f; }}, {24, [](auto& d) { d.reserved[0] = 1; }},
-                              {28, [](auto& d) { d.lastElement = 8; }}, {32, [](auto& d) { d.outline[0].type = kLine; }},
+    ExpectOffsets<DieRecord>({{12, [](auto& d) { d.vAngle = 88.1f; }},
+                              {16, [](auto& d) { d.vOpening = 16.1f; }},
+                              {20, [](auto& d) { d.entryRadius = 2.2f; }},
+                              {24, [](auto& d) { d.reserved[0] = 1; }},
+                              {28, [](auto& d) { d.lastElement = 8; }},
+                              {32, [](auto& d) { d.outline[0].type = kLine; }},
                               {32 + 8, [](auto& d) { d.outline[0].name.assign("Die"); }},
                               {32 + 2 * 76 + 68, [](auto& d) { d.outline[2].h = 5.1f; }},
-                              {1932, [](auto& d) { d.reservedEntries[0] = 1; }}, {2012, [](auto& d) { d.textSlots[0] = 1; }}},
+                              {1932, [](auto& d) { d.reservedEntries[0] = 1; }},
+                              {2012, [](auto& d) { d.textSlots[0] = 1; }}},
                              [](const DieRecord& d) { return EncodeDie(d); });
 }
 
@@ -71,14 +77,14 @@ TEST(ToolList, OnlyPlainWritableVisibleFilesAreListed) {
     const Bytes punch = EncodePunch(PunchRecord{});
     const Bytes die = EncodeDie(DieRecord{});
     test::WriteAll(dir.file("P88-67.pun"), punch);
-    test::WriteAll(dir.file("Upper.PUN"), punch);       // the pattern ignores case
-    test::WriteAll(dir.file("Locked.pun"), punch);      // read-only: skipped
+    test::WriteAll(dir.file("Upper.PUN"), punch);   // the pattern ignores case
+    test::WriteAll(dir.file("Locked.pun"), punch);  // read-only: skipped
     MakeReadOnly(dir.file("Locked.pun"));
-    test::WriteAll(dir.file(".hidden.pun"), punch);     // hidden: skipped
-    fs::create_directory(dir.path() / "Folder.pun");    // a folder: skipped
-    test::WriteAll(dir.file("V12.88.die"), die);        // cut at the first "."
+    test::WriteAll(dir.file(".hidden.pun"), punch);   // hidden: skipped
+    fs::create_directory(dir.path() / "Folder.pun");  // a folder: skipped
+    test::WriteAll(dir.file("V12.88.die"), die);      // cut at the first "."
     test::WriteAll(dir.file("V16.die"), die);
-    test::WriteAll(dir.file("V16.die.bak"), die);       // does not end in ".die"
+    test::WriteAll(dir.file("V16.die.bak"), die);  // does not end in ".die"
     test::WriteAll(dir.file("p30.pun"), punch);
     test::WriteAll(dir.file("V16-30.die"), die);
     // Listed as the shop's file system lists a folder: whole names, upper-cased.
@@ -117,7 +123,8 @@ TEST(ToolLoad, FilesFoundWhateverTheirCaseAndReadIntoTheRecordOnly) {
     EXPECT_FALSE(LoadDieFile(die, dir.folder() + "V12.DIE"));
     EXPECT_EQ(die.record.height, 0);
     EXPECT_TRUE(LoadDieFile(die, dir.folder() + "SHORT.DIE"));
-    EXPECT_EQ((std::array{die.record.height, die.record.vOpening, die.record.outline[3].x1}), (std::array{40.f, 16.f, 17.f}));
+    EXPECT_EQ((std::array{die.record.height, die.record.vOpening, die.record.outline[3].x1}),
+              (std::array{40.f, 16.f, 17.f}));
     EXPECT_EQ(die.record.version, 7);
 }
 
@@ -167,7 +174,8 @@ TEST(ToolDraft, EncodedFilesHoldTheFiguresAndTheClosedOutline) {
     DecodePunch(pun, EncodeDraft(p));
     EXPECT_EQ((std::array{pun.version, pun.lastElement}), (std::array{3, 3}));  // four lines, 0..3
     // The last line closes the outline back to the first point; the next slot is empty.
-    EXPECT_EQ((std::array{pun.outline[3].x2, pun.outline[3].y2, static_cast<float>(pun.outline[4].type)}), (std::array{-13.0f, 0.0f, 0.f}));
+    EXPECT_EQ((std::array{pun.outline[3].x2, pun.outline[3].y2, static_cast<float>(pun.outline[4].type)}),
+              (std::array{-13.0f, 0.0f, 0.f}));
     DieRecord die;
     DecodeDie(die, EncodeDraft(DieV16()));
     EXPECT_EQ((std::array{die.vOpening, die.outline[5].y1}), (std::array{16.0f, 51.72f}));  // the groove's bottom
@@ -185,21 +193,36 @@ TEST(ToolCheck, EveryRuleRefusesWithItsMessage) {
         change(d);
         return d;
     };
-    const struct { ToolDraft draft; ToolProblem problem; int point; const char* message; } cases[] = {
+    const struct {
+        ToolDraft draft;
+        ToolProblem problem;
+        int point;
+        const char* message;
+    } cases[] = {
         {Punch(0, 88, straight), ToolProblem::Height, 0, "La hauteur doit être un nombre positif"},
         {Punch(67, 180, straight), ToolProblem::Angle, 0, "L'angle du poinçon doit être un nombre entre 0 et 180"},
-        {Punch(67, 88, {{0, 0}, {1, kNaN}, {0, -67}}), ToolProblem::PointNotNumber, 2, "Point 2 : coordonnée non numérique"},
-        {Punch(67, 88, {{0, 0}, {0, -67}}), ToolProblem::TooFewPoints, 0, "Le contour doit être fermé : 3 points au moins"},
+        {Punch(67, 88, {{0, 0}, {1, kNaN}, {0, -67}}), ToolProblem::PointNotNumber, 2,
+         "Point 2 : coordonnée non numérique"},
+        {Punch(67, 88, {{0, 0}, {0, -67}}), ToolProblem::TooFewPoints, 0,
+         "Le contour doit être fermé : 3 points au moins"},
         {Punch(67, 88, many), ToolProblem::TooManyPoints, 0, "Le contour a plus de 25 éléments"},
-        {Punch(67, 88, {{-13, 0}, {13, 0}, {13, 0}, {0, -67}}), ToolProblem::RepeatedPoint, 3, "Point 3 : confondu avec le point précédent"},
-        {Punch(67, 88, {{-13, 0}, {13, 0}, {0, -67}, {-13, 0}}), ToolProblem::RepeatedPoint, 1, "Point 1 : confondu avec le point précédent"},
-        {Punch(70, 88, straight), ToolProblem::PunchTip, 0, "La pointe du poinçon doit être sur l'axe en x = 0, y = -70.00"},
+        {Punch(67, 88, {{-13, 0}, {13, 0}, {13, 0}, {0, -67}}), ToolProblem::RepeatedPoint, 3,
+         "Point 3 : confondu avec le point précédent"},
+        {Punch(67, 88, {{-13, 0}, {13, 0}, {0, -67}, {-13, 0}}), ToolProblem::RepeatedPoint, 1,
+         "Point 1 : confondu avec le point précédent"},
+        {Punch(70, 88, straight), ToolProblem::PunchTip, 0,
+         "La pointe du poinçon doit être sur l'axe en x = 0, y = -70.00"},
         {Punch(67, 88, below), ToolProblem::PunchBelowTip, 3, "Point 3 : sous la pointe du poinçon (y = -67.00)"},
-        {dieWith([](ToolDraft& d) { d.vOpening = -16; }), ToolProblem::VOpening, 0, "L'ouverture du vé doit être un nombre positif"},
-        {dieWith([](ToolDraft& d) { d.entryRadius = 0; }), ToolProblem::EntryRadius, 0, "Le rayon d'entrée doit être un nombre positif"},
-        {dieWith([](ToolDraft& d) { d.height = 62; }), ToolProblem::DieTopFace, 0, "Le dessus de la matrice doit être à sa hauteur, y = 62.00"},
-        {dieWith([](ToolDraft& d) { d.vOpening = 16.2f; }), ToolProblem::DieVOpening, 0, "L'ouverture du vé ne correspond pas au contour : arêtes attendues en x = ±8.10, y = 60.00"},
-        {dieWith([](ToolDraft& d) { d.angle = 90; }), ToolProblem::DieVGroove, 0, "L'angle du vé ne correspond pas au contour : fond du vé attendu en x = 0, y = 52.00"},
+        {dieWith([](ToolDraft& d) { d.vOpening = -16; }), ToolProblem::VOpening, 0,
+         "L'ouverture du vé doit être un nombre positif"},
+        {dieWith([](ToolDraft& d) { d.entryRadius = 0; }), ToolProblem::EntryRadius, 0,
+         "Le rayon d'entrée doit être un nombre positif"},
+        {dieWith([](ToolDraft& d) { d.height = 62; }), ToolProblem::DieTopFace, 0,
+         "Le dessus de la matrice doit être à sa hauteur, y = 62.00"},
+        {dieWith([](ToolDraft& d) { d.vOpening = 16.2f; }), ToolProblem::DieVOpening, 0,
+         "L'ouverture du vé ne correspond pas au contour : arêtes attendues en x = ±8.10, y = 60.00"},
+        {dieWith([](ToolDraft& d) { d.angle = 90; }), ToolProblem::DieVGroove, 0,
+         "L'angle du vé ne correspond pas au contour : fond du vé attendu en x = 0, y = 52.00"},
     };
     for (const auto& c : cases) {
         const ToolCheck check = CheckTool(c.draft);
@@ -222,13 +245,15 @@ TEST(ToolShapes, GeneratedOutlinesMatchTheCatalogueToolsAndPassTheCheck) {
     const auto straight = GenerateOutline(ToolShape::StraightPunch, Punch(67, 88, {}), 26);
     EXPECT_TRUE(near(straight.points, {{-13, 0}, {13, 0}, {13, -53.54f}, {0, -67}, {-13, -53.54f}}));
     const auto acute = GenerateOutline(ToolShape::AcutePunch, Punch(67, 30, {}), 26);
-    EXPECT_TRUE(near(acute.points, {{-13, 0}, {13, 0}, {13, -30.15f}, {6, -44.61f}, {0, -67}, {-6, -44.61f}, {-13, -30.15f}}));
+    EXPECT_TRUE(
+        near(acute.points, {{-13, 0}, {13, 0}, {13, -30.15f}, {6, -44.61f}, {0, -67}, {-6, -44.61f}, {-13, -30.15f}}));
     const auto goose = GenerateOutline(ToolShape::GooseneckPunch, Punch(95, 88, {}), 26);
     ASSERT_EQ(goose.points.size(), 12u);
     EXPECT_TRUE(near({goose.points[5], goose.points[6]}, {{9, -85.68f}, {0, -95}}));
     ToolDraft die = DieV16();
     const auto v = GenerateOutline(ToolShape::SingleVDie, die, 50);
-    EXPECT_TRUE(near(v.points, {{-25, 0}, {25, 0}, {25, 50}, {17, 60}, {8, 60}, {0, 51.72f}, {-8, 60}, {-17, 60}, {-25, 50}}));
+    EXPECT_TRUE(
+        near(v.points, {{-25, 0}, {25, 0}, {25, 50}, {17, 60}, {8, 60}, {0, 51.72f}, {-8, 60}, {-17, 60}, {-25, 50}}));
 
     for (const auto* g : {&straight, &acute, &goose}) {
         ToolDraft d = Punch(g == &straight || g == &acute ? 67.0f : 95.0f, g == &acute ? 30.0f : 88.0f, g->points);
@@ -250,8 +275,11 @@ TEST(ToolShapes, FiguresThatCannotMakeTheShapeAreRefused) {
 }
 
 TEST(ToolFiles, NamesAreCheckedLikeJobAndPartNamesAndFitABend) {
-    const std::pair<const char*, ToolNameProblem> cases[] = {{"P88-67", ToolNameProblem::None}, {"", ToolNameProblem::Refused},
-        {"../P1", ToolNameProblem::Refused}, {"P88.67", ToolNameProblem::Dot}, {"ABCDEFGHIJKLMNOPQRSTUVWXY", ToolNameProblem::TooLong}};
+    const std::pair<const char*, ToolNameProblem> cases[] = {{"P88-67", ToolNameProblem::None},
+                                                             {"", ToolNameProblem::Refused},
+                                                             {"../P1", ToolNameProblem::Refused},
+                                                             {"P88.67", ToolNameProblem::Dot},
+                                                             {"ABCDEFGHIJKLMNOPQRSTUVWXY", ToolNameProblem::TooLong}};
     for (const auto& [name, problem] : cases) EXPECT_EQ(CheckToolName(name), problem) << name;
     EXPECT_EQ(ToolNameProblemText("P88.67"), "Un nom d'outil ne contient pas de point");
 }

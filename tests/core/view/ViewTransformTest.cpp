@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "view/ToolFit.h"
-#include "view/ViewTransform.h"
+#include "core/view/ToolFit.h"
+#include "core/view/ViewTransform.h"
 
 namespace zelpor {
 namespace {
@@ -49,12 +49,12 @@ TEST(ViewScale, FitScaleIsTheTighterAxisAroundTheOrigin) {
         double halfWidth, halfHeight;
         std::optional<double> scale;
     } rows[] = {
-        {{-10, -5, 20, 40}, 100, 50, 1.25},   // 50 / 40 is tighter than 100 / 20
-        {{-10, 0, 20, 0}, 100, 50, 5},        // flat: nothing to fit upward
-        {{0, -5, 0, 40}, 100, 50, 1.25},      // a vertical line: nothing to fit sideways
-        {{0, 0, 0, 0}, 100, 50, 32},          // a single point: nothing to fit either way
-        {{-10, -5, kInf, 40}, 100, 50, {}},   // a broken coordinate gives no scale
-        {{-10, -5, 20, 40}, 0, 50, {}},       // nor does a drawing of no size
+        {{-10, -5, 20, 40}, 100, 50, 1.25},  // 50 / 40 is tighter than 100 / 20
+        {{-10, 0, 20, 0}, 100, 50, 5},       // flat: nothing to fit upward
+        {{0, -5, 0, 40}, 100, 50, 1.25},     // a vertical line: nothing to fit sideways
+        {{0, 0, 0, 0}, 100, 50, 32},         // a single point: nothing to fit either way
+        {{-10, -5, kInf, 40}, 100, 50, {}},  // a broken coordinate gives no scale
+        {{-10, -5, 20, 40}, 0, 50, {}},      // nor does a drawing of no size
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.extent.minX << " " << row.extent.maxX << " " << row.halfWidth);

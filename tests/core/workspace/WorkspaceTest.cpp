@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "io/Files.h"
+#include "core/io/Files.h"
 #include "support/TempDir.h"
-#include "workspace/IniFile.h"
-#include "workspace/Workspace.h"
+#include "core/workspace/IniFile.h"
+#include "core/workspace/Workspace.h"
 
 namespace zelpor {
 namespace {
@@ -26,7 +26,9 @@ void WriteText(const std::string& path, const std::string& text) {
 // with no Latin-1 form stays UTF-8.
 TEST(Workspace, AccentedNamesAreLatin1InTheFile) {
     test::TempDir dir;
-    struct Row { std::string stored, value, written; };
+    struct Row {
+        std::string stored, value, written;
+    };
     const Row rows[] = {
         {"\xC9t\xE9 2", "\xC3\x89t\xC3\xA9 2", "\xC9t\xE9 2"},
         {"\xC3\x89t\xC3\xA9 2", "\xC3\x89t\xC3\xA9 2", "\xC9t\xE9 2"},
@@ -38,8 +40,9 @@ TEST(Workspace, AccentedNamesAreLatin1InTheFile) {
         EXPECT_EQ(ws.customer, row.value) << row.stored;
         EXPECT_EQ(ws.part, "\xC3\xA9");
         ASSERT_TRUE(SaveWorkspace(ws, dir.file("z.INI")));
-        EXPECT_EQ(ReadText(dir.file("z.INI")), "[Data]\r\nCustomer=" + row.written + "\r\nPart=\xE9\r\nPath Tools=/t/\r\n" +
-                                                  "Path Customers=" + dir.folder() + "Customers" + kPathSeparator + "\r\n")
+        EXPECT_EQ(ReadText(dir.file("z.INI")),
+                  "[Data]\r\nCustomer=" + row.written + "\r\nPart=\xE9\r\nPath Tools=/t/\r\n" +
+                      "Path Customers=" + dir.folder() + "Customers" + kPathSeparator + "\r\n")
             << row.stored;
     }
 }
@@ -82,7 +85,7 @@ TEST(ConfigFile, BesideTheProgramUnlessInstalledOrReadOnly) {
     };
     // The temporary tree is writable, as /usr/bin is for root.
     EXPECT_EQ(where(bin / "zelpor", user), user / "zelpor.INI");
-    EXPECT_TRUE(fs::is_directory(user));                        // made for the first save
+    EXPECT_TRUE(fs::is_directory(user));                       // made for the first save
     EXPECT_EQ(where(bin / "zelpor", ""), bin / "zelpor.INI");  // without a user folder
     // Another program's entry says nothing about this one; a program outside
     // a bin folder is never taken for an installed one.

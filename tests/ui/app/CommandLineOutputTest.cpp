@@ -41,7 +41,8 @@ TEST(CommandLineOutput, FailedResultLeavesTheOldOutputUntouched) {
     ::close(fds[1]);
     std::string message;
     char buffer[256];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) message.append(buffer, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        message.append(buffer, static_cast<std::size_t>(n));
     ::close(fds[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Application.h"
-#include "part/PartRecord.h"
-#include "profile/ProfileWindow.h"
+#include "ui/app/Application.h"
+#include "core/part/PartRecord.h"
+#include "ui/profile/ProfileWindow.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {

@@ -13,16 +13,16 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/Application.h"
-#include "platform/FirstPaintProbe.h"
-#include "platform/TerminationSignals.h"
-#include "io/Files.h"
-#include "mainwindow/MainWindow.h"
-#include "params/ParameterWindow.h"
-#include "part/PartRecord.h"
+#include "ui/app/Application.h"
+#include "ui/platform/FirstPaintProbe.h"
+#include "ui/platform/TerminationSignals.h"
+#include "core/io/Files.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/params/ParameterWindow.h"
+#include "core/part/PartRecord.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "tools/ToolRecords.h"
+#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {
@@ -91,7 +91,8 @@ TEST_F(Startup, FirstStartMakesTheWorkspaceWithTheSampleLibrary) {
     EXPECT_EQ(punches, (std::vector<std::string>{"P30-67", "P85-100", "P88-67", "P88-95-COL"}));
     EXPECT_EQ(fs::file_size(tools + "material.dat"), 900u);
     EXPECT_EQ(fs::file_size(tools + "Param.dat"), 7872u);
-    EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=?\r\nPart=\r\nPath Tools=" + tools + "\r\n");
+    EXPECT_EQ(ini(),
+              "[Data]\r\nPath Customers=" + customers + "\r\nCustomer=?\r\nPart=\r\nPath Tools=" + tools + "\r\n");
 }
 
 // A part from another installation: random bytes everywhere, no bend, and
@@ -105,7 +106,8 @@ TEST_F(Startup, PartWithoutBendsIsWrittenBackUnchanged) {
     writeIni(config);
     auto image = test::RandomBytes(PartRecord::kFileSize, 42);
     for (auto [offset, v] : {std::pair{290u, -1}, {294u, -1}, {4003u, 3}, {4607u, 5}})
-        for (unsigned i = 0; i < 4; ++i) image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
+        for (unsigned i = 0; i < 4; ++i)
+            image[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
     const std::string partPath = customers + "Job 1" + kPathSeparator + "Equerre.pie";
     test::WriteAll(partPath, image);
     runOnce([&](Application& app) {
@@ -153,8 +155,8 @@ TEST_F(Startup, DestroyedWindowOrLostDisplaySavesLikeClosing) {
     };
     EXPECT_EXIT(loseTheDisplay(), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(fs::file_size(partPath), PartRecord::kFileSize);
-    EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + folder("Customers") + "\r\nCustomer=Job\r\nPart=Equerre\r\nPath Tools=" +
-                         folder("Tools") + "\r\n");
+    EXPECT_EQ(ini(), "[Data]\r\nPath Customers=" + folder("Customers") +
+                         "\r\nCustomer=Job\r\nPart=Equerre\r\nPath Tools=" + folder("Tools") + "\r\n");
 }
 
 }  // namespace

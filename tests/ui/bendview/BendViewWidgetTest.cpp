@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <tuple>
 
-#include "bendview/BendScene.h"
-#include "bendview/BendViewWidget.h"
+#include "core/bendview/BendScene.h"
+#include "ui/bendview/BendViewWidget.h"
 #include "support/Golden.h"
 #include "support/SampleTools.h"
-#include "workspace/AppState.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -77,7 +77,7 @@ TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
     const QImage beforeFrame = m_widget.frame();
     const ScreenPoint c1 = before.map(-40, 45), c2 = before.map(40, -15);
 
-    m_widget.ZoomFenetre1Click();
+    m_widget.onZoomWindow();
     click(Qt::LeftButton, c1);
     QTest::mouseMove(&m_widget, QPoint(c2.x - 10, c2.y - 10));
     EXPECT_EQ(m_widget.frame(), beforeFrame);  // the rectangle is drawn over, not into, the drawing
@@ -90,7 +90,7 @@ TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
     saveScreenshot("bend-view-zoom.png");
 
     // "Zoom Tout" goes back to the whole drawing, as first fitted, and is disabled again.
-    m_widget.ZoomTout1Click();
+    m_widget.onZoomAll();
     EXPECT_TRUE(Same(m_widget.view(), before));
     ASSERT_EQ(zoomAll.size(), 2);
     EXPECT_FALSE(zoomAll.last().at(0).toBool() || m_widget.zoomAllEnabled());
@@ -99,7 +99,7 @@ TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
 TEST_F(BendViewTest, PanKeepsTheGrabbedPointUnderThePointer) {
     QSignalSpy status(&m_widget, &BendViewWidget::statusMessage);
     const ViewTransform before = m_widget.view();
-    m_widget.Pan1Click();
+    m_widget.onPan();
     ASSERT_EQ(status.size(), 1);
     EXPECT_EQ(status.last().at(0).toString(), QStringLiteral("Clic droit enfoncé et deplacement de la sourie"));
     QTest::mouseMove(&m_widget, QPoint(300, 250));  // no button: no pan

@@ -12,15 +12,15 @@
 #include <functional>
 #include <memory>
 
-#include "common/WindowSet.h"
-#include "dialogs/AboutBox.h"
-#include "dialogs/NewCustomDialog.h"
-#include "dialogs/NewPartDialog.h"
-#include "dialogs/SelectCustomDialog.h"
-#include "dialogs/SelectPartDialog.h"
+#include "ui/common/WindowSet.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/NewCustomDialog.h"
+#include "ui/dialogs/NewPartDialog.h"
+#include "ui/dialogs/SelectCustomDialog.h"
+#include "ui/dialogs/SelectPartDialog.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "workspace/AppState.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor::test {
 
@@ -49,7 +49,9 @@ struct DialogFixture : ::testing::Test {
     void makeJob(const std::string& job) { std::filesystem::create_directories(root / job); }
 
     template <typename T>
-    static T* child(QWidget* w, const char* name) { return w->findChild<T*>(QLatin1StringView(name)); }
+    static T* child(QWidget* w, const char* name) {
+        return w->findChild<T*>(QLatin1StringView(name));
+    }
     static QString label(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
 
     // Shows a dialog as the active window, as it is for the user: keys that

@@ -23,7 +23,9 @@ struct NewPart : DialogFixture {
     QLineEdit* edit1 = child<QLineEdit>(newPart.get(), "Edit1");
     QLineEdit* edit2 = child<QLineEdit>(newPart.get(), "Edit2");
     QCheckBox* jobBox = child<QCheckBox>(newPart.get(), "CheckBox1");
-    QRadioButton* radio(int n) { return child<QRadioButton>(newPart.get(), QStringLiteral("RadioButton%1").arg(n).toLatin1().constData()); }
+    QRadioButton* radio(int n) {
+        return child<QRadioButton>(newPart.get(), QStringLiteral("RadioButton%1").arg(n).toLatin1().constData());
+    }
 };
 
 // The keyboard path of the README (name, Tab, Tab, Down, Enter, Enter) makes
@@ -45,8 +47,11 @@ TEST_F(NewPart, KeyboardPathWithoutCommentMakesANumericPartAtEveryOpening) {
         EXPECT_TRUE(newPart->isVisible());
         EXPECT_EQ(newPart->focusWidget(), edit2);
         const QString comment = edit2->text();
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Z][a-z]{2} [A-Z][a-z]{2} [ 123]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n$"))
-                        .match(comment).hasMatch()) << comment.toStdString();
+        EXPECT_TRUE(
+            QRegularExpression(QStringLiteral("^[A-Z][a-z]{2} [A-Z][a-z]{2} [ 123]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n$"))
+                .match(comment)
+                .hasMatch())
+            << comment.toStdString();
         QTest::keyClick(edit2, Qt::Key_Return);
         EXPECT_EQ(newPart->result(), NewPartDialog::NumericSequence);
         const auto bytes = ReadAll(partPath("J", name));
@@ -82,7 +87,8 @@ TEST_F(NewPart, RefusedNameAndAnnulerWithoutAName) {
     type(edit2, "c");
     type(edit1, "../x");
     QTest::keyClick(edit1, Qt::Key_Return);
-    EXPECT_EQ(messages.lastText(), QStringLiteral("Nom invalide : les caract\u00e8res / \\ : * ? \" < > | sont interdits"));
+    EXPECT_EQ(messages.lastText(),
+              QStringLiteral("Nom invalide : les caract\u00e8res / \\ : * ? \" < > | sont interdits"));
     EXPECT_EQ(newPart->focusWidget(), edit1);
     state.workspace.part = "";
     QTest::mouseClick(child<QPushButton>(newPart.get(), "CancelBtn"), Qt::LeftButton);

@@ -1,7 +1,7 @@
 #include <QListWidget>
 
 #include "DialogFixture.h"
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor::test {
 namespace {
@@ -31,10 +31,12 @@ TEST_F(Selection, PartListShowsEveryFileWithoutExtensionAndOkReadsThePart) {
     state.part.thickness = 9.0f;
     auto* list = child<QListWidget>(selectPart.get(), "ListBox1");
     // Annuler after moving leaves the part alone.
-    EXPECT_EQ(execWith(*selectPart, [&] {
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Escape);
-    }), QDialog::Rejected);
+    EXPECT_EQ(execWith(*selectPart,
+                       [&] {
+                           QTest::keyClick(list, Qt::Key_Down);
+                           QTest::keyClick(list, Qt::Key_Escape);
+                       }),
+              QDialog::Rejected);
     EXPECT_EQ(state.workspace.part, "bride");
     EXPECT_FLOAT_EQ(state.part.thickness, 9.0f);
 
@@ -66,10 +68,12 @@ TEST_F(Selection, JobListChoosesByDoubleClickOrEnter) {
     EXPECT_FLOAT_EQ(state.part.thickness, 2.0f);
 
     state.part.currentBend = 3;
-    EXPECT_EQ(execWith(*selectCustom, [&] {
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Return);
-    }), QDialog::Accepted);
+    EXPECT_EQ(execWith(*selectCustom,
+                       [&] {
+                           QTest::keyClick(list, Qt::Key_Down);
+                           QTest::keyClick(list, Qt::Key_Return);
+                       }),
+              QDialog::Accepted);
     EXPECT_EQ(state.workspace.customer, "Vide");
     EXPECT_EQ(state.workspace.part, "P");
     EXPECT_FLOAT_EQ(state.part.thickness, 0.1f);

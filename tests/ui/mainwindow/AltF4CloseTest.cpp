@@ -1,4 +1,4 @@
-#include "dialogs/NewCustomDialog.h"
+#include "ui/dialogs/NewCustomDialog.h"
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {

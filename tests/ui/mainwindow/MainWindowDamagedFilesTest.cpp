@@ -29,16 +29,24 @@ TEST_F(DamagedFiles, PartsAndToolsOpenShowAndSave) {
     }
     auto truncated = EncodePart(SamplePart(2));
     truncated.resize(300);  // header and the start of the first bend only
-    const struct { const char* what; std::function<void()> write; const char* field; const char* shown; } rows[] = {
+    const struct {
+        const char* what;
+        std::function<void()> write;
+        const char* field;
+        const char* shown;
+    } rows[] = {
         // -1 in every index, NaN in every float, no text terminator anywhere. A
         // drawn profile (flag 0xFF) shows its thickness read-only: unreadable.
-        {"all FF", [&] { WriteAll(partPath(), std::vector<std::uint8_t>(PartRecord::kFileSize, 0xFF)); }, "Edit6", "NAN"},
+        {"all FF", [&] { WriteAll(partPath(), std::vector<std::uint8_t>(PartRecord::kFileSize, 0xFF)); }, "Edit6",
+         "NAN"},
         {"truncated", [&] { WriteAll(partPath(), truncated); }, "Edit4", "2.00"},
-        {"huge indexes, non-numbers in part and tools", [&] {
+        {"huge indexes, non-numbers in part and tools",
+         [&] {
              writePart(huge);
              writeDie("V16.DIE", kNaN, kInf, -kInf);
              writePunch("P88-67.PUN", kNaN);
-         }, "Edit4", "INF"},
+         },
+         "Edit4", "INF"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);

@@ -1,6 +1,6 @@
 #include <QClipboard>
 
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {
@@ -59,8 +59,8 @@ TEST_F(Entry, TypedValuesAreStoredAtOnceAndReachThePartFile) {
     closeWindow();
     const auto bytes = ReadAll(partPath());
     ASSERT_EQ(bytes.size(), PartRecord::kFileSize);
-    const std::pair<std::size_t, float> floats[] = {{255, 1.5f}, {kBendsAt, 750}, {kBendsAt + 108, 90},
-        {kBendsAt + 116, 150}, {kBendsAt + 132, 10}, {kBendsAt + 136, 5}};
+    const std::pair<std::size_t, float> floats[] = {{255, 1.5f},           {kBendsAt, 750},      {kBendsAt + 108, 90},
+                                                    {kBendsAt + 116, 150}, {kBendsAt + 132, 10}, {kBendsAt + 136, 5}};
     for (auto [offset, value] : floats) EXPECT_EQ(FloatAt(bytes, offset), value) << offset;
     EXPECT_NEAR(FloatAt(bytes, kBendsAt + 112), y, 1e-4);
     EXPECT_EQ(FloatAt(bytes, kBendsAt + 120), x.toFloat());

@@ -14,9 +14,9 @@
 #include <memory>
 #include <tuple>
 
-#include "app/Application.h"
-#include "calc/Formulas.h"
-#include "mainwindow/MainWindow.h"
+#include "ui/app/Application.h"
+#include "core/calc/Formulas.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

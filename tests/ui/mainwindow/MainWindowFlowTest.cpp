@@ -9,7 +9,12 @@ using Flow = MainWindowTest;
 // back to the part field with the part's name; from the menu the operator
 // goes on with the bends just drawn.
 TEST_F(Flow, NewPartOutcomes) {
-    struct Row { bool fromMenu; int code; const char* bends; const char* focus; };
+    struct Row {
+        bool fromMenu;
+        int code;
+        const char* bends;
+        const char* focus;
+    };
     for (const Row& row : {Row{false, 80, "pas de pli ", "Edit2"}, Row{false, 82, "1/1", "Edit2"},
                            Row{false, 2, "3/3", "Edit2"}, Row{true, 80, "pas de pli ", "Edit3"}}) {
         SCOPED_TRACE(row.code);
@@ -57,7 +62,6 @@ TEST_F(Flow, DeletingAPartAsksFirst) {
     EXPECT_FALSE(button(3)->isVisible());  // nothing left to delete
 }
 
-
 using Tools = MainWindowTest;
 
 // A lower-case name in the bend selects the file's entry.
@@ -86,7 +90,7 @@ TEST_F(Tools, ListsSelectTheFileEntryEnterStoresLeavingLoads) {
     EXPECT_EQ(bend(0).punch.str(), "P30-67");
     EXPECT_EQ(focused(), "CBmatice");
     EXPECT_EQ(state().punch.record.angle, 30.0f);  // loaded on leaving the punch list
-    EXPECT_EQ(state().punch.name, "P30-67");  // named for the bends the sequence validates
+    EXPECT_EQ(state().punch.name, "P30-67");       // named for the bends the sequence validates
     EXPECT_EQ(main()->statusText(), "Ouverture : 16\tAngle matrice : 88");
 
     // Another die changes the force when the list is left.

@@ -1,4 +1,4 @@
-#include "text/Numbers.h"
+#include "core/text/Numbers.h"
 
 #include "ui/mainwindow/MainWindowFixture.h"
 
@@ -50,7 +50,12 @@ TEST_F(Nav, StartThenBendKeysAndButtonsOnThreeBends) {
 // the fields met after each key.
 TEST_F(Nav, FocusPaths) {
     start(SamplePart(1));
-    const struct { const char* from; Qt::Key key; int times; const char* path; } rows[] = {
+    const struct {
+        const char* from;
+        Qt::Key key;
+        int times;
+        const char* path;
+    } rows[] = {
         {"Edit2", Qt::Key_Down, 7, "Edit3 Edit4 Edit5 CBmatiere CBpoincon CBmatice Edit1"},
         {"Edit1", Qt::Key_Up, 1, "Edit1"},
         {"Edit1", Qt::Key_Right, 1, "Eangle"},
@@ -61,7 +66,8 @@ TEST_F(Nav, FocusPaths) {
         {"Eangle", Qt::Key_Up, 11,
          "Evit_decomp Edecompress Etemps_force Evitesse Eforce Etemps_next Eretract Eaxe1 Epmh Eaxey Eangle"},
         {"Eforce", Qt::Key_Left, 1, "Eangle"},
-        {"Eangle", Qt::Key_Left, 1, "Edit3"}, {"Etemps_next", Qt::Key_Left, 1, "Edit3"},
+        {"Eangle", Qt::Key_Left, 1, "Edit3"},
+        {"Etemps_next", Qt::Key_Left, 1, "Edit3"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.from);

@@ -1,6 +1,6 @@
 #include <csignal>
 
-#include "platform/TerminationSignals.h"
+#include "ui/platform/TerminationSignals.h"
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {
@@ -28,7 +28,8 @@ TEST_F(SignalClose, FailedSaveIsReportedOnStderrAndTheProgramEnds) {
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(main()->isVisible());
     EXPECT_TRUE(m_messages.shown.empty());
-    EXPECT_NE(err.find("zelpor: La pi\u00E8ce n'a pas pu \u00EAtre enregistr\u00E9e dans " + partPath()), std::string::npos)
+    EXPECT_NE(err.find("zelpor: La pi\u00E8ce n'a pas pu \u00EAtre enregistr\u00E9e dans " + partPath()),
+              std::string::npos)
         << err;
 }
 

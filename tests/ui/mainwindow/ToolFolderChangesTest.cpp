@@ -1,6 +1,6 @@
 #include <QTabBar>
 
-#include "tools/ToolLibraryWindow.h"
+#include "ui/tools/ToolLibraryWindow.h"
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {
@@ -33,7 +33,8 @@ TEST_F(ToolFolderChanges, ListsAndLibraryFollowTheToolsFolder) {
     auto tabs = [&] {
         library.show();
         QStringList names;
-        for (int i = 0; i < library.findChild<QTabBar*>()->count(); ++i) names << library.findChild<QTabBar*>()->tabText(i);
+        for (int i = 0; i < library.findChild<QTabBar*>()->count(); ++i)
+            names << library.findChild<QTabBar*>()->tabText(i);
         library.hide();
         return names.join(' ');
     };

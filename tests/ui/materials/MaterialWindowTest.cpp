@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "calc/MaterialTable.h"
+#include "core/calc/MaterialTable.h"
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {
@@ -10,7 +10,10 @@ namespace {
 
 class MaterialEditor : public MainWindowTest {
 protected:
-    void SetUp() override { writeTools(); start(SamplePart(1)); }
+    void SetUp() override {
+        writeTools();
+        start(SamplePart(1));
+    }
     // Opens "Outils" > "Matières" and acts in it as the user.
     void edit(const std::function<void(QWidget*)>& inside) {
         QTimer::singleShot(0, [inside] {
@@ -78,7 +81,8 @@ TEST_F(MaterialEditor, RenamingTheOpenPartsMaterialAsksAndBadEntriesAreRefused) 
         Key(Qt::Key_F4);  // delete "Cuivre" (confirmed)
         Key(Qt::Key_F8);
     });
-    EXPECT_EQ(m_messages.shown[0].text, QStringLiteral("La pi\u00E8ce ouverte est en Acier. La renommer aussi dans la pi\u00E8ce ?"));
+    EXPECT_EQ(m_messages.shown[0].text,
+              QStringLiteral("La pi\u00E8ce ouverte est en Acier. La renommer aussi dans la pi\u00E8ce ?"));
     EXPECT_EQ(DecodeMaterialList(table()).names(), (std::vector<std::string>{"Acier S235"}));
     EXPECT_EQ(state().part.material.str(), "Acier S235");
     EXPECT_NEAR(bend(0).force, 16.09, 5e-3);  // same coefficient under its new name

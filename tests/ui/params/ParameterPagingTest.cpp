@@ -8,12 +8,12 @@
 #include <cstring>
 #include <tuple>
 
-#include "common/FunctionPanel.h"
-#include "common/WindowSet.h"
-#include "params/ParameterWindow.h"
+#include "ui/common/FunctionPanel.h"
+#include "ui/common/WindowSet.h"
+#include "ui/params/ParameterWindow.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "workspace/AppState.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -33,7 +33,10 @@ std::vector<std::uint8_t> PagedTable() {
         e.unit.assign("mm");
     };
     for (int n = 1; n <= 12; ++n) set(n, "Machine", 0, 1, 0, 10, true, false);
-    set(13, "Vitesse but\xE9" "e X", 0, 400, 50, 1000, true, false);
+    set(13,
+        "Vitesse but\xE9"
+        "e X",
+        0, 400, 50, 1000, true, false);
     set(14, "Axe R pr\xE9sent", 0, 1, 0, 1, false, true);
     set(15, "Col de cygne", 0, 410, 0, 1000, false, false);
     set(16, "Ouverture max", 1, 450, 0, 1000, true, false);
@@ -113,7 +116,8 @@ TEST_F(PagedEditor, LaterPagesAreEditedWithTheirOwnLimitsAndSavedAtTheirOffsets)
     key(Qt::Key_F8);
 
     std::vector<std::uint8_t> expected = original;
-    for (auto [number, value] : {std::pair(13, 500.0f), {16, 6.0f}, {30, 0.0f}, {48, 99.5f}}) SetValue(expected, number, value);
+    for (auto [number, value] : {std::pair(13, 500.0f), {16, 6.0f}, {30, 0.0f}, {48, 99.5f}})
+        SetValue(expected, number, value);
     const auto saved = test::ReadAll(dir.file("Param.dat"));
     ASSERT_EQ(saved.size(), 7872u);
     for (std::size_t at = 0; at < saved.size(); ++at)
@@ -144,8 +148,9 @@ TEST_F(PagedEditor, MissingFileIsCreatedOnCloseAndReadOnlyOneIsReportedAndKept) 
     other.show();
     other.close();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.lastText(), QString::fromStdString("Les param\u00E8tres machine n'ont pas pu \u00EAtre enregistr\u00E9s dans " +
-                                                          file + "."));
+    EXPECT_EQ(messages.lastText(),
+              QString::fromStdString("Les param\u00E8tres machine n'ont pas pu \u00EAtre enregistr\u00E9s dans " +
+                                     file + "."));
     EXPECT_EQ(test::ReadAll(file), zeros);
 }
 

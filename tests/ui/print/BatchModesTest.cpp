@@ -6,9 +6,9 @@
 #include "cli/BatchRun.h"
 #include "core/report/ReportFixtures.h"
 #include "ui/print/PdfReading.h"
-#include "report/ReportText.h"
-#include "report/SetupSheet.h"
-#include "print/SheetOutput.h"
+#include "core/report/ReportText.h"
+#include "core/report/SetupSheet.h"
+#include "ui/print/SheetOutput.h"
 #include "support/ByteDiff.h"
 
 namespace zelpor {
@@ -35,9 +35,9 @@ TEST_F(BatchModes, SetupSheetJobListAndCsvAreWritten) {
     ASSERT_EQ(run({"--setup-sheet", part, "-o", dir.file("s.pdf"), tools}), 0) << err;
     // The job, the part, every bend as the main window shows it, the tools.
     const QString sheet = test::PdfText(dir.file("s.pdf"));
-    for (const char* expected : {"Fiche de réglage", "ATELIER", "SUPPORT", "Support moteur; côté \"A\"", "Acier",
-                                 "221.96", "90.00", "4.12", "16.09", "135.50", "2.35", "8.00", "P88-67", "V16",
-                                 "Ouverture du vé", "Page 1/", "butée X = 47.99 mm"})
+    for (const char* expected :
+         {"Fiche de réglage", "ATELIER", "SUPPORT", "Support moteur; côté \"A\"", "Acier", "221.96", "90.00", "4.12",
+          "16.09", "135.50", "2.35", "8.00", "P88-67", "V16", "Ouverture du vé", "Page 1/", "butée X = 47.99 mm"})
         EXPECT_TRUE(sheet.contains(QString::fromUtf8(expected))) << expected;
     // Page 1: the tool drawings (red) near the top, the profile (blue) below.
     const QImage page = test::PdfFirstPage(dir.file("s.pdf"), dir);

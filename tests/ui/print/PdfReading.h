@@ -12,8 +12,10 @@ namespace zelpor::test {
 // The text of a PDF as poppler's pdftotext reads it, pages in order.
 inline QString PdfText(const std::string& pdf) {
     QProcess run;
-    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
-    return run.waitForFinished(30000) && run.exitCode() == 0 ? QString::fromUtf8(run.readAllStandardOutput()) : QString();
+    run.start(QStringLiteral("pdftotext"),
+              {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
+    return run.waitForFinished(30000) && run.exitCode() == 0 ? QString::fromUtf8(run.readAllStandardOutput())
+                                                             : QString();
 }
 
 // Page 1 of a PDF rendered by pdftoppm at 48 dpi.

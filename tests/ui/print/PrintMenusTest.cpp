@@ -2,9 +2,9 @@
 
 #include "ui/mainwindow/MainWindowFixture.h"
 #include "ui/print/PdfReading.h"
-#include "print/PrintDestinations.h"
-#include "print/PrintMenus.h"
-#include "report/ReportText.h"
+#include "ui/print/PrintDestinations.h"
+#include "ui/print/PrintMenus.h"
+#include "core/report/ReportText.h"
 
 namespace zelpor::test {
 namespace {
@@ -53,7 +53,8 @@ TEST_F(PrintMenusTest, TheSetupSheetOfThePartOnScreenAsPdfOnThePrinterAndInCsv) 
     destinations.next = {PrintDestination::Kind::Printer, {}};
     action("FicheReglage1")->trigger();
     WriteAll(m_dir.file("printed.pdf"), {destinations.printed.begin(), destinations.printed.end()});
-    EXPECT_TRUE(PdfText(m_dir.file("printed.pdf")).contains(QStringLiteral("Fiche de réglage - Affaire JOB - Piece P1")));
+    EXPECT_TRUE(
+        PdfText(m_dir.file("printed.pdf")).contains(QStringLiteral("Fiche de réglage - Affaire JOB - Piece P1")));
 
     destinations.next = {PrintDestination::Kind::Csv, out("bends.csv")};
     action("FicheReglage1")->trigger();
@@ -82,7 +83,8 @@ TEST_F(PrintMenusTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndNothingIs
     startWith(SamplePart(1));
     destinations.next = {PrintDestination::Kind::Pdf, out("missing/sheet.pdf")};
     QTest::keyClick(main()->focusWidget(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_TRUE(m_messages.lastText().startsWith(QStringLiteral("Impossible d'enregistrer ") + out("missing/sheet.pdf")));
+    EXPECT_TRUE(
+        m_messages.lastText().startsWith(QStringLiteral("Impossible d'enregistrer ") + out("missing/sheet.pdf")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.file("missing")));
 }
 

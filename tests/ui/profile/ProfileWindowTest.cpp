@@ -5,13 +5,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "common/WindowSet.h"
-#include "profile/ProfileWindow.h"
-#include "sequence/SequenceWindow.h"
+#include "ui/common/WindowSet.h"
+#include "ui/profile/ProfileWindow.h"
+#include "ui/sequence/SequenceWindow.h"
 #include "support/Golden.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "workspace/AppState.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -40,7 +40,9 @@ struct Fixture {
         QTest::keyClicks(edit(), QString::fromLatin1(value));
         QTest::keyClick(edit(), Qt::Key_Return);
     }
-    void enterAll(std::initializer_list<const char*> values) { for (const char* v : values) enter(v); }
+    void enterAll(std::initializer_list<const char*> values) {
+        for (const char* v : values) enter(v);
+    }
     // The next modal window that opens is the sequence window: close it.
     void answerSequenceWindow() {
         QTimer::singleShot(0, &window, [this] {
@@ -64,7 +66,7 @@ TEST(ProfileWindow, FieldKeysAndWrongNumbers) {
     EXPECT_EQ(e->text(), QStringLiteral("1.5"));
     e->setCursorPosition(0);
     QTest::keyClick(e, Qt::Key_Backspace);  // at position 0 the field is cleared
-    QTest::keyClick(e, Qt::Key_Return);  // an empty field: nothing happens
+    QTest::keyClick(e, Qt::Key_Return);     // an empty field: nothing happens
     QTest::keyClicks(e, "0,15");
     QTest::keyClick(e, Qt::Key_Enter);  // the keypad's Enter too
     EXPECT_FLOAT_EQ(f.state.part.thickness, 0.15f);
@@ -93,7 +95,8 @@ TEST(ProfileWindow, SegmentLimitLeavesOnlyF8) {
     EXPECT_EQ(f.messages.shown[0].title + "|" + f.messages.shown[0].text,
               QStringLiteral("Avertissement|Nombre de segment maximun"));
     const QByteArray shotDir = qgetenv("ZELPOR_SCREENSHOT_DIR");  // the picture of the window in the README
-    if (!shotDir.isEmpty()) f.window.grab().save(QString::fromLocal8Bit(shotDir) + QStringLiteral("/profile-drawing.png"));
+    if (!shotDir.isEmpty())
+        f.window.grab().save(QString::fromLocal8Bit(shotDir) + QStringLiteral("/profile-drawing.png"));
     f.answerSequenceWindow();
     QTest::keyClick(&f.window, Qt::Key_F8);
     EXPECT_EQ(f.sequenceShown, 1);
@@ -107,9 +110,12 @@ TEST(ProfileWindow, PaintsEveryEntityType) {
     f.window.FormActivate();  // one pixel per millimetre, origin at (1, 456)
     PartRecord& p = f.state.part;
     // type, colour, x1, y1, x2, y2, radius or text height, text index
-    const float rows[][8] = {{kLine, 0x0000FF, 10, 400, 210, 400},    {kLine, 0x0000FF, 10, 300, 210, 300},
-                             {kCircle, 0xFF0000, 400, 300, 0, 0, 30},  {kArc, 0x00FFFF, 600, 300, 0, 0, 40},
-                             {kText, 0xFFFFFF, 100, 150, 0, 0, 30, 2}, {kText, 0xFF00FF, 300, 150, 0, 0, 30, 99},
+    const float rows[][8] = {{kLine, 0x0000FF, 10, 400, 210, 400},
+                             {kLine, 0x0000FF, 10, 300, 210, 300},
+                             {kCircle, 0xFF0000, 400, 300, 0, 0, 30},
+                             {kArc, 0x00FFFF, 600, 300, 0, 0, 40},
+                             {kText, 0xFFFFFF, 100, 150, 0, 0, 30, 2},
+                             {kText, 0xFF00FF, 300, 150, 0, 0, 30, 99},
                              {5, 0x00FF00, 0, 0, 300, 0}};
     for (const auto& r : rows) {
         SketchEntity& e = p.sketch[static_cast<std::size_t>(++p.sketchLast)];

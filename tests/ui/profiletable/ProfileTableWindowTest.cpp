@@ -10,13 +10,13 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Application.h"
-#include "mainwindow/MainWindow.h"
-#include "profile/ProfileWindow.h"
-#include "profiletable/ProfileTableWindow.h"
-#include "sequence/ProfileChange.h"
-#include "sequence/SequenceProgram.h"
-#include "sequence/SequenceWindow.h"
+#include "ui/app/Application.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/profile/ProfileWindow.h"
+#include "ui/profiletable/ProfileTableWindow.h"
+#include "core/sequence/ProfileChange.h"
+#include "core/sequence/SequenceProgram.h"
+#include "ui/sequence/SequenceWindow.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "support/ByteDiff.h"
@@ -94,8 +94,8 @@ TEST_F(TableWindowTest, TwelveSegmentsTypedWithKeysBecomeElevenBendsValidatedInT
         TypeAndEnter("90");   // orientation
         for (int k = 0; k < 12; ++k) {
             TypeAndEnter(("-" + std::to_string(10 + 5 * k)).c_str());  // a length takes no minus
-            if (k < 11 && k % 2) Keys({Qt::Key_F1});  // -90°
-            else if (k < 11) TypeAndEnter("90");  // Enter after the last angle opens the next row
+            if (k < 11 && k % 2) Keys({Qt::Key_F1});                   // -90°
+            else if (k < 11) TypeAndEnter("90");                       // Enter after the last angle opens the next row
         }
         status = window.statusText();
         FinishThroughSequence(&window, [&](QWidget* sequence) {
@@ -119,7 +119,7 @@ TEST_F(TableWindowTest, TwelveSegmentsTypedWithKeysBecomeElevenBendsValidatedInT
         EXPECT_EQ(At<float>(file, entry), static_cast<float>(10 + 5 * k));
         EXPECT_EQ(At(file, entry + 8), k < 11 ? static_cast<int>(k) : -1);
         const double length = std::hypot(At<float>(file, line + 80) - At<float>(file, line + 72),
-                                          At<float>(file, line + 84) - At<float>(file, line + 76));
+                                         At<float>(file, line + 84) - At<float>(file, line + 76));
         EXPECT_EQ(std::tuple(At(file, line), std::lround(length)), std::tuple(1, 10 + 5 * static_cast<long>(k)));
         if (k == 11) break;
         const int order = At(file, entry + 16);  // validated first to last: the first bend typed is the last bent

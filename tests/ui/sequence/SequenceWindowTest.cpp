@@ -9,16 +9,16 @@
 
 #include <functional>
 
-#include "common/WindowSet.h"
+#include "ui/common/WindowSet.h"
 #include "core/collision/CollisionFixtures.h"
 #include "core/sequence/SequenceFixtures.h"
-#include "sequence/SequenceWindow.h"
+#include "ui/sequence/SequenceWindow.h"
 #include "support/ByteDiff.h"
 #include "support/Golden.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "tools/ToolLibraryWindow.h"
-#include "workspace/AppState.h"
+#include "ui/tools/ToolLibraryWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -84,8 +84,8 @@ struct SequenceWindowTest : ::testing::Test {
 };
 
 // The button states themselves are the program's, and the route from the
-// drawing is driven end to end elsewhere; here the drawing shows, function keys press the buttons of their number, Enter the button
-// that has the focus, and the window leaves saving to the main window.
+// drawing is driven end to end elsewhere; here the drawing shows, function keys press the buttons of their number,
+// Enter the button that has the focus, and the window leaves saving to the main window.
 TEST_F(SequenceWindowTest, CaptionsDrawingAndKeys) {
     loadDie();
     // A U-channel with a lip: side 60, base 100, side 60, lip 20.
@@ -99,7 +99,7 @@ TEST_F(SequenceWindowTest, CaptionsDrawingAndKeys) {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-        QTest::keyClick(keys, Qt::Key_F6);  // hidden at the first bend: nothing
+        QTest::keyClick(keys, Qt::Key_F6);      // hidden at the first bend: nothing
         QTest::keyClick(keys, Qt::Key_Escape);  // no cancel button: the window stays
         EXPECT_TRUE(window.isVisible());
         QTest::keyClick(keys, Qt::Key_F4);
@@ -144,12 +144,15 @@ TEST_F(SequenceWindowTest, MissingDieOpensTheDieLibraryAndGoesOnWithoutOne) {
 TEST_F(SequenceWindowTest, F3StoresTheOrderLikeValidationsByHand) {
     const PartRecord part = test::TypedProfile(2, {30, 40, 30}, {90, 90});
     using S = SequenceProgram;  // bend 1 pivoted and made last, then bend 0
-    const PartRecord byHand = test::ByHand(part, {&S::pivot, &S::validate, &S::next, &S::validate},
-                                           test::GooseneckPunch());
-    open(part, [&] {
-        key(Qt::Key_F3);
-        EXPECT_EQ(status(), QStringLiteral("Séquence auto: 2 plis sans collision"));
-    }, test::GooseneckPunch());
+    const PartRecord byHand =
+        test::ByHand(part, {&S::pivot, &S::validate, &S::next, &S::validate}, test::GooseneckPunch());
+    open(
+        part,
+        [&] {
+            key(Qt::Key_F3);
+            EXPECT_EQ(status(), QStringLiteral("Séquence auto: 2 plis sans collision"));
+        },
+        test::GooseneckPunch());
     EXPECT_TRUE(test::SameBytes(EncodePart(state.part), EncodePart(byHand)));
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -173,9 +176,7 @@ TEST_F(SequenceWindowTest, CollidingBendShownAndConfirmed) {
 // shown the least bad order and what goes wrong in it.
 TEST_F(SequenceWindowTest, NoOrderWithoutCollision) {
     const PartRecord part = test::TypedProfile(2, {20, 20, 100}, {-90, 90});
-    open(part, [&] {
-        window.findChild<QPushButton*>(QStringLiteral("Bouton3"))->click();
-    });
+    open(part, [&] { window.findChild<QPushButton*>(QStringLiteral("Bouton3"))->click(); });
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.lastText().startsWith(QStringLiteral("Aucune séquence sans collision\n\n1  pli 2")));
     EXPECT_TRUE(messages.lastText().endsWith(QStringLiteral("Collision matrice à 180°")));

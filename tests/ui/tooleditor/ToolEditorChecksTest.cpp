@@ -5,13 +5,13 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "common/FunctionPanel.h"
+#include "ui/common/FunctionPanel.h"
 #include "support/SampleTools.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "tooleditor/ToolEditorWindow.h"
-#include "tools/ToolLibraryWindow.h"
-#include "workspace/AppState.h"
+#include "ui/tooleditor/ToolEditorWindow.h"
+#include "ui/tools/ToolLibraryWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -55,10 +55,14 @@ struct DieEditor : ::testing::Test {
 // Every rule is checked in core; here the typed fields reach it, and a refusal
 // shows its message, keeps the window and writes nothing.
 TEST_F(DieEditor, ChecksRefuseWithTheirMessageAndWriteNothing) {
-    const struct { const char *field, *typed, *message; } cases[] = {
+    const struct {
+        const char *field, *typed, *message;
+    } cases[] = {
         {"EditHauteur", "0", "La hauteur doit \u00EAtre un nombre positif"},
-        {"EditAngle", "80", "L'angle du v\u00E9 ne correspond pas au contour : fond du v\u00E9 attendu en x = 0, y = 50.47"},
-        {"EditOuverture", "18", "L'ouverture du v\u00E9 ne correspond pas au contour : ar\u00EAtes attendues en x = \u00B19.00, y = 60.00"},
+        {"EditAngle", "80",
+         "L'angle du v\u00E9 ne correspond pas au contour : fond du v\u00E9 attendu en x = 0, y = 50.47"},
+        {"EditOuverture", "18",
+         "L'ouverture du v\u00E9 ne correspond pas au contour : ar\u00EAtes attendues en x = \u00B19.00, y = 60.00"},
         {"EditY6", "", "Point 6 : coordonn\u00E9e non num\u00E9rique"},
     };
     for (const auto& c : cases) {
@@ -80,7 +84,7 @@ TEST_F(DieEditor, DrawingIsTheLibrarysAndAFailedSaveLeavesTheOldFile) {
     ToolLibraryWindow library(state, ToolKind::Die, messages);
     library.show();
     EXPECT_EQ(editor->renderDrawing(), library.renderDrawing());  // V16 in both
-    retype("EditHauteur", "70");  // the drawing follows every keystroke
+    retype("EditHauteur", "70");                                  // the drawing follows every keystroke
     EXPECT_NE(editor->renderDrawing(), library.renderDrawing());
 
     // Generating a single V for the new height, then a save that cannot be written.

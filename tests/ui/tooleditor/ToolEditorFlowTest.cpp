@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "ui/mainwindow/MainWindowFixture.h"
-#include "tooleditor/ToolEditorWindow.h"
-#include "tools/ToolEditing.h"
+#include "ui/tooleditor/ToolEditorWindow.h"
+#include "core/tools/ToolEditing.h"
 
 namespace zelpor::test {
 namespace {
@@ -79,7 +79,8 @@ TEST_F(ToolEditorFlow, KeysAloneMakeAPunchAndADieThatBendsUseAtOnce) {
                        Key(editor, Qt::Key_Return);
                    }
                    Key(editor, Qt::Key_Return, 2);  // shape and width: into the points
-                   for (const char* coordinate : {"-25", "0", "25", "0", "25", "60", "10", "60", "0", "50", "-10", "60", "-25", "60"}) {
+                   for (const char* coordinate :
+                        {"-25", "0", "25", "0", "25", "60", "10", "60", "0", "50", "-10", "60", "-25", "60"}) {
                        Keys(editor, coordinate);
                        Key(editor, Qt::Key_Return);
                    }
@@ -107,7 +108,8 @@ TEST_F(ToolEditorFlow, KeysAloneMakeAPunchAndADieThatBendsUseAtOnce) {
                [&](QWidget* w) {
                    seen << w->objectName();
                    if (w->objectName() == QStringLiteral("TFormListMatrice")) ChooseInLibrary(w, QStringLiteral("V20"));
-                   else if (w->objectName() == QStringLiteral("TFormListPoincon")) ChooseInLibrary(w, QStringLiteral("P90-80"));
+                   else if (w->objectName() == QStringLiteral("TFormListPoincon"))
+                       ChooseInLibrary(w, QStringLiteral("P90-80"));
                    else {
                        // The sequence shows the chosen tools, read from their new files.
                        EXPECT_EQ(state().die.name + state().punch.name, "V20P90-80");

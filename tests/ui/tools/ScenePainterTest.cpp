@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "common/ScenePainter.h"
+#include "ui/common/ScenePainter.h"
 #include "support/Golden.h"
 
 namespace zelpor {
@@ -18,7 +18,8 @@ QImage Draw(std::span<const OutlineElement> elements, const Scene* texts = nullp
     return image;
 }
 
-OutlineElement Element(std::int32_t type, float x1, float y1, float x2 = 0, float y2 = 0, std::int32_t colour = 0xFF0000) {
+OutlineElement Element(std::int32_t type, float x1, float y1, float x2 = 0, float y2 = 0,
+                       std::int32_t colour = 0xFF0000) {
     OutlineElement e;
     e.type = type;
     e.colour = colour;
@@ -35,7 +36,8 @@ OutlineElement Element(std::int32_t type, float x1, float y1, float x2 = 0, floa
 TEST(ScenePainter, EveryElementTypeMatchesItsGoldenImage) {
     std::vector<OutlineElement> e;
     const float square[][2] = {{-90, -90}, {-50, -90}, {-50, -50}, {-90, -50}};
-    for (int i = 0; i < 4; ++i) e.push_back(Element(kLine, square[i][0], square[i][1], square[(i + 1) % 4][0], square[(i + 1) % 4][1]));
+    for (int i = 0; i < 4; ++i)
+        e.push_back(Element(kLine, square[i][0], square[i][1], square[(i + 1) % 4][0], square[(i + 1) % 4][1]));
     e.push_back(Element(kFill, -70, -70));
     e.push_back(Element(kLine, -90, 90, 90, 90, 0x0000FF));
     e.back().name.assign("Piece");

@@ -12,8 +12,8 @@
 #include "support/SampleTools.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "tools/ToolLibraryWindow.h"
-#include "workspace/AppState.h"
+#include "ui/tools/ToolLibraryWindow.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {

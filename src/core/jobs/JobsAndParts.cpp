@@ -1,11 +1,11 @@
-#include "dialogs/JobsAndParts.h"
+#include "core/jobs/JobsAndParts.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "io/Files.h"
-#include "io/FolderIndex.h"
-#include "workspace/AppState.h"
+#include "core/io/Files.h"
+#include "core/io/FolderIndex.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -47,9 +47,8 @@ std::vector<std::string> ListParts(const std::string& jobFolder) {
     if (!FolderExists(jobFolder)) return names;
     auto entries = ListFolder(jobFolder);
     // Sorted on the full file name, as the folder enumerates, then cut.
-    std::stable_sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-        return FolderOrderLess(a.name, b.name);
-    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const FolderEntry& a, const FolderEntry& b) { return FolderOrderLess(a.name, b.name); });
     for (const auto& e : entries) {
         if (!e.isFolder && !e.hidden && !e.readOnly) names.push_back(WithoutExtension(e.name));
     }
@@ -58,7 +57,8 @@ std::vector<std::string> ListParts(const std::string& jobFolder) {
 
 int PreselectIndex(const std::vector<std::string>& names, const std::string& current) {
     if (names.empty()) return -1;
-    const auto it = std::find_if(names.begin(), names.end(), [&](const std::string& n) { return EqualNoCase(n, current); });
+    const auto it =
+        std::find_if(names.begin(), names.end(), [&](const std::string& n) { return EqualNoCase(n, current); });
     return it == names.end() ? 0 : static_cast<int>(it - names.begin());
 }
 

@@ -1,8 +1,8 @@
-#include "mainwindow/PartFiles.h"
+#include "core/jobs/PartFiles.h"
 
-#include "io/Files.h"
-#include "io/FolderIndex.h"
-#include "part/PartRecord.h"
+#include "core/io/Files.h"
+#include "core/io/FolderIndex.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor {
 

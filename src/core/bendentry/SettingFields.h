@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor {
 
@@ -70,8 +70,8 @@ struct SettingField {
     const char* caption;
     float BendRecord::*member;
     float fallback;
-    int panel;  // 0 left upper, 1 right upper, 2 left lower, 3 right lower
-    int row;    // 0..2 within the panel
+    int panel;     // 0 left upper, 1 right upper, 2 left lower, 3 right lower
+    int row;       // 0..2 within the panel
     Setting down;  // Enter and Down
     Setting up;
     std::optional<Setting> right;  // none: the right-hand column ignores Right

@@ -1,4 +1,4 @@
-#include "mainwindow/FieldNavigation.h"
+#include "core/bendentry/FieldNavigation.h"
 
 namespace zelpor {
 
@@ -12,14 +12,10 @@ NavMove FromSetting(Setting from, NavKey key, const NavContext& context) {
     const SettingField& field = SettingFieldOf(from);
     switch (key) {
     case NavKey::Enter:
-    case NavKey::Down:
-        return field.downNeedsText && context.fieldEmpty ? Stay() : GoTo(FieldOf(field.down));
-    case NavKey::Up:
-        return GoTo(FieldOf(field.up));
-    case NavKey::Right:
-        return field.right ? GoTo(FieldOf(*field.right)) : Stay();
-    case NavKey::Left:
-        return GoTo(field.left);
+    case NavKey::Down: return field.downNeedsText && context.fieldEmpty ? Stay() : GoTo(FieldOf(field.down));
+    case NavKey::Up: return GoTo(FieldOf(field.up));
+    case NavKey::Right: return field.right ? GoTo(FieldOf(*field.right)) : Stay();
+    case NavKey::Left: return GoTo(field.left);
     }
     return Stay();
 }
@@ -56,8 +52,7 @@ NavMove FromColumn(Field from, NavKey key, const NavContext& context) {
     const bool display = from == Field::Job || from == Field::Part || from == Field::Bend;
     const bool typed = from == Field::Thickness || from == Field::Length;
     switch (key) {
-    case NavKey::Up:
-        return step.up ? GoTo(*step.up) : Stay();
+    case NavKey::Up: return step.up ? GoTo(*step.up) : Stay();
     case NavKey::Enter:
         if (!step.enterGoesDown) return Stay();
         [[fallthrough]];
@@ -68,8 +63,7 @@ NavMove FromColumn(Field from, NavKey key, const NavContext& context) {
     case NavKey::Right:
         if (context.numericView) return GoTo(FieldOf(SettingBeside(from)));
         return step.rightNeedsSettings ? PassOn() : Stay();
-    case NavKey::Left:
-        return display ? Stay() : PassOn();
+    case NavKey::Left: return display ? Stay() : PassOn();
     }
     return typed ? PassOn() : Stay();
 }

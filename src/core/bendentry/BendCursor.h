@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor {
 

@@ -1,8 +1,8 @@
-#include "dialogs/NewPart.h"
+#include "core/jobs/NewPart.h"
 
-#include "io/Files.h"
-#include "part/PartRecord.h"
-#include "workspace/AppState.h"
+#include "core/io/Files.h"
+#include "core/part/PartRecord.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -23,10 +23,10 @@ void ApplyHeader(PartRecord& part, const NewPartFlags& flags, const NewPartInput
 
 int ProgramCode(ProgramType type) {
     switch (type) {
-        case ProgramType::GraphicProfile: return kCodeGraphicProfile;
-        case ProgramType::TableProfile: return kCodeTableProfile;
-        case ProgramType::NumericSequence: return kCodeNumericSequence;
-        case ProgramType::None: break;
+    case ProgramType::GraphicProfile: return kCodeGraphicProfile;
+    case ProgramType::TableProfile: return kCodeTableProfile;
+    case ProgramType::NumericSequence: return kCodeNumericSequence;
+    case ProgramType::None: break;
     }
     return 0;
 }

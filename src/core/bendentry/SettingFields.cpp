@@ -1,6 +1,6 @@
-#include "mainwindow/SettingFields.h"
+#include "core/bendentry/SettingFields.h"
 
-#include "mainwindow/FieldNavigation.h"
+#include "core/bendentry/FieldNavigation.h"
 
 namespace zelpor {
 
@@ -15,8 +15,7 @@ const std::array<SettingField, kSettingFieldCount> kSettingFields{{
     {S::Angle, "Eangle", "Angle", &BendRecord::angle, 180.0f, 0, 0, S::Y, S::DecompressSpeed, S::Force, Field::Bend,
      false},
     {S::Y, "Eaxey", "Y", &BendRecord::y, 180.0f, 0, 1, S::Opening, S::Angle, S::Speed, Field::Bend, true},
-    {S::Opening, "Epmh", "Ouverture", &BendRecord::opening, 100.0f, 0, 2, S::X, S::Y, S::PressTime, Field::Bend,
-     false},
+    {S::Opening, "Epmh", "Ouverture", &BendRecord::opening, 100.0f, 0, 2, S::X, S::Y, S::PressTime, Field::Bend, false},
     {S::X, "Eaxe1", "X", &BendRecord::x, 0.0f, 2, 0, S::Retract, S::Opening, S::PressTime, Field::Bend, false},
     {S::Retract, "Eretract", "Recul", &BendRecord::retract, 0.0f, 2, 1, S::Delay, S::X, S::Decompress, Field::Bend,
      false},

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "mainwindow/FieldNavigation.h"
+#include "core/bendentry/FieldNavigation.h"
 
 namespace zelpor {
 namespace {
@@ -53,8 +53,7 @@ TEST(FieldNavigation, Paths) {
         {plain, NavKey::Left, Field::Force, 2, "Eangle Edit3 "},
         {plain, NavKey::Right, Field::Opening, 2, "Etemps_force (stays)"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Walk(c.from, c.key, c.times, c.context), c.path) << FieldName(c.from);
+    for (const auto& c : cases) EXPECT_EQ(Walk(c.from, c.key, c.times, c.context), c.path) << FieldName(c.from);
     for (const Field f : {Field::Thickness, Field::Y})
         for (const NavKey k : {NavKey::Enter, NavKey::Down}) EXPECT_TRUE(Navigate(f, k, empty).handled);
 }
@@ -65,7 +64,7 @@ TEST(FieldNavigation, RightGoesToTheSettingBesideOnlyWhileTheSettingsAreShown) {
         const char* beside;
         bool handledInDrawing;  // false: the caret moves instead
     } rows[] = {
-        {Field::Job, "Eangle", true},      {Field::Part, "Eaxey", true},     {Field::Bend, "Epmh", true},
+        {Field::Job, "Eangle", true},       {Field::Part, "Eaxey", true},       {Field::Bend, "Epmh", true},
         {Field::Thickness, "Eaxe1", false}, {Field::Length, "Eretract", false}, {Field::Material, "Etemps_next", true},
     };
     for (const auto& r : rows) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "io/Names.h"
-#include "workspace/Workspace.h"
+#include "core/io/Names.h"
+#include "core/workspace/Workspace.h"
 
 namespace zelpor {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "calc/Formulas.h"
-#include "mainwindow/BendChain.h"
-#include "mainwindow/PartFiles.h"
+#include "core/calc/Formulas.h"
+#include "core/bendentry/BendChain.h"
+#include "core/jobs/PartFiles.h"
 #include "support/TempDir.h"
 
 namespace zelpor {
@@ -55,7 +55,7 @@ TEST_F(BendChainTest, ThicknessAndLengthRecomputeWhatDependsOnThem) {
     s.part.thickness = 1;
     s.part.bends[0].y = 99;
     EXPECT_NEAR(LengthChanged(s, "500").value(), 3.2175 / 8, 5e-4);  // half the length, half the sheet squared
-    EXPECT_EQ(s.part.bends[0].y, 99);  // the length does not move Y
+    EXPECT_EQ(s.part.bends[0].y, 99);                                // the length does not move Y
     const ThicknessOutcome out = ThicknessChanged(s, "2");
     EXPECT_NEAR(out.force.value(), 3.2175 / 2, 5e-4);
     EXPECT_NEAR(s.part.bends[0].y, 4.118, 5e-4);

@@ -1,4 +1,4 @@
-#include "mainwindow/FunctionButtons.h"
+#include "core/bendentry/FunctionButtons.h"
 
 namespace zelpor {
 
@@ -37,11 +37,8 @@ ButtonFaces FunctionButtons(FocusLevel level, const PartRecord& part, ViewMode m
     case FocusLevel::Punch:
         show(0, "Liste Poinçons");  // a reminder of the library; no action here
         break;
-    case FocusLevel::Die:
-        show(0, "Liste Matrice");
-        break;
-    default:
-        break;
+    case FocusLevel::Die: show(0, "Liste Matrice"); break;
+    default: break;
     }
     if (viewSwitch) {
         f[7].visible = true;

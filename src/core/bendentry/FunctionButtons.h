@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "part/PartRecord.h"
+#include "core/part/PartRecord.h"
 
 namespace zelpor {
 

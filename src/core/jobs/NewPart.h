@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dialogs/JobsAndParts.h"
+#include "core/jobs/JobsAndParts.h"
 
 namespace zelpor {
 
@@ -33,11 +33,11 @@ public:
 };
 
 struct NewPartInput {
-    std::string name;     // the name box
-    std::string comment;  // the comment box, Latin-1
-    bool jobInUse = true; // "Affaire en cours" shown and checked
+    std::string name;      // the name box
+    std::string comment;   // the comment box, Latin-1
+    bool jobInUse = true;  // "Affaire en cours" shown and checked
     ProgramType type = ProgramType::None;
-    long long now = 0;    // seconds since the epoch, for the default comment
+    long long now = 0;  // seconds since the epoch, for the default comment
 };
 
 enum class NewPartOutcome {

@@ -1,7 +1,7 @@
-#include "mainwindow/BendChain.h"
+#include "core/bendentry/BendChain.h"
 
-#include "calc/Formulas.h"
-#include "text/Numbers.h"
+#include "core/calc/Formulas.h"
+#include "core/text/Numbers.h"
 
 namespace zelpor {
 
@@ -21,8 +21,8 @@ bool RecomputeYDepth(AppState& state) {
     BendRecord* bend = state.part.currentBendRecord();
     if (!bend) return false;
     const DieRecord& die = state.die.record;
-    bend->y = static_cast<float>(
-        ComputeYDepth(bend->angle, state.part.thickness, die.entryRadius, die.vOpening, die.vAngle));
+    bend->y =
+        static_cast<float>(ComputeYDepth(bend->angle, state.part.thickness, die.entryRadius, die.vOpening, die.vAngle));
     return true;
 }
 

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "dialogs/JobsAndParts.h"
-#include "dialogs/NewPart.h"
-#include "io/Files.h"
+#include "core/jobs/JobsAndParts.h"
+#include "core/jobs/NewPart.h"
+#include "core/io/Files.h"
 #include "support/TempDir.h"
-#include "workspace/AppState.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 namespace {
@@ -64,11 +64,26 @@ void MakeReadOnly(const fs::path& p) {
 TEST(JobNames, NamesThatWouldLeaveTheWorkspaceAreRefusedInFrench) {
     using P = NameProblem;
     const std::pair<std::string, P> names[] = {
-        {"Affaire 12", P::None}, {"BATI-3", P::None}, {"piece.v2", P::None}, {"Été", P::None}, {" lead", P::None},
-        {"", P::Empty}, {"   ", P::OnlyBlanks}, {"a/b", P::ForbiddenChar}, {"a\\b", P::ForbiddenChar},
-        {"../x", P::ForbiddenChar}, {"..", P::Dots}, {".", P::Dots}, {"a..b", P::Dots}, {".cache", P::Dots},
-        {"?", P::ForbiddenChar}, {"a*", P::ForbiddenChar}, {"C:x", P::ForbiddenChar},  // "?" marks "no job"
-        {"a\tb", P::ControlChar}, {std::string("a\0b", 3), P::ControlChar}, {"line\n", P::ControlChar},
+        {"Affaire 12", P::None},
+        {"BATI-3", P::None},
+        {"piece.v2", P::None},
+        {"Été", P::None},
+        {" lead", P::None},
+        {"", P::Empty},
+        {"   ", P::OnlyBlanks},
+        {"a/b", P::ForbiddenChar},
+        {"a\\b", P::ForbiddenChar},
+        {"../x", P::ForbiddenChar},
+        {"..", P::Dots},
+        {".", P::Dots},
+        {"a..b", P::Dots},
+        {".cache", P::Dots},
+        {"?", P::ForbiddenChar},
+        {"a*", P::ForbiddenChar},
+        {"C:x", P::ForbiddenChar},  // "?" marks "no job"
+        {"a\tb", P::ControlChar},
+        {std::string("a\0b", 3), P::ControlChar},
+        {"line\n", P::ControlChar},
     };
     for (const auto& [name, problem] : names) EXPECT_EQ(CheckName(name), problem) << name;
     EXPECT_EQ(NameProblemText(P::Empty, true), "Nom d'affaire obligatoire");
@@ -76,7 +91,8 @@ TEST(JobNames, NamesThatWouldLeaveTheWorkspaceAreRefusedInFrench) {
 
 TEST(JobsAndParts, ListsExistenceAndPreselectionIgnoreCase) {
     test::TempDir dir;
-    for (const char* name : {"beta", "Alpha", "old.2019", ".hidden", "locked", "A_B", "AB"}) fs::create_directory(dir.path() / name);
+    for (const char* name : {"beta", "Alpha", "old.2019", ".hidden", "locked", "A_B", "AB"})
+        fs::create_directory(dir.path() / name);
     Touch(dir.path() / "plain");
     MakeReadOnly(dir.path() / "locked");  // a job one cannot write into is no job
     EXPECT_EQ(ListJobs(dir.folder()), (std::vector<std::string>{"AB", "Alpha", "A_B", "beta", "old.2019"}));

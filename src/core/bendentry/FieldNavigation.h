@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "mainwindow/SettingFields.h"
+#include "core/bendentry/SettingFields.h"
 
 namespace zelpor {
 

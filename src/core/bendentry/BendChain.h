@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "mainwindow/SettingFields.h"
-#include "workspace/AppState.h"
+#include "core/bendentry/SettingFields.h"
+#include "core/workspace/AppState.h"
 
 namespace zelpor {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "io/Names.h"
+#include "core/io/Names.h"
 
 namespace zelpor {
 

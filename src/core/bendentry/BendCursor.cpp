@@ -1,4 +1,4 @@
-#include "mainwindow/BendCursor.h"
+#include "core/bendentry/BendCursor.h"
 
 namespace zelpor {
 

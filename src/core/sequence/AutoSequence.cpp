@@ -29,7 +29,7 @@ using Clock = std::chrono::steady_clock;
 class Search {
 public:
     Search(const CollisionSetup& setup, const PartRecord& part, SearchLimits limits)
-        : m_checker(setup, part), m_part(part), m_n(part.safeProfileBendCount()), m_limits(limits) {
+        : m_checker(setup, part), m_n(part.safeProfileBendCount()), m_limits(limits) {
         const auto& travel = setup.machine.stopTravel;
         for (int j = 0; j < m_n; ++j) {
             for (int q = 0; q < 2; ++q) {
@@ -132,7 +132,6 @@ private:
 
     BendChecker m_checker;
     std::unordered_map<std::uint64_t, BendCheck> m_checks;
-    const PartRecord& m_part;
     int m_n;
     SearchLimits m_limits;
     std::array<std::array<ProgramCost, 2>, kProfileEntries> m_fixed{};

@@ -28,6 +28,7 @@ import tempfile
 import time
 
 import perf_targets
+from perf_targets import fmt_time, verdict
 
 FIRST_PAINT = "first-paint-ns"
 # The program, the bare window (the yardstick of the targets), and the bare
@@ -149,22 +150,6 @@ def run_benchmarks(bin_dir, display=None, bench_filter=None):
 
 
 # ------------------------------------------------------------------ report --
-
-def fmt_time(ns):
-    if ns is None:
-        return "—"
-    if ns >= 1e6:
-        return f"{ns / 1e6:.2f} ms"
-    if ns >= 1e3:
-        return f"{ns / 1e3:.1f} µs"
-    return f"{ns:.0f} ns"
-
-
-def verdict(ok):
-    if ok is None:
-        return "not measured"
-    return "met" if ok else "**missed**"
-
 
 def machine_lines(context):
     cpu = platform.processor() or "unknown"

@@ -18,6 +18,7 @@
 #include "ui/common/WindowPlacement.h"
 #include "core/text/Numbers.h"
 #include "ui/tooleditor/PointGrid.h"
+#include "ui/tools/ToolLibraryWindow.h"
 #include "core/tools/ToolShapes.h"
 #include "core/workspace/AppState.h"
 
@@ -232,15 +233,7 @@ void ToolEditorWindow::redraw() {
     update();
 }
 
-QImage ToolEditorWindow::renderDrawing() {
-    if (m_bitmap.size() != QSize(kDrawingWidth, kDrawingHeight))
-        m_bitmap = QImage(kDrawingWidth, kDrawingHeight, QImage::Format_RGB32);
-    ScenePainter painter(m_bitmap, m_transform);
-    painter.fillBackground(QColor(128, 128, 128));
-    painter.drawElements(
-        std::span<const OutlineElement>(m_outline.elements.data(), static_cast<std::size_t>(m_outline.count)));
-    return m_bitmap;
-}
+QImage ToolEditorWindow::renderDrawing() { return RenderToolDrawing(m_bitmap, m_transform, m_outline); }
 
 void ToolEditorWindow::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);

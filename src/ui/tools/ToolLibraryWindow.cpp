@@ -287,15 +287,17 @@ bool ToolLibraryWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-QImage ToolLibraryWindow::renderDrawing() {
-    if (m_bitmap.size() != QSize(kDrawingWidth, kDrawingHeight))
-        m_bitmap = QImage(kDrawingWidth, kDrawingHeight, QImage::Format_RGB32);
-    ScenePainter painter(m_bitmap, m_transform);
+QImage RenderToolDrawing(QImage& bitmap, const ViewTransform& transform, const ToolOutlineView& outline) {
+    const QSize size(ToolLibraryWindow::kDrawingWidth, ToolLibraryWindow::kDrawingHeight);
+    if (bitmap.size() != size) bitmap = QImage(size, QImage::Format_RGB32);
+    ScenePainter painter(bitmap, transform);
     painter.fillBackground(QColor(128, 128, 128));
     painter.drawElements(
-        std::span<const OutlineElement>(m_outline.elements.data(), static_cast<std::size_t>(m_outline.count)));
-    return m_bitmap;
+        std::span<const OutlineElement>(outline.elements.data(), static_cast<std::size_t>(outline.count)));
+    return bitmap;
 }
+
+QImage ToolLibraryWindow::renderDrawing() { return RenderToolDrawing(m_bitmap, m_transform, m_outline); }
 
 void ToolLibraryWindow::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);

@@ -25,6 +25,10 @@ class StatusPanel;
 // selected tool's header values and its outline. Opened with the holder's
 // selection request set, its closing button becomes "Valide" and hands the
 // selected tool's name to the holder; the caller then loads the file itself.
+// Draws a tool's outline on the gray drawing area of a library or an editor
+// window, into `bitmap` (sized on first use).
+QImage RenderToolDrawing(QImage& bitmap, const ViewTransform& transform, const ToolOutlineView& outline);
+
 class ToolLibraryWindow final : public QDialog {
     Q_OBJECT
 public:

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QStatusBar>
 
+#include "ui/common/EntryKeys.h"
 #include "ui/common/FunctionPanel.h"
 #include "ui/common/MessageService.h"
 #include "ui/common/ScenePainter.h"
@@ -215,15 +216,9 @@ bool ProfileWindow::onEntryKeyPress(QKeyEvent* event) {
         acceptEntry();
         return true;
     }
-    char key;
-    if (event->key() == Qt::Key_Backspace) {
-        key = '\b';
-    } else {
-        const QString text = event->text();
-        if (text.size() != 1 || !text[0].isPrint()) return false;  // caret keys, Delete and the like
-        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;  // copy, paste
-        key = text[0].unicode() < 0x80 ? static_cast<char>(text[0].unicode()) : '\x7f';
-    }
+    const std::optional<char> typed = EntryCharOf(event);
+    if (!typed) return false;
+    const char key = *typed;
     const EntryKey decision = m_drawing.filterKey(key, m_edit1->text().toStdString(), m_edit1->cursorPosition());
     // A refused key is swallowed without a beep: the drawing window stays
     // quiet, unlike the main window and the parameter editor.

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QToolButton>
 
+#include "ui/common/EntryKeys.h"
 #include "ui/common/FunctionPanel.h"
 #include "ui/common/MessageService.h"
 #include "ui/common/ScenePainter.h"
@@ -320,15 +321,9 @@ bool ProfileTableWindow::fieldKeyPress(const TableCell& cell, QLineEdit* edit, Q
     case Qt::Key_Escape: return false;
     default: break;
     }
-    char key;
-    if (event->key() == Qt::Key_Backspace) {
-        key = '\b';
-    } else {
-        const QString text = event->text();
-        if (text.size() != 1 || !text[0].isPrint()) return false;  // caret keys, Delete and the like
-        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;  // copy, paste
-        key = text[0].unicode() < 0x80 ? static_cast<char>(text[0].unicode()) : '\x7f';
-    }
+    const std::optional<char> typed = EntryCharOf(event);
+    if (!typed) return false;
+    const char key = *typed;
     const bool signedEntry = cell.field != Field::Length;
     const EntryKey decision = FilterNumberKey(key, edit->text().toStdString(), edit->cursorPosition(), signedEntry);
     if (!decision.accept) return true;

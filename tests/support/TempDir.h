@@ -14,7 +14,8 @@ namespace zelpor::test {
 //
 // When ZELPOR_KEEP_TEST_FILES names a folder, every file a test leaves behind
 // is copied there first: the fuzzers start from the parts, tools and
-// configurations the tests wrote, hostile ones included.
+// configurations the tests wrote, hostile ones included. Files over 1 MiB
+// (the huge and sparse parts of the save tests) are no use as seeds.
 class TempDir {
 public:
     TempDir() {
@@ -45,7 +46,7 @@ private:
         fs::create_directories(keepFolder, ec);
         const std::string prefix = m_path.filename().string() + "-";
         for (fs::recursive_directory_iterator it(m_path, ec), end; !ec && it != end; it.increment(ec)) {
-            if (!it->is_regular_file(ec)) continue;
+            if (!it->is_regular_file(ec) || it->file_size(ec) > (1u << 20)) continue;
             const fs::path target = fs::path(keepFolder) / (prefix + it->path().filename().string());
             fs::copy_file(it->path(), target, fs::copy_options::overwrite_existing, ec);
             ec.clear();

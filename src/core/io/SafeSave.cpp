@@ -184,34 +184,29 @@ std::optional<Result<>> SaveThroughTemporary(const Target& t, const std::string&
         if (t.exists && (errno == EACCES || errno == EPERM || errno == EROFS)) return std::nullopt;
         return Failure(FileError::NotWritable, shown, Reason(errno));
     }
-    auto fail = [&](int error, FileError code) -> Result<> {
-        fd.close();
-        ::unlink(temporary.c_str());
-        return Failure(code, shown, Reason(error));
-    };
+    // Whatever ends the save early, a failure or an exception (memory
+    // running out while the tail is copied), takes the temporary away.
+    struct RemovedUnlessRenamed {
+        const fs::path& path;
+        bool renamed = false;
+        ~RemovedUnlessRenamed() {
+            if (!renamed) ::unlink(path.c_str());
+        }
+    } guard{temporary};
+    auto fail = [&](int error, FileError code) -> Result<> { return Failure(code, shown, Reason(error)); };
     const FileError writeError = t.exists ? FileError::WriteFailed : FileError::NotWritable;
     if (!WriteAllAt(writer, fd.get(), bytes, 0)) return fail(errno, writeError);
     if (old && !CopyTail(old->get(), fd.get(), headSize, oldSize, writer)) return fail(errno, writeError);
     if (t.exists) {
         const bool sameOwner = t.status.st_uid == ::geteuid() && t.status.st_gid == ::getegid();
-        if (!sameOwner && ::fchown(fd.get(), t.status.st_uid, t.status.st_gid) != 0) {
-            fd.close();
-            ::unlink(temporary.c_str());
-            return std::nullopt;
-        }
+        if (!sameOwner && ::fchown(fd.get(), t.status.st_uid, t.status.st_gid) != 0) return std::nullopt;
         // After the owner: a change of owner clears the set-id bits.
         if (::fchmod(fd.get(), t.status.st_mode & 07777) != 0) return fail(errno, FileError::WriteFailed);
     }
     if (::fsync(fd.get()) != 0) return fail(errno, writeError);
-    if (!fd.close()) {
-        ::unlink(temporary.c_str());
-        return Failure(writeError, shown, Reason(errno));
-    }
-    if (::rename(temporary.c_str(), t.path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return Failure(writeError, shown, Reason(error));
-    }
+    if (!fd.close()) return fail(errno, writeError);
+    if (::rename(temporary.c_str(), t.path.c_str()) != 0) return fail(errno, writeError);
+    guard.renamed = true;
     SyncFolder(t.path.parent_path());
     return Done{};
 }
@@ -251,7 +246,13 @@ Result<> SaveInPlace(const Target& t, const std::string& shown, std::span<const 
         done += static_cast<std::size_t>(n);
     }
     const off_t newSize = keepTail ? std::max(oldSize, headSize) : headSize;
-    bool ok = WriteAllAt(writer, fd.get(), bytes, 0);
+    bool ok = false;
+    try {
+        ok = WriteAllAt(writer, fd.get(), bytes, 0);
+    } catch (const std::bad_alloc&) {
+        Restore(fd.get(), kept, oldSize);
+        throw;
+    }
     if (ok && newSize < oldSize) ok = ::ftruncate(fd.get(), newSize) == 0;
     if (ok) ok = ::fsync(fd.get()) == 0;
     if (!ok) {

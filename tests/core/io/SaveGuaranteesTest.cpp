@@ -227,6 +227,9 @@ TEST(SaveGuarantees, HardLinkedFileIsSavedInPlaceWithRollback) {
         EXPECT_EQ(saved.failure().path, b);
         EXPECT_EQ(ReadAll(a), old);
     }
+    FailingWriter noMemory(5000, ENOMEM);
+    EXPECT_EQ(WriteOverFileStart(b, kRecord, noMemory).code(), FileError::OutOfMemory);
+    EXPECT_EQ(ReadAll(a), old);
     ASSERT_TRUE(WriteOverFileStart(b, kRecord));
     EXPECT_EQ(StatOf(a).st_ino, StatOf(b).st_ino);
     EXPECT_EQ(StatOf(a).st_nlink, 2u);
@@ -297,6 +300,11 @@ TEST(SafeSave, FailureAtAnyByteLeavesTheOldFileByteForByte) {
         // No half-written copy is left beside it either.
         EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"PIECE.pie"});
     }
+    // Memory running out in the middle of the save is a reported failure too.
+    FailingWriter noMemory(4096, ENOMEM);
+    EXPECT_EQ(WriteOverFileStart(path, record, noMemory).code(), FileError::OutOfMemory);
+    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"PIECE.pie"});
     // The same disk with room again saves normally, the old tail kept.
     EXPECT_TRUE(WriteOverFileStart(path, record));
     auto expected = record;

@@ -37,7 +37,9 @@ TEST_F(SequenceCommandTest, FindsAppliesAndChecks) {
         "3  pli 3  angle 90.00  pivot non  butée 67.99  ok\n"
         "4  pli 2  angle 90.00  pivot non  butée 97.99  ok\n"
         "Séquence sans collision\n";
-    const std::string path = writePart("HAT.pie", test::Hat());
+    PartRecord hat = test::Hat();
+    hat.profile[1].order = hat.lastBend = 0;  // a program begun earlier: --apply replaces it
+    const std::string path = writePart("HAT.pie", hat);
     std::vector<std::uint8_t> file = test::ReadAll(path);
     file.insert(file.end(), {1, 2, 3});  // a longer file keeps its tail
     test::WriteAll(path, file);

@@ -44,13 +44,9 @@ TEST(FieldNavigation, Paths) {
         {empty, NavKey::Enter, Field::Thickness, 1, "(stays)"},
         {empty, NavKey::Down, Field::Y, 1, "(stays)"},
         {empty, NavKey::Enter, Field::Length, 1, "CBmatiere "},
-        // The settings form one ring.
-        {plain, NavKey::Enter, Field::Angle, 11,
-         "Eaxey Epmh Eaxe1 Eretract Etemps_next Eforce Evitesse Etemps_force Edecompress Evit_decomp Eangle "},
         // Left: from the left-hand panels to the bend field, from the right-hand
         // ones to the setting on the same row; Right from the right-hand ones stays.
         {plain, NavKey::Left, Field::DecompressSpeed, 3, "Etemps_next Edit3 (stays)"},
-        {plain, NavKey::Left, Field::Force, 2, "Eangle Edit3 "},
         {plain, NavKey::Right, Field::Opening, 2, "Etemps_force (stays)"},
     };
     for (const auto& c : cases) EXPECT_EQ(Walk(c.from, c.key, c.times, c.context), c.path) << FieldName(c.from);

@@ -1,25 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "core/calc/Formulas.h"
 #include "core/bendentry/BendChain.h"
-#include "core/jobs/PartFiles.h"
 #include "support/TempDir.h"
 
 namespace zelpor {
 namespace {
-
-TEST(PartFiles, JobFolderHasFiles) {
-    test::TempDir dir;
-    Workspace ws{dir.folder(), "Job", "", ""};
-    std::filesystem::create_directories(dir.path() / "Job" / "sub");
-    EXPECT_FALSE(JobFolderHasFiles(ws));
-    test::WriteAll(dir.file("Job/a.pie"), {1});
-    EXPECT_TRUE(JobFolderHasFiles(ws));
-    ws.customer = "?";
-    EXPECT_FALSE(JobFolderHasFiles(ws));
-}
 
 // Thickness 2, die V 16 / 88° / radius 2, one bend of 1000 mm at 90°.
 class BendChainTest : public ::testing::Test {

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/collision/CollisionFixtures.h"
-#include "core/geometry/FoldedPart.h"
 
 namespace zelpor {
 namespace {
@@ -14,17 +13,6 @@ BendCheck Check(const PartRecord& part, int bend, bool pivot, FoldedBends folded
                 const PunchRecord& punch = test::SamplePunchP88_67(),
                 const MachineLimits& machine = test::SampleMachine()) {
     return CheckBend(PrepareCollisionSetup(punch, test::SampleDieV16(), machine), part, bend, pivot, folded);
-}
-
-// An 80 degree bend under the 88 degree punch: the flank runs into the
-// punch's face as the bend closes past 88 degrees (the sheet is checked
-// 0.05 mm inside its surface, so the contact starts 0.3 degree later),
-// between two checked angles of the sweep.
-TEST(CollisionCheck, AcuteBendMeetsThePunchFaceAtItsAngle) {
-    const BendCheck c = Check(TypedProfile(2, {50, 50}, {80}), 0, false, 0);
-    EXPECT_EQ(c.obstacle, Obstacle::Punch);
-    EXPECT_NEAR(c.angle, 87.69, 0.05);
-    EXPECT_FALSE(Check(TypedProfile(2, {50, 50}, {90}), 0, false, 0).collides());
 }
 
 // A 0.3 mm lug on the punch, 400 mm out at 10.5 degrees above the tip: the
@@ -43,17 +31,6 @@ TEST(CollisionCheck, ContactBetweenCheckedAnglesIsFound) {
     const BendCheck c = Check(TypedProfile(2, {100, 500}, {90}), 0, false, 0, punch, {});
     EXPECT_EQ(std::tuple(c.obstacle, c.side, c.leg), std::tuple(Obstacle::Punch, 1, 0));
     EXPECT_NEAR(c.angle, 159, 0.2);
-}
-
-// U channel 30 / 40 / 30: the flange bent first rises over the punch while
-// the second bend closes. A straight punch is in its way; the gooseneck's
-// neck leaves it room as long as it stays on the side away from the stop.
-TEST(CollisionCheck, SecondFlangeOfAUChannel) {
-    const PartRecord part = TypedProfile(2, {30, 40, 30}, {90, 90});
-    const BendCheck straight = Check(part, 1, false, 0b01);
-    EXPECT_EQ(std::tuple(straight.obstacle, straight.side, straight.leg), std::tuple(Obstacle::Punch, 0, 1));
-    EXPECT_FALSE(Check(part, 1, false, 0b01, test::GooseneckPunch()).collides());
-    EXPECT_EQ(Check(part, 1, true, 0b01, test::GooseneckPunch()).obstacle, Obstacle::Punch);
 }
 
 // Each obstacle with the profile that runs into it, and the stop position.
@@ -101,31 +78,6 @@ TEST(CollisionCheck, MachineFiguresAndTextsRounded) {
     // No opening given: nothing bounds it.
     EXPECT_EQ(std::tuple(m.stopTravel, m.throatDepth, m.daylight.has_value()), std::tuple(650.0, 410.0, false));
     EXPECT_EQ(CollisionText({Obstacle::Frame, 61.6}), "Collision bâti à 62°");
-}
-
-std::vector<std::pair<double, double>> Legs(const FoldedSide& side) {
-    std::vector<std::pair<double, double>> out;
-    for (const FoldLeg& l : side.legs) out.emplace_back(l.length, l.direction);
-    return out;
-}
-
-// A Z with a flange: the flanks open symmetrically about the punch, folded
-// bends turn the chain on, flat ones leave it straight, a pivot swaps the
-// sides, and a turned part folds the others the other way.
-TEST(FoldedPart, FlanksChainsPivotAndTurn) {
-    PartRecord part = TypedProfile(2, {40, 50, 60, 70}, {90, -90, 135});
-    using L = std::vector<std::pair<double, double>>;
-    FoldedPart f = FoldPart(part, 1, 120, 0b101);
-    // Bend 1 is made turned over (-90): bend 0 folds by 180 - 90 on side A,
-    // bend 2 by 180 + 135 on side B.
-    EXPECT_EQ(Legs(f.sideA), (L{{50, 150}, {40, 240}}));
-    EXPECT_EQ(Legs(f.sideB), (L{{60, 30}, {70, 345}}));
-    EXPECT_TRUE(f.turned);
-    EXPECT_TRUE(f.sideA.towardsStart);
-
-    f = FoldPart(part, 1, 180, 0b100, true);  // pivoted, bend 0 flat
-    EXPECT_EQ(Legs(f.sideA), (L{{60, 180}, {70, 225}}));
-    EXPECT_EQ(Legs(f.sideB), (L{{50, 0}, {40, 0}}));
 }
 
 }  // namespace

@@ -16,18 +16,9 @@ inline PunchRecord GooseneckPunch() {
     p.version = p.versionIndex = 1;
     p.height = 95;
     p.angle = 88;
-    p.lastElement = OutlinePolyline(p.outline, {{-13, 0},
-                                                {13, 0},
-                                                {13, -10},
-                                                {60, -20},
-                                                {60, -30},
-                                                {30, -60},
-                                                {8, -84},
-                                                {0, -95},
-                                                {-8, -84},
-                                                {20, -60},
-                                                {25, -35},
-                                                {-13, -10}});
+    const std::initializer_list<Point> outline = {{-13, 0}, {13, 0},  {13, -10}, {60, -20}, {60, -30}, {30, -60},
+                                                  {8, -84}, {0, -95}, {-8, -84}, {20, -60}, {25, -35}, {-13, -10}};
+    p.lastElement = OutlinePolyline(p.outline, outline);
     return p;
 }
 

@@ -24,7 +24,6 @@ PartRecord UsedPart() {
 TEST(ProfileTable, StoresExactlyWhatTheDrawingStoresForTheSameSegments) {
     // Thickness, orientation, then length, angle, length, ...
     const std::vector<std::vector<const char*>> cases = {
-        {"2", "0", "100", "90", "50", "-90", "80", "135", "40"},
         {"1.5", "-90", "250"},
         {"3", "45", "10", "90", "20", "90", "30", "90", "40", "90", "50"},  // five: the drawing's limit
         {"0.8", "180", "12.345", "-135.5", "7.25"},
@@ -93,7 +92,6 @@ TEST(ProfileTableForm, EnterGoesThroughTheRowsAndFinishingPointsAtAWrongField) {
     form.setText({Field::Angle, 0}, "90");
     EXPECT_FALSE(form.finished(&bad));
     EXPECT_EQ(bad, (TableCell{Field::Length, 1}));
-    EXPECT_FALSE(form.keepsProgram());  // a new profile has no program to keep
 
     while (form.insertRow(0)) {}
     EXPECT_EQ(form.rowCount(), 25);

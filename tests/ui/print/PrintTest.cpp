@@ -25,6 +25,11 @@
 namespace zelpor::test {
 namespace {
 
+std::string FileText(const std::string& path) {
+    const auto bytes = ReadAll(path);
+    return {bytes.begin(), bytes.end()};
+}
+
 struct BatchModes : ::testing::Test {
     BatchModes() {
         for (const char* folder : {"Tools", "ATELIER"}) std::filesystem::create_directories(dir.path() / folder);
@@ -32,10 +37,6 @@ struct BatchModes : ::testing::Test {
         WriteAll(part, EncodePart(SheetPart()));
     }
     int run(const std::vector<std::string>& words) { return RunBatch(words, out, err); }
-    std::string text(const std::string& path) {
-        const auto bytes = ReadAll(path);
-        return {bytes.begin(), bytes.end()};
-    }
     TempDir dir;
     std::string part = dir.file("ATELIER/SUPPORT.pie");
     std::string tools = "--tools=" + dir.file("Tools");
@@ -60,12 +61,12 @@ TEST_F(BatchModes, SetupSheetJobListAndCsvAreWritten) {
     EXPECT_EQ(out, csv);
     // GNU style: an option may come before the mode that takes it.
     ASSERT_EQ(run({"-o" + dir.file("b.csv"), "--export-csv", part}), 0) << err;
-    EXPECT_EQ(text(dir.file("b.csv")), csv);
+    EXPECT_EQ(FileText(dir.file("b.csv")), csv);
 
     WriteAll(dir.file("ATELIER/BROKEN.pie"), {1, 2, 3});
     ASSERT_EQ(run({"--job-list", dir.file("ATELIER/"), "-o", dir.file("j.csv")}), 0);
     EXPECT_NE(err.find("'BROKEN' is not a complete part file"), std::string::npos);
-    const auto rows = ParseCsv(text(dir.file("j.csv")));
+    const auto rows = ParseCsv(FileText(dir.file("j.csv")));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[2][0], "SUPPORT");
     ASSERT_EQ(run({"--job-list", dir.file("ATELIER"), "-o", dir.file("j.pdf")}), 0);
@@ -167,10 +168,7 @@ protected:
         main()->findChild<PrintMenus*>()->setDestinations(&destinations);
     }
     QString out(const char* name) { return QString::fromStdString(m_dir.file(name)); }
-    std::vector<std::vector<std::string>> csv(const char* name) {
-        const auto bytes = ReadAll(m_dir.file(name));
-        return ParseCsv(std::string(bytes.begin(), bytes.end()));
-    }
+    std::vector<std::vector<std::string>> csv(const char* name) { return ParseCsv(FileText(m_dir.file(name))); }
     ScriptedDestinations destinations;
 };
 

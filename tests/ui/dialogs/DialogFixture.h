@@ -31,16 +31,16 @@ struct DialogFixture : ::testing::Test {
         std::filesystem::create_directory(root);
         state.workspace.pathCustomers = (root / "").string();
         state.workspace.pathTools = dir.folder();
-        newCustom = std::make_unique<NewCustomDialog>(state, windows, messages);
-        newPart = std::make_unique<NewPartDialog>(state, windows, messages);
-        selectCustom = std::make_unique<SelectCustomDialog>(state, windows, messages);
-        selectPart = std::make_unique<SelectPartDialog>(state, windows, messages);
-        about = std::make_unique<AboutBox>(state, windows, messages);
-        windows.newCustom = newCustom.get();
-        windows.newPart = newPart.get();
-        windows.selectCustom = selectCustom.get();
-        windows.selectPart = selectPart.get();
-        windows.about = about.get();
+        build(newCustom, windows.newCustom);
+        build(newPart, windows.newPart);
+        build(selectCustom, windows.selectCustom);
+        build(selectPart, windows.selectPart);
+        build(about, windows.about);
+    }
+    template <typename T>
+    void build(std::unique_ptr<T>& owner, BuiltOnFirstUse<T>& slot) {
+        owner = std::make_unique<T>(state, windows, messages);
+        slot = owner.get();
     }
 
     std::string partPath(const std::string& job, const std::string& part) const {

@@ -1,5 +1,6 @@
-#include "core/text/Numbers.h"
+#include <QClipboard>
 
+#include "core/text/Numbers.h"
 #include "ui/mainwindow/MainWindowFixture.h"
 
 namespace zelpor::test {
@@ -46,8 +47,8 @@ TEST_F(Nav, StartThenBendKeysAndButtonsOnThreeBends) {
     EXPECT_EQ(text("Edit3"), "1/1");
 }
 
-// Focus paths from the part field: each row is a start, a key, a count and
-// the fields met after each key.
+// The keys the window hands to the field rules, each on a path of real
+// widgets: a start, a key, a count and the fields met after each key.
 TEST_F(Nav, FocusPaths) {
     start(SamplePart(1));
     const struct {
@@ -57,16 +58,9 @@ TEST_F(Nav, FocusPaths) {
         const char* path;
     } rows[] = {
         {"Edit2", Qt::Key_Down, 7, "Edit3 Edit4 Edit5 CBmatiere CBpoincon CBmatice Edit1"},
-        {"Edit1", Qt::Key_Up, 1, "Edit1"},
-        {"Edit1", Qt::Key_Right, 1, "Eangle"},
-        {"Edit3", Qt::Key_Right, 1, "Epmh"},
         {"Eangle", Qt::Key_Right, 2, "Eforce Eforce"},  // the right-hand column ignores Right
-        {"Eangle", Qt::Key_Return, 11,
-         "Eaxey Epmh Eaxe1 Eretract Etemps_next Eforce Evitesse Etemps_force Edecompress Evit_decomp Eangle"},
         {"Eangle", Qt::Key_Up, 11,
          "Evit_decomp Edecompress Etemps_force Evitesse Eforce Etemps_next Eretract Eaxe1 Epmh Eaxey Eangle"},
-        {"Eforce", Qt::Key_Left, 1, "Eangle"},
-        {"Eangle", Qt::Key_Left, 1, "Edit3"},
         {"Etemps_next", Qt::Key_Left, 1, "Edit3"},
     };
     for (const auto& r : rows) {
@@ -88,9 +82,9 @@ TEST_F(Nav, FocusPaths) {
 }
 
 // F8 (or the "Plis" menu) trades the panels for the drawing and back. In the
-// drawing Right is no way out of the thickness or the length field: it moves
-// the caret, so what is typed next goes after the first digit. The force
-// follows, but its hidden field keeps the old text until the numbers show again.
+// drawing Right is no way out of the thickness field: it moves the caret, so
+// what is typed next goes after the first digit. The force follows, but its
+// hidden field keeps the old text until the numbers show again.
 TEST_F(Nav, F8SwitchesToTheDrawingAndBack) {
     writeTools();
     PartRecord p = SamplePart(1);
@@ -108,18 +102,69 @@ TEST_F(Nav, F8SwitchesToTheDrawingAndBack) {
     key(Qt::Key_Right);
     keys("5");
     EXPECT_EQ(state().part.thickness, 25.0f);
-    key(Qt::Key_Down);
-    key(Qt::Key_Right);
-    keys("7");
-    EXPECT_EQ(bend(0).length, 17000.0f);
     EXPECT_NE(bend(0).force, 5.0f);
     EXPECT_EQ(text("Eforce"), "5.00");
-    key(Qt::Key_Up, 2);
+    key(Qt::Key_Up);
     key(Qt::Key_F8);
     EXPECT_EQ(text("Eforce"), QString::fromStdString(FormatFixed(bend(0).force, 2)));
     EXPECT_EQ(main()->viewMode(), ViewMode::Numeric);
     action("Graphique1")->trigger();
     EXPECT_EQ(main()->viewMode(), ViewMode::Graphic);
+}
+
+using Entry = MainWindowTest;
+
+// Die V 16 / 88° / radius 2. A new thickness runs the chain (X kept as
+// shown); each keystroke in "Angle" stores and recomputes Y at once; letters,
+// commas, pasted text and an empty field store nothing. Typing in a field
+// entered with the keys replaces its text. All of it reaches the part file.
+TEST_F(Entry, TypedValuesAreStoredAtOnceAndReachThePartFile) {
+    writeDie("V16.DIE", 16, 88, 2);
+    PartRecord p = SamplePart(1);
+    p.bends[0].angle = 90;
+    p.bends[0].speed = 20;
+    start(p);
+    key(Qt::Key_Down, 2);
+    keys("1,5");
+    EXPECT_EQ(text("Edit4"), "15");
+    key(Qt::Key_Backspace);
+    keys(".5");
+    const double y = ComputeYDepth(90, 1.5f, 2, 16, 88);
+    const QString x = QString::fromStdString(FormatFixed(ComputeBendDeduction(1.5f, 16, 90), 2));
+    EXPECT_EQ(text("Eaxe1"), x);
+    key(Qt::Key_Return);
+    keys("750");
+
+    key(Qt::Key_Up, 4);  // job field
+    key(Qt::Key_Right);  // "Angle"
+    ASSERT_EQ(focused(), "Eangle");
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(main()->focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text("Eangle"), "90.00");
+    keys("9");
+    EXPECT_EQ(bend(0).angle, 9.0f);
+    EXPECT_EQ(text("Eaxey"), QString::fromStdString(FormatFixed(ComputeYDepth(9, 1.5f, 2, 16, 88), 2)));
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(bend(0).angle, 9.0f);  // an empty text stores nothing
+    keys("1.2.3");                   // unreadable: flat
+    EXPECT_EQ(bend(0).angle, 180.0f);
+    EXPECT_EQ(text("Eaxey"), "0.00");
+    key(Qt::Key_Backspace, 5);
+    keys("90a");
+    EXPECT_EQ(text("Eangle"), "90");
+    EXPECT_EQ(text("Eaxey"), QString::fromStdString(FormatFixed(y, 2)));
+    key(Qt::Key_Return, 2);  // Y, Ouverture
+    keys("150");
+    key(Qt::Key_Return, 5);  // "Vitesse"
+    keys("1.2.3");           // an unreadable speed stores its fallback, 10
+    closeWindow();
+    const auto bytes = ReadAll(partPath());
+    ASSERT_EQ(bytes.size(), PartRecord::kFileSize);
+    const std::pair<std::size_t, float> floats[] = {
+        {255, 1.5f}, {kBendsAt, 750}, {kBendsAt + 108, 90}, {kBendsAt + 116, 150}, {kBendsAt + 132, 10}};
+    for (auto [offset, value] : floats) EXPECT_EQ(FloatAt(bytes, offset), value) << offset;
+    EXPECT_NEAR(FloatAt(bytes, kBendsAt + 112), y, 1e-4);
+    EXPECT_EQ(FloatAt(bytes, kBendsAt + 120), x.toFloat());
 }
 
 }  // namespace

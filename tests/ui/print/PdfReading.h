@@ -9,22 +9,25 @@
 
 namespace zelpor::test {
 
-// The text of a PDF as poppler's pdftotext reads it, pages in order.
-inline QString PdfText(const std::string& pdf) {
+// Runs one of poppler's tools; its standard output, empty when it failed.
+inline QByteArray RunPoppler(const QString& tool, const QStringList& arguments) {
     QProcess run;
-    run.start(QStringLiteral("pdftotext"),
-              {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
-    return run.waitForFinished(30000) && run.exitCode() == 0 ? QString::fromUtf8(run.readAllStandardOutput())
-                                                             : QString();
+    run.start(tool, arguments);
+    return run.waitForFinished(30000) && run.exitCode() == 0 ? run.readAllStandardOutput() : QByteArray();
 }
 
-// Page 1 of a PDF rendered by pdftoppm at 48 dpi.
+// The text of a PDF as pdftotext reads it, pages in order.
+inline QString PdfText(const std::string& pdf) {
+    return QString::fromUtf8(RunPoppler(QStringLiteral("pdftotext"),
+                                        {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")}));
+}
+
+// Page 1 of a PDF rendered by pdftoppm at 48 dpi (a null image when it failed).
 inline QImage PdfFirstPage(const std::string& pdf, const TempDir& dir) {
-    QProcess run;
     const QString stem = QString::fromStdString(dir.file("page"));
-    run.start(QStringLiteral("pdftoppm"), QStringLiteral("-r 48 -f 1 -l 1 -singlefile -png").split(' ')
-                                              << QString::fromStdString(pdf) << stem);
-    return run.waitForFinished(30000) && run.exitCode() == 0 ? QImage(stem + QStringLiteral(".png")) : QImage();
+    RunPoppler(QStringLiteral("pdftoppm"), QStringLiteral("-r 48 -f 1 -l 1 -singlefile -png").split(' ')
+                                               << QString::fromStdString(pdf) << stem);
+    return QImage(stem + QStringLiteral(".png"));
 }
 
 // Pixels of `image` inside `area` (fractions of the page) that are far from

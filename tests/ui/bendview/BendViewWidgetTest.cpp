@@ -3,11 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <cstdlib>
-#include <filesystem>
 #include <tuple>
 
-#include "core/bendview/BendScene.h"
 #include "ui/bendview/BendViewWidget.h"
 #include "support/Golden.h"
 #include "support/SampleTools.h"
@@ -38,29 +35,17 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_widget));
         m_widget.rebuild();
     }
-    QColor pixelAt(float x, float y) {
-        const ScreenPoint p = m_widget.view().map(x, y);
-        return m_widget.frame().pixelColor(p.x, p.y);
-    }
     void click(Qt::MouseButton b, ScreenPoint p) { QTest::mouseClick(&m_widget, b, Qt::NoModifier, QPoint(p.x, p.y)); }
-    void saveScreenshot(const char* name) {
-        if (const char* folder = std::getenv("ZELPOR_SCREENSHOT_DIR")) {
-            std::filesystem::create_directories(folder);
-            m_widget.grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
-        }
-    }
 
     AppState m_state;
     BendViewWidget m_widget{m_state};
 };
 
-// The bend fitted to the area: die and punch in red, the sheet in blue.
-// Tool circles are not part of the bend picture: a circle of radius 10 about
-// the die's mid-height and an arc on it; the arc shows, the circle does not.
+// The bend fitted to the area (the golden picture holds the fit): die and
+// punch in red, the sheet in blue. Tool circles are not part of the bend
+// picture: a circle of radius 10 about the die's mid-height and an arc on it;
+// the arc shows, the circle does not.
 TEST_F(BendViewTest, BendFittedToTheAreaWithToolArcsButNoToolCircles) {
-    ViewTransform fitted = m_widget.view();
-    ASSERT_TRUE(FitBendView(m_widget.scene().extent, m_widget.width(), m_widget.height(), fitted));
-    EXPECT_TRUE(Same(m_widget.view(), fitted));
     DieRecord& die = m_state.die.record;
     OutlineElement& circle = die.outline[static_cast<std::size_t>(++die.lastElement)];
     circle.type = kCircle, circle.x1 = 0, circle.y1 = 30, circle.r = 10;
@@ -68,7 +53,6 @@ TEST_F(BendViewTest, BendFittedToTheAreaWithToolArcsButNoToolCircles) {
     arc.type = kArc, arc.a1 = 90, arc.a2 = 180;
     m_widget.rebuild();
     EXPECT_TRUE(test::MatchesGolden(m_widget.frame(), "bend-view-u-channel"));
-    saveScreenshot("bend-view.png");
 }
 
 TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
@@ -85,9 +69,7 @@ TEST_F(BendViewTest, ZoomWindowByTwoClicksThenZoomTout) {
     ViewTransform expected = before;
     ASSERT_EQ(ZoomToRectangle(expected, c1, c2), RectangleZoom::Zoomed);
     EXPECT_TRUE(Same(m_widget.view(), expected));
-    ASSERT_EQ(zoomAll.size(), 1);
-    EXPECT_TRUE(zoomAll.last().at(0).toBool());
-    saveScreenshot("bend-view-zoom.png");
+    EXPECT_TRUE(m_widget.zoomAllEnabled());
 
     // "Zoom Tout" goes back to the whole drawing, as first fitted, and is disabled again.
     m_widget.onZoomAll();
@@ -110,7 +92,8 @@ TEST_F(BendViewTest, PanKeepsTheGrabbedPointUnderThePointer) {
     QTest::mouseMove(&m_widget, QPoint(100, 40));
     QTest::mouseMove(&m_widget, QPoint(260, 190));
     EXPECT_EQ(ScreenToWorld(m_widget.view(), 260, 190), grabbed);
-    EXPECT_EQ(pixelAt(0, -60), QColor(255, 0, 0));  // the frame was drawn again with the moved view
+    const ScreenPoint die = m_widget.view().map(0, -60);  // the frame was drawn again with the moved view
+    EXPECT_EQ(m_widget.frame().pixelColor(die.x, die.y), QColor(255, 0, 0));
 
     QTest::mouseRelease(&m_widget, Qt::RightButton, Qt::NoModifier, QPoint(260, 190));
     const ViewTransform after = m_widget.view();

@@ -11,7 +11,6 @@
 
 #include "ui/common/WindowSet.h"
 #include "core/collision/CollisionFixtures.h"
-#include "core/sequence/SequenceFixtures.h"
 #include "ui/sequence/SequenceWindow.h"
 #include "support/ByteDiff.h"
 #include "support/Golden.h"
@@ -33,6 +32,7 @@ struct SequenceWindowTest : ::testing::Test {
     ToolLibraryWindow punchLibrary{state, ToolKind::Punch, messages};
     ToolLibraryWindow dieLibrary{state, ToolKind::Die, messages};
     SequenceWindow window{state, windows, messages};
+    PunchRecord punch = test::SamplePunchP88_67();  // the one `open` puts in use
 
     SequenceWindowTest() {
         windows.punchLibrary = &punchLibrary;
@@ -40,16 +40,10 @@ struct SequenceWindowTest : ::testing::Test {
         windows.sequence = &window;
         state.workspace = {dir.folder() + "Affaires/", "ATELIER", "CAPOT", dir.folder() + "Outils/"};
         std::filesystem::create_directories(dir.path() / "Outils");
-        test::WriteAll(state.punchFilePath("P88-67"), EncodePunch(test::SamplePunchP88_67()));
+        test::WriteAll(state.punchFilePath("P88-67"), EncodePunch(punch));
         test::WriteAll(state.dieFilePath("V16"), EncodeDie(test::SampleDieV16()));
-        state.punch.name = "P88-67";
-        EXPECT_TRUE(LoadPunchFile(state.punch, state.punchFilePath("P88-67")));
+        EXPECT_TRUE(state.loadPunch("P88-67"));
     }
-    void loadDie() {
-        state.die.name = "V16";
-        ASSERT_TRUE(LoadDieFile(state.die, state.dieFilePath("V16")));
-    }
-
     QPushButton* button(int i) { return window.findChild<QPushButton*>(QStringLiteral("Bouton%1").arg(i)); }
     QString status() { return window.findChild<QStatusBar*>(QStringLiteral("StatusBar2"))->currentMessage(); }
     void click(int i) { QTest::mouseClick(button(i), Qt::LeftButton); }
@@ -69,9 +63,8 @@ struct SequenceWindowTest : ::testing::Test {
         return window.exec();
     }
     // The window on `part` with the V16 die and `punch`, driven from the keyboard.
-    void open(const PartRecord& part, const std::function<void()>& inside,
-              const PunchRecord& punch = test::SamplePunchP88_67()) {
-        loadDie();
+    void open(const PartRecord& part, const std::function<void()>& inside) {
+        ASSERT_TRUE(state.loadDie("V16"));
         state.punch.record = punch;
         state.part = part;
         runModal([&] {
@@ -87,31 +80,23 @@ struct SequenceWindowTest : ::testing::Test {
 // drawing is driven end to end elsewhere; here the drawing shows, function keys press the buttons of their number,
 // Enter the button that has the focus, and the window leaves saving to the main window.
 TEST_F(SequenceWindowTest, CaptionsDrawingAndKeys) {
-    loadDie();
     // A U-channel with a lip: side 60, base 100, side 60, lip 20.
-    test::SetProfile(state.part, 2, {60, 100, 60, 20}, {90, 90, 135});
-    ComputeSequenceCorrections(state.part, 16);  // from an earlier opening
-
-    const int result = runModal([&] {
-        EXPECT_EQ(status(), QStringLiteral("Longueur développée: 230.74mm"));
+    open(test::TypedProfile(2, {60, 100, 60, 20}, {90, 90, 135}), [&] {
+        EXPECT_EQ(status(), QStringLiteral("Longueur d\u00E9velopp\u00E9e: 230.74mm"));
         EXPECT_TRUE(test::MatchesGolden(window.bitmap(), "sequence-u-channel-with-lip"));
-
-        window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-        QTest::keyClick(keys, Qt::Key_F6);      // hidden at the first bend: nothing
-        QTest::keyClick(keys, Qt::Key_Escape);  // no cancel button: the window stays
+        key(Qt::Key_F6);      // hidden at the first bend: nothing
+        key(Qt::Key_Escape);  // no cancel button: the window stays
         EXPECT_TRUE(window.isVisible());
-        QTest::keyClick(keys, Qt::Key_F4);
-        // Validate, pivot again (disabled once validated), on to the lip.
-        for (Qt::Key k : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F7, Qt::Key_F7}) QTest::keyClick(keys, k);
+        // Pivot; validate, pivot again (disabled once validated), on to the lip.
+        for (Qt::Key k : {Qt::Key_F4, Qt::Key_F1, Qt::Key_F4, Qt::Key_F7, Qt::Key_F7}) key(k);
         button(1)->setFocus();
         QTest::keyClick(button(1), Qt::Key_Return);  // the lip before the first bend
         QTest::keyClick(button(1), Qt::Key_F6);
         EXPECT_EQ(window.program().step(), 1);
         click(8);
     });
-    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
     const PartRecord& part = state.part;
     EXPECT_EQ(part.lastBend, 1);
     const int orders[] = {1, -1, 0, -1}, pivots[] = {1, 0, 0, 0};
@@ -143,16 +128,13 @@ TEST_F(SequenceWindowTest, MissingDieOpensTheDieLibraryAndGoesOnWithoutOne) {
 // validations by hand would, byte for byte.
 TEST_F(SequenceWindowTest, F3StoresTheOrderLikeValidationsByHand) {
     const PartRecord part = test::TypedProfile(2, {30, 40, 30}, {90, 90});
+    punch = test::GooseneckPunch();
     using S = SequenceProgram;  // bend 1 pivoted and made last, then bend 0
-    const PartRecord byHand =
-        test::ByHand(part, {&S::pivot, &S::validate, &S::next, &S::validate}, test::GooseneckPunch());
-    open(
-        part,
-        [&] {
-            key(Qt::Key_F3);
-            EXPECT_EQ(status(), QStringLiteral("Séquence auto: 2 plis sans collision"));
-        },
-        test::GooseneckPunch());
+    const PartRecord byHand = test::ByHand(part, {&S::pivot, &S::validate, &S::next, &S::validate}, punch);
+    open(part, [&] {
+        key(Qt::Key_F3);
+        EXPECT_EQ(status(), QStringLiteral("Séquence auto: 2 plis sans collision"));
+    });
     EXPECT_TRUE(test::SameBytes(EncodePart(state.part), EncodePart(byHand)));
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -176,7 +158,7 @@ TEST_F(SequenceWindowTest, CollidingBendShownAndConfirmed) {
 // shown the least bad order and what goes wrong in it.
 TEST_F(SequenceWindowTest, NoOrderWithoutCollision) {
     const PartRecord part = test::TypedProfile(2, {20, 20, 100}, {-90, 90});
-    open(part, [&] { window.findChild<QPushButton*>(QStringLiteral("Bouton3"))->click(); });
+    open(part, [&] { click(3); });
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.lastText().startsWith(QStringLiteral("Aucune séquence sans collision\n\n1  pli 2")));
     EXPECT_TRUE(messages.lastText().endsWith(QStringLiteral("Collision matrice à 180°")));

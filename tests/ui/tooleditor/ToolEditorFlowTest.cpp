@@ -1,8 +1,7 @@
 #include <QTabBar>
 
-#include <functional>
-
 #include "ui/mainwindow/MainWindowFixture.h"
+#include "ui/tooleditor/ModalKeys.h"
 #include "ui/tooleditor/ToolEditorWindow.h"
 #include "core/tools/ToolEditing.h"
 
@@ -10,37 +9,6 @@ namespace zelpor::test {
 namespace {
 
 using Points = std::vector<OutlinePoint>;
-
-// Runs `act` once on every modal window that opens while `start` runs. A
-// window still open a second after it was acted on is a failure and closed.
-void WhileModal(const std::function<void()>& start, const std::function<void(QWidget*)>& act) {
-    QTimer poll;
-    std::vector<QWidget*> done;
-    int waited = 0;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) return;
-        if (std::find(done.begin(), done.end(), modal) == done.end()) {
-            done.push_back(modal);
-            waited = 0;
-            QApplication::setActiveWindow(modal);
-            act(modal);
-        } else if (++waited > 200) {
-            ADD_FAILURE() << modal->objectName().toStdString() << " stayed open";
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
-        }
-    });
-    poll.start(5);
-    start();
-    poll.stop();
-}
-
-// Keys go to the field in hand of the modal window, as on a screen where it is active.
-QWidget* Target(QWidget* window) { return window->focusWidget() ? window->focusWidget() : window; }
-void Keys(QWidget* window, const char* text) { QTest::keyClicks(Target(window), QLatin1String(text)); }
-void Key(QWidget* window, Qt::Key k, int times = 1) {
-    for (int i = 0; i < times; ++i) QTest::keyClick(Target(window), k);
-}
 
 // In a library chosen for the sequence: F2 to the tab of `name`, then F8 "Valide".
 void ChooseInLibrary(QWidget* library, const QString& name) {
@@ -60,30 +28,17 @@ TEST_F(ToolEditorFlow, KeysAloneMakeAPunchAndADieThatBendsUseAtOnce) {
     WhileModal([&] { action("ProgrammationPoincons1")->trigger(); },
                [&](QWidget* editor) {
                    Key(editor, Qt::Key_F1);
-                   Keys(editor, "P90-80");
-                   Key(editor, Qt::Key_Return, 3);  // name, version, version index
-                   Keys(editor, "80");
-                   Key(editor, Qt::Key_Return);
-                   Keys(editor, "90");
-                   Key(editor, Qt::Key_Return, 2);  // the shape stays "Poinçon droit"
+                   // Name, version, version index, height, angle; the shape stays "Poinçon droit".
+                   Fields(editor, {"P90-80", "", "", "80", "90", ""});
                    Key(editor, Qt::Key_F5);
                    Key(editor, Qt::Key_F8);
                });
     WhileModal([&] { action("ProgrammationMatrices1")->trigger(); },
                [&](QWidget* editor) {
                    Key(editor, Qt::Key_F1);
-                   Keys(editor, "V20");
-                   Key(editor, Qt::Key_Return, 3);
-                   for (const char* figure : {"60", "90", "20", "2"}) {
-                       Keys(editor, figure);
-                       Key(editor, Qt::Key_Return);
-                   }
-                   Key(editor, Qt::Key_Return, 2);  // shape and width: into the points
-                   for (const char* coordinate :
-                        {"-25", "0", "25", "0", "25", "60", "10", "60", "0", "50", "-10", "60", "-25", "60"}) {
-                       Keys(editor, coordinate);
-                       Key(editor, Qt::Key_Return);
-                   }
+                   // Name, version, index, height, angle, opening, radius, shape and width, then the points.
+                   Fields(editor, {"V20", "",   "",   "60", "90", "20", "2",  "",    "",   "-25", "0", "25",
+                                   "0",   "25", "60", "10", "60", "0",  "50", "-10", "60", "-25", "60"});
                    Key(editor, Qt::Key_F8);
                });
     EXPECT_TRUE(m_messages.shown.empty()) << m_messages.lastText().toStdString();
@@ -122,11 +77,9 @@ TEST_F(ToolEditorFlow, KeysAloneMakeAPunchAndADieThatBendsUseAtOnce) {
     // The main window's lists offer them as well.
     key(Qt::Key_Down, 5);
     ASSERT_EQ(focused(), "CBpoincon");
-    auto* punches = find<QComboBox>("CBpoincon");
-    punches->setCurrentIndex(punches->findText(QStringLiteral("P90-80")));
+    find<QComboBox>("CBpoincon")->setCurrentText(QStringLiteral("P90-80"));
     key(Qt::Key_Return);
-    auto* dies = find<QComboBox>("CBmatice");
-    dies->setCurrentIndex(dies->findText(QStringLiteral("V20")));
+    find<QComboBox>("CBmatice")->setCurrentText(QStringLiteral("V20"));
     key(Qt::Key_Return);
     EXPECT_EQ(bend(0).punch.str() + bend(0).die.str(), "P90-80V20");
     EXPECT_NEAR(bend(0).force, 0.286 * 225 * 4 / 20, 5e-3);  // 1000 mm of 2 mm "Acier" on the V20

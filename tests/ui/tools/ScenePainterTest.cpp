@@ -18,15 +18,6 @@ QImage Draw(std::span<const OutlineElement> elements, const Scene* texts = nullp
     return image;
 }
 
-OutlineElement Element(std::int32_t type, float x1, float y1, float x2 = 0, float y2 = 0,
-                       std::int32_t colour = 0xFF0000) {
-    OutlineElement e;
-    e.type = type;
-    e.colour = colour;
-    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
-    return e;
-}
-
 // Every element type in one picture: a filled square (the fill stops at its
 // border), a two-pixel sheet line, a hollow circle, an arc from 0 to 90
 // (counter-clockwise: the upper right quadrant only) and one from 180 to 90
@@ -34,25 +25,21 @@ OutlineElement Element(std::int32_t type, float x1, float y1, float x2 = 0, floa
 // left by its height), a line a thousand kilometres long clipped rather than
 // wrapped, and a fill seed outside the buffer that fills nothing.
 TEST(ScenePainter, EveryElementTypeMatchesItsGoldenImage) {
+    const std::int32_t red = 0xFF0000;
     std::vector<OutlineElement> e;
-    const float square[][2] = {{-90, -90}, {-50, -90}, {-50, -50}, {-90, -50}};
-    for (int i = 0; i < 4; ++i)
-        e.push_back(Element(kLine, square[i][0], square[i][1], square[(i + 1) % 4][0], square[(i + 1) % 4][1]));
-    e.push_back(Element(kFill, -70, -70));
-    e.push_back(Element(kLine, -90, 90, 90, 90, 0x0000FF));
+    const float square[] = {-90, -90, -50, -90, -50, -50, -90, -50, -90, -90};
+    for (const float* p = square; p < square + 8; p += 2)
+        e.push_back({.type = kLine, .colour = red, .x1 = p[0], .y1 = p[1], .x2 = p[2], .y2 = p[3]});
+    e.push_back({.type = kFill, .colour = red, .x1 = -70, .y1 = -70});
+    e.push_back({.type = kLine, .colour = 0x0000FF, .x1 = -90, .y1 = 90, .x2 = 90, .y2 = 90});
     e.back().name.assign("Piece");
-    e.push_back(Element(kCircle, 50, -50, 0, 0, 0x00FFFF));
-    e.back().r = 30;
-    e.push_back(Element(kArc, 0, 0, 0, 0, 0x00FF00));
-    e.back().r = 40, e.back().a1 = 0, e.back().a2 = 90;
-    e.push_back(Element(kArc, 0, 0, 0, 0, 0xFF00FF));
-    e.back().r = 20, e.back().a1 = 180, e.back().a2 = 90;
-    e.push_back(Element(kText, -60, 60, 0, 0, 0xFFFFFF));
-    e.back().h = 15, e.back().textIndex = 0;
-    e.push_back(Element(kText, 80, -10, 0, 0, 0xFFFF00));
-    e.back().h = 12, e.back().a1 = 90, e.back().textIndex = 1;
-    e.push_back(Element(kLine, -1e9f, -95, 1e9f, -95));
-    e.push_back(Element(kFill, 5000, 5000));
+    e.push_back({.type = kCircle, .colour = 0x00FFFF, .x1 = 50, .y1 = -50, .r = 30});
+    e.push_back({.type = kArc, .colour = 0x00FF00, .r = 40, .a1 = 0, .a2 = 90});
+    e.push_back({.type = kArc, .colour = 0xFF00FF, .r = 20, .a1 = 180, .a2 = 90});
+    e.push_back({.type = kText, .colour = 0xFFFFFF, .x1 = -60, .y1 = 60, .h = 15, .textIndex = 0});
+    e.push_back({.type = kText, .colour = 0xFFFF00, .x1 = 80, .y1 = -10, .a1 = 90, .h = 12, .textIndex = 1});
+    e.push_back({.type = kLine, .colour = red, .x1 = -1e9f, .y1 = -95, .x2 = 1e9f, .y2 = -95});
+    e.push_back({.type = kFill, .colour = red, .x1 = 5000, .y1 = 5000});
     Scene texts;
     texts.texts = {"PLI", "V16"};
     EXPECT_TRUE(test::MatchesGolden(Draw(e, &texts), "scene-painter-elements", 60));
@@ -62,23 +49,16 @@ TEST(ScenePainter, EveryElementTypeMatchesItsGoldenImage) {
 // (a loaded tool's empty slots) draw nothing.
 TEST(ScenePainter, UnknownTypesAndTextIndexesDrawNothing) {
     std::vector<OutlineElement> elements;
-    for (std::int32_t type : {0, 2, 5, 6, 8, 10, -1, 1000}) {
-        OutlineElement e = Element(type, -40, -40, 40, 40);
-        e.r = 30, e.a2 = 180, e.h = 20;
-        elements.push_back(e);
-    }
-    for (std::int32_t index : {2, -1, 1 << 30}) {
-        elements.push_back(Element(kText, 0, 0));
-        elements.back().h = 20, elements.back().textIndex = index;
-    }
+    for (std::int32_t type : std::initializer_list<std::int32_t>{0, 2, 5, 6, 8, 10, -1, 1000, kText, kText, kText})
+        elements.push_back({.type = type, .x1 = -40, .y1 = -40, .x2 = 40, .y2 = 40, .r = 30, .a2 = 180, .h = 20});
+    elements[8].textIndex = 2, elements[9].textIndex = -1, elements[10].textIndex = 1 << 30;
     Scene texts;
     texts.texts = {"ABC", "X"};
     QImage blank(200, 200, QImage::Format_RGB32);
     blank.fill(kGrey);
     EXPECT_EQ(Draw(elements, &texts), blank);
-    OutlineElement text = Element(kText, 0, 0);
-    text.h = 20, text.textIndex = 0;
-    EXPECT_EQ(Draw(std::span(&text, 1)), blank);
+    elements[8].textIndex = 0;
+    EXPECT_EQ(Draw(std::span(&elements[8], 1)), blank);
 }
 
 }  // namespace

@@ -20,10 +20,8 @@ int OutlinePolyline(std::array<OutlineElement, N>& outline, std::initializer_lis
         e.type = kLine;
         e.colour = Rgb(0, 0, 0);
         e.name.assign("outline");
-        e.x1 = p[i].first;
-        e.y1 = p[i].second;
-        e.x2 = p[(i + 1) % p.size()].first;
-        e.y2 = p[(i + 1) % p.size()].second;
+        e.x1 = p[i].first, e.y1 = p[i].second;
+        e.x2 = p[(i + 1) % p.size()].first, e.y2 = p[(i + 1) % p.size()].second;
     }
     return static_cast<int>(p.size()) - 1;
 }
@@ -31,10 +29,7 @@ int OutlinePolyline(std::array<OutlineElement, N>& outline, std::initializer_lis
 // The straight 88 degree punch P88-67 of the sample library.
 inline PunchRecord SamplePunchP88_67() {
     PunchRecord p;
-    p.version = 1;
-    p.versionIndex = 1;
-    p.height = 67;
-    p.angle = 88;
+    p.version = 1, p.versionIndex = 1, p.height = 67, p.angle = 88;
     p.lastElement = OutlinePolyline(p.outline, {{-13, 0}, {13, 0}, {13, -53.54f}, {0, -67}, {-13, -53.54f}});
     return p;
 }
@@ -42,12 +37,8 @@ inline PunchRecord SamplePunchP88_67() {
 // The 16 mm V die V16 of the sample library.
 inline DieRecord SampleDieV16() {
     DieRecord d;
-    d.version = 1;
-    d.versionIndex = 1;
-    d.height = 60;
-    d.vAngle = 88;
-    d.vOpening = 16;
-    d.entryRadius = 2;
+    d.version = 1, d.versionIndex = 1, d.height = 60;
+    d.vAngle = 88, d.vOpening = 16, d.entryRadius = 2;
     d.lastElement = OutlinePolyline(
         d.outline, {{-25, 0}, {25, 0}, {25, 50}, {17, 60}, {8, 60}, {0, 51.72f}, {-8, 60}, {-17, 60}, {-25, 50}});
     return d;
@@ -66,19 +57,13 @@ inline void SetProfile(PartRecord& part, std::initializer_list<SegmentEntry> ent
     int k = 0;
     for (const SegmentEntry& s : entries) {
         ProfileSegment& seg = part.profile[static_cast<std::size_t>(k)];
-        seg.length = s.length;
-        seg.angle = s.angle;
-        seg.index = k;
-        seg.order = s.order;
+        seg.length = s.length, seg.angle = s.angle, seg.index = k, seg.order = s.order;
         seg.pivot = static_cast<std::uint8_t>(s.pivot);
         ++k;
     }
     part.profileBendCount = k - 1;
     ProfileSegment& last = part.profile[static_cast<std::size_t>(k - 1)];
-    last.angle = 0;
-    last.index = -1;
-    last.order = -1;
-    last.pivot = 0;
+    last.angle = 0, last.index = -1, last.order = -1, last.pivot = 0;
 }
 
 // A three-bend bracket as the shop would have it: tools on every bend, its
@@ -86,16 +71,11 @@ inline void SetProfile(PartRecord& part, std::initializer_list<SegmentEntry> ent
 inline PartRecord SampleBracketPart() {
     PartRecord p;
     p.comment.assign("Equerre 100 x 50");
-    p.thickness = 2;
     p.material.assign("Acier");
-    p.currentBend = 0;
-    p.lastBend = 2;
-    p.graphicProfile = 1;
+    p.thickness = 2, p.currentBend = 0, p.lastBend = 2, p.graphicProfile = 1;
     for (int i = 0; i < 3; ++i) {
         BendRecord& b = p.bends[static_cast<std::size_t>(i)];
-        b.length = 1000;
-        b.angle = 90;
-        b.opening = 10;
+        b.length = 1000, b.angle = 90, b.opening = 10;
         b.punch.assign("P88-67");
         b.die.assign("V16");
     }
@@ -103,9 +83,7 @@ inline PartRecord SampleBracketPart() {
     p.sketchLast = 1;
     p.sketch[0] = {kLine, Rgb(255, 0, 0)};
     p.sketch[0].x2 = 100;
-    p.sketch[1].type = kText;
-    p.sketch[1].textIndex = 1;
-    p.sketch[1].textHeight = 5;
+    p.sketch[1].type = kText, p.sketch[1].textIndex = 1, p.sketch[1].textHeight = 5;
     return p;
 }
 
@@ -113,9 +91,7 @@ inline PartRecord SampleBracketPart() {
 template <typename ToolRecord>
 void AddLettering(ToolRecord& tool) {
     OutlineElement& e = tool.outline[static_cast<std::size_t>(tool.lastElement + 1)];
-    e.type = kText;
-    e.textIndex = 0;
-    e.h = 4;
+    e.type = kText, e.textIndex = 0, e.h = 4;
     ++tool.lastElement;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <vector>
 
 #include "ui/common/MessageService.h"
@@ -22,7 +21,6 @@ public:
     QMessageBox::StandardButton show(QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text,
                                      QMessageBox::StandardButtons buttons) override {
         shown.push_back({icon, title, text, buttons});
-        if (whileShown) whileShown();
         if (!answers.empty()) {
             auto a = answers.front();
             answers.pop_front();
@@ -37,8 +35,6 @@ public:
 
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<Shown> shown;
-    // Runs while a box is up, to look at the window behind it.
-    std::function<void()> whileShown;
 };
 
 }  // namespace zelpor::test

@@ -77,6 +77,13 @@ inline void WriteAll(const std::string& path, const std::vector<std::uint8_t>& b
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// Takes every write permission away, as a shop protects a file or a folder.
+inline void MakeReadOnly(const std::filesystem::path& p) {
+    namespace fs = std::filesystem;
+    fs::permissions(p, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
 inline std::vector<std::uint8_t> RandomBytes(std::size_t n, unsigned seed) {
     std::mt19937 gen(seed);
     std::vector<std::uint8_t> v(n);

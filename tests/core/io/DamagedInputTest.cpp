@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <limits>
 
 #include "core/bendview/BendScene.h"
@@ -26,16 +25,6 @@ namespace {
 constexpr std::int32_t kHostileIndexes[] = {-5, 25, 1000, std::numeric_limits<std::int32_t>::max(),
                                             std::numeric_limits<std::int32_t>::min()};
 
-template <class Holder, class Record>
-Holder Lettered(Record record) {
-    AddLettering(record);
-    Holder tool;
-    tool.record = record;
-    return tool;
-}
-TPoincon GoodPunch() { return Lettered<TPoincon>(SamplePunchP88_67()); }
-TMatrice GoodDie() { return Lettered<TMatrice>(SampleDieV16()); }
-
 bool FiniteView(const ViewTransform& v) {
     for (double d :
          {v.worldOriginX, v.worldOriginY, v.worldExtentX, v.worldExtentY, v.viewportExtentX, v.viewportExtentY})
@@ -44,8 +33,15 @@ bool FiniteView(const ViewTransform& v) {
 }
 
 // Shows every bend, steps through the sequence and fits the tool views, the
-// way a user looking at the part would; counts what reached the screen.
-void ShowEverything(const PartRecord& part, const TPoincon& punch, const TMatrice& die) {
+// way a user looking at the part would, with lettered sample tools; checks
+// what reached the screen.
+void ShowEverything(const PartRecord& part) {
+    TPoincon punch;
+    punch.record = SamplePunchP88_67();
+    AddLettering(punch.record);
+    TMatrice die;
+    die.record = SampleDieV16();
+    AddLettering(die.record);
     for (int bend = -1; bend <= part.lastBend; ++bend) {
         PartRecord shown = part;
         shown.currentBend = bend;
@@ -62,17 +58,14 @@ void ShowEverything(const PartRecord& part, const TPoincon& punch, const TMatric
         }
     }
     PartRecord sequencePart = part;
-    TPoincon p = punch;
-    TMatrice d = die;
-    SequenceProgram program(sequencePart, p, d);
+    SequenceProgram program(sequencePart, punch, die);
     program.activate([] {}, [] {});
     for (int i = 0; i < 30; ++i) {  // past the end of any profile
         program.validate();
         program.pivot();
         program.next();
         EXPECT_TRUE(FiniteView(program.scene().view));
-        EXPECT_GE(program.step(), 0);
-        EXPECT_LT(program.step(), kProfileEntries);
+        EXPECT_TRUE(0 <= program.step() && program.step() < kProfileEntries) << program.step();
     }
 }
 
@@ -96,32 +89,26 @@ void ExpectBounded(const PartRecord& p) {
     EXPECT_TRUE(-1 <= p.safeSketchLast() && p.safeSketchLast() < kSketchEntities);
 }
 
-using PartEdit = std::function<void(PartRecord&, std::int32_t)>;
+// Sets one field in every entry of a table.
+template <class Table, class Field>
+void SetAll(Table& table, Field field, std::int32_t value) {
+    for (auto& entry : table) entry.*field = value;
+}
+
+using PartEdit = void (*)(PartRecord&, std::int32_t);
 
 }  // namespace
 
 TEST(DamagedPart, HostileValueInEveryIndexField) {
-    const std::vector<std::pair<const char*, PartEdit>> fields = {
+    const std::pair<const char*, PartEdit> fields[] = {
         {"currentBend", [](PartRecord& p, std::int32_t v) { p.currentBend = v; }},
         {"lastBend", [](PartRecord& p, std::int32_t v) { p.lastBend = v; }},
         {"profileBendCount", [](PartRecord& p, std::int32_t v) { p.profileBendCount = v; }},
         {"sketchLast", [](PartRecord& p, std::int32_t v) { p.sketchLast = v; }},
-        {"profile.index",
-         [](PartRecord& p, std::int32_t v) {
-             for (auto& s : p.profile) s.index = v;
-         }},
-        {"profile.order",
-         [](PartRecord& p, std::int32_t v) {
-             for (auto& s : p.profile) s.order = v;
-         }},
-        {"sketch.textIndex",
-         [](PartRecord& p, std::int32_t v) {
-             for (auto& e : p.sketch) e.textIndex = v;
-         }},
-        {"sketch.type",
-         [](PartRecord& p, std::int32_t v) {
-             for (auto& e : p.sketch) e.type = v;
-         }},
+        {"profile.index", [](PartRecord& p, std::int32_t v) { SetAll(p.profile, &ProfileSegment::index, v); }},
+        {"profile.order", [](PartRecord& p, std::int32_t v) { SetAll(p.profile, &ProfileSegment::order, v); }},
+        {"sketch.textIndex", [](PartRecord& p, std::int32_t v) { SetAll(p.sketch, &SketchEntity::textIndex, v); }},
+        {"sketch.type", [](PartRecord& p, std::int32_t v) { SetAll(p.sketch, &SketchEntity::type, v); }},
     };
     for (const auto& [name, edit] : fields) {
         for (std::int32_t value : kHostileIndexes) {
@@ -130,7 +117,7 @@ TEST(DamagedPart, HostileValueInEveryIndexField) {
             edit(hostile, value);
             const PartRecord read = ThroughAFile(hostile);
             ExpectBounded(read);
-            ShowEverything(read, GoodPunch(), GoodDie());
+            ShowEverything(read);
         }
     }
 }

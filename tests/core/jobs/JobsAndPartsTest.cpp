@@ -4,7 +4,6 @@
 
 #include "core/jobs/JobsAndParts.h"
 #include "core/jobs/NewPart.h"
-#include "core/io/Files.h"
 #include "support/TempDir.h"
 #include "core/workspace/AppState.h"
 
@@ -23,21 +22,16 @@ struct FakePrompts final : NewPartPrompts {
     int overwriteAsked = 0;
 };
 
-struct NewPartFixture : ::testing::Test {
-    void SetUp() override {
-        state.workspace = {dir.folder(), "J1", "OLD", ""};
-        fs::create_directory(dir.path() / "J1");
-    }
-    NewPartResult ok(const std::string& name) {
-        return NewPartOk(state, flags, NewPartInput{name, "", true, ProgramType::NumericSequence, kNow}, prompts);
-    }
+TEST(NewPartFlow, ExistingPartIsReplacedOnlyAfterYes) {
     test::TempDir dir;
+    fs::create_directory(dir.path() / "J1");
     AppState state;
+    state.workspace = {dir.folder(), "J1", "OLD", ""};
     NewPartFlags flags;
     FakePrompts prompts;
-};
-
-TEST_F(NewPartFixture, ExistingPartIsReplacedOnlyAfterYes) {
+    const auto ok = [&](const std::string& name) {
+        return NewPartOk(state, flags, NewPartInput{name, "", true, ProgramType::NumericSequence, kNow}, prompts);
+    };
     const std::vector<std::uint8_t> old(12000, 0xAB);
     test::WriteAll(dir.file("J1/P.pie"), old);
     flags.commentTyped = true;
@@ -47,7 +41,7 @@ TEST_F(NewPartFixture, ExistingPartIsReplacedOnlyAfterYes) {
     // A read-only part is neither deleted nor overwritten, even after Yes.
     prompts.overwrite = true;
     test::WriteAll(dir.file("J1/Q.pie"), old);
-    fs::permissions(dir.path() / "J1" / "Q.pie", fs::perms::owner_read | fs::perms::group_read);
+    test::MakeReadOnly(dir.path() / "J1" / "Q.pie");
     flags.nameTyped = true;
     EXPECT_EQ(ok("Q").failedPath, dir.file("J1/Q.pie"));
     EXPECT_EQ(prompts.overwriteAsked, 2);
@@ -56,37 +50,17 @@ TEST_F(NewPartFixture, ExistingPartIsReplacedOnlyAfterYes) {
 
 void Touch(const fs::path& p) { test::WriteAll(p.string(), {1, 2, 3}); }
 
-void MakeReadOnly(const fs::path& p) {
-    fs::permissions(p, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-}
-
-TEST(JobNames, NamesThatWouldLeaveTheWorkspaceAreRefusedInFrench) {
+TEST(JobNames, NamesThatWouldLeaveTheWorkspaceAreRefused) {
     using P = NameProblem;
-    const std::pair<std::string, P> names[] = {
-        {"Affaire 12", P::None},
-        {"BATI-3", P::None},
-        {"piece.v2", P::None},
-        {"Été", P::None},
-        {" lead", P::None},
-        {"", P::Empty},
-        {"   ", P::OnlyBlanks},
-        {"a/b", P::ForbiddenChar},
-        {"a\\b", P::ForbiddenChar},
-        {"../x", P::ForbiddenChar},
-        {"..", P::Dots},
-        {".", P::Dots},
-        {"a..b", P::Dots},
-        {".cache", P::Dots},
-        {"?", P::ForbiddenChar},
-        {"a*", P::ForbiddenChar},
-        {"C:x", P::ForbiddenChar},  // "?" marks "no job"
-        {"a\tb", P::ControlChar},
-        {std::string("a\0b", 3), P::ControlChar},
-        {"line\n", P::ControlChar},
+    const auto expect = [](std::initializer_list<std::string> names, P problem) {
+        for (const std::string& name : names) EXPECT_EQ(CheckName(name), problem) << name;
     };
-    for (const auto& [name, problem] : names) EXPECT_EQ(CheckName(name), problem) << name;
-    EXPECT_EQ(NameProblemText(P::Empty, true), "Nom d'affaire obligatoire");
+    expect({"Affaire 12", "piece.v2", "Été", " lead"}, P::None);
+    expect({"a/b", "a\\b", "../x", "?", "a*", "C:x"}, P::ForbiddenChar);  // "?" marks "no job"
+    expect({"..", ".", "a..b", ".cache"}, P::Dots);
+    expect({"a\tb", std::string("a\0b", 3)}, P::ControlChar);
+    expect({""}, P::Empty);
+    expect({"   "}, P::OnlyBlanks);
 }
 
 TEST(JobsAndParts, ListsExistenceAndPreselectionIgnoreCase) {
@@ -94,7 +68,7 @@ TEST(JobsAndParts, ListsExistenceAndPreselectionIgnoreCase) {
     for (const char* name : {"beta", "Alpha", "old.2019", ".hidden", "locked", "A_B", "AB"})
         fs::create_directory(dir.path() / name);
     Touch(dir.path() / "plain");
-    MakeReadOnly(dir.path() / "locked");  // a job one cannot write into is no job
+    test::MakeReadOnly(dir.path() / "locked");  // a job one cannot write into is no job
     EXPECT_EQ(ListJobs(dir.folder()), (std::vector<std::string>{"AB", "Alpha", "A_B", "beta", "old.2019"}));
     EXPECT_TRUE(ListJobs(dir.folder() + "missing/").empty());
     EXPECT_TRUE(JobExists(dir.folder(), "ALPHA"));
@@ -102,7 +76,7 @@ TEST(JobsAndParts, ListsExistenceAndPreselectionIgnoreCase) {
 
     const fs::path job = dir.path() / "Alpha";
     for (const char* f : {"P1.pie", "notes.txt", "a.b.pie", "README", ".lock", "frozen.pie"}) Touch(job / f);
-    MakeReadOnly(job / "frozen.pie");
+    test::MakeReadOnly(job / "frozen.pie");
     fs::create_directory(job / "sub");
     EXPECT_EQ(ListParts(job.string()), (std::vector<std::string>{"a.b", "notes", "P1", "README"}));
     EXPECT_TRUE(PartExists(job.string(), "p1"));
@@ -117,9 +91,7 @@ TEST(SaveBeforeDialog, WritesTheCurrentPartOnlyWhenAJobIsChosen) {
     test::TempDir dir;
     fs::create_directory(dir.path() / "Alpha");
     AppState state;
-    state.workspace.pathCustomers = dir.folder();
-    state.workspace.customer = "?";
-    state.workspace.part = "P1";
+    state.workspace = {dir.folder(), "?", "P1", ""};
     EXPECT_EQ(SaveCurrentPartBeforeDialog(state), "");
     EXPECT_FALSE(fs::exists(dir.path() / "?"));
 

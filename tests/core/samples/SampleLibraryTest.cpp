@@ -2,9 +2,7 @@
 
 #include "SampleLibrary.h"
 #include "core/calc/Formulas.h"
-#include "core/params/ParameterTable.h"
 #include "support/TempDir.h"
-#include "core/tools/ToolRecords.h"
 
 namespace zelpor {
 namespace {

